@@ -1,0 +1,143 @@
+// One source line in, one page line out.
+#include <windows.h>
+
+#include "app/translate/translate.h"
+#include "runtime/core/core.h"
+
+namespace {
+
+enum Command {
+  CMD_SCRIPT,
+  CMD_HTML,
+  CMD_DEF,
+  CMD_RAND,
+  CMD_PRINT,
+  CMD_WRITE,
+  CMD_ALERT,
+  CMD_STATIC,
+  CMD_UPDATE,
+  CMD_BUTTON,
+  CMD_INPUTSTR,
+  CMD_INPUTINT,
+  CMD_TEXTBOX,
+  CMD_NONE,
+};
+
+// Compared in this order; the first equal word selects the command.
+const char* const kCommandWords[] = {
+    "@SCRIPT", "@HTML",  "DEF",    "RAND",     "PRINT",    "WRITE",   "ALERT",
+    "STATIC",  "UPDATE", "BUTTON", "INPUTSTR", "INPUTINT", "TEXTBOX",
+};
+
+Command classify(const char* keyword) {
+  char* upper = text_upper(keyword);
+  Command found = CMD_NONE;
+  for (int i = 0; i < CMD_NONE; ++i) {
+    if (lstrcmpA(upper, kCommandWords[i]) == 0) {
+      found = static_cast<Command>(i);
+      break;
+    }
+  }
+  heap_free(upper);
+  return found;
+}
+
+bool uses_comma_split(Command c) {
+  switch (c) {
+  case CMD_DEF:
+  case CMD_RAND:
+  case CMD_STATIC:
+  case CMD_UPDATE:
+  case CMD_BUTTON:
+  case CMD_INPUTSTR:
+  case CMD_INPUTINT: return true;
+  default: return false;
+  }
+}
+
+// True when the first n bytes of line are exactly prefix (n = its length).
+bool starts_with(const char* line, const char* prefix) {
+  char* head = text_left(line, text_len(prefix));
+  bool same = lstrcmpA(head, prefix) == 0;
+  heap_free(head);
+  return same;
+}
+
+// In script mode a statement holding "=" gets a semicolon, unless it opens
+// an if, for or while (compared exactly, with case).
+bool needs_semicolon(const char* line) {
+  return text_find(line, "=", 1) != 0 && !starts_with(line, "if") && !starts_with(line, "for") &&
+         !starts_with(line, "while");
+}
+
+char* expand(Command c, const char* a, const char* b, const char* r) {
+  char* q = text_char(34);
+  char* out = nullptr;
+  switch (c) {
+  case CMD_SCRIPT: out = text_dup("<script>"); break;
+  case CMD_HTML: out = text_dup("</script>"); break;
+  case CMD_DEF: out = text_concat("var ", a, "=", b, ";"); break;
+  case CMD_RAND: out = text_concat(a, "=Math.floor(Math.random()*", b, ");"); break;
+  case CMD_PRINT: out = text_dup(r); break;
+  case CMD_WRITE: out = text_concat("document.write(", r, ");"); break;
+  case CMD_ALERT: out = text_concat("window.alert(", r, ");"); break;
+  case CMD_STATIC: out = text_concat("<p id=", q, a, q, ">", b, "</p>"); break;
+  case CMD_UPDATE: out = text_concat("document.getElementById(", q, a, q, ").innerHTML=", b, ";"); break;
+  case CMD_BUTTON: out = text_concat("<button onclick=", q, a, "()", q, ">", b, "</button>"); break;
+  case CMD_INPUTSTR: out = text_concat(b, "=document.getElementById(", q, a, q, ").value;"); break;
+  case CMD_INPUTINT:
+    out = text_concat(b, "=parseInt(document.getElementById(", q, a, q, ").value);");
+    break;
+  case CMD_TEXTBOX: out = text_concat("<input type=", q, "text", q, " id=", q, r, q, ">"); break;
+  case CMD_NONE: break;
+  }
+  heap_free(q);
+  return out;
+}
+
+} // namespace
+
+char* translate_line(const char* source, int* script_mode) {
+  char* right_trimmed = text_trim_right(source);
+  char* line = text_trim_left(right_trimmed);
+  heap_free(right_trimmed);
+
+  // The keyword is the text before the first blank; a tab does not end it.
+  int32_t blank = text_find(line, " ", 1);
+  char* keyword;
+  char* args;
+  if (blank > 1) {
+    keyword = text_left(line, blank - 1);
+    args = text_mid(line, blank + 1, -1);
+  } else {
+    keyword = text_dup(line);
+    args = text_dup("");
+  }
+
+  Command command = classify(keyword);
+  char* out;
+  if (command == CMD_NONE) {
+    out = *script_mode && needs_semicolon(line) ? text_concat(line, ";") : text_dup(line);
+  } else {
+    char* first;
+    char* second;
+    int32_t comma = uses_comma_split(command) ? text_find(args, ",", 1) : 0;
+    if (comma > 0) {
+      first = text_left(args, comma - 1);
+      second = text_mid(args, comma + 1, -1);
+    } else {
+      first = text_dup("");
+      second = text_dup(args);
+    }
+    out = expand(command, first, second, args);
+    heap_free(first);
+    heap_free(second);
+    if (command == CMD_SCRIPT) *script_mode = 1;
+    if (command == CMD_HTML) *script_mode = 0;
+  }
+
+  heap_free(keyword);
+  heap_free(args);
+  heap_free(line);
+  return out;
+}

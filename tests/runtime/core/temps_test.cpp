@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tests/support/debug_output.h"
+#include "tests/support/temp_text.h"
+
+namespace {
+int count_of(const std::vector<std::string>& lines, const char* text) {
+  int n = 0;
+  for (const auto& l : lines) n += l == text;
+  return n;
+}
+} // namespace
+
+TEST_F(HeapTest, ReleaseFreesNewestFirst) {
+  temp_push(text_dup("a"));
+  temp_push(text_dup("b"));
+  temp_push(text_dup("c"));
+  EXPECT_EQ(temp_count(), 3);
+  EXPECT_EQ(temp_release(2), 0);
+  EXPECT_EQ(temp_count(), 1);
+  EXPECT_EQ(temp_release(0), 0);
+  EXPECT_EQ(temp_release(-3), 0);
+  EXPECT_EQ(temp_count(), 1);
+  temp_release(1);
+  EXPECT_EQ(temp_count(), 0);
+}
+
+TEST_F(HeapTest, PushBeyondTheStackReportsOverflowOnceAndKeepsTheTemporary) {
+  DebugOutputCapture debug;
+  for (int i = 0; i < TEMP_STACK_SIZE; ++i) temp_push(text_dup("x"));
+  EXPECT_TRUE(debug.messages().empty());
+  char* extra = text_dup("not recorded");
+  temp_push(extra);
+  EXPECT_EQ(count_of(debug.messages(), "Heap Stack Overflow"), 1);
+  EXPECT_EQ(temp_count(), TEMP_STACK_SIZE);
+  temp_release(TEMP_STACK_SIZE);
+  // A release never frees what was not recorded: the block is still ours.
+  EXPECT_STREQ(extra, "not recorded");
+  EXPECT_NE(heap_free(extra), 0);
+}
+
+TEST_F(HeapTest, ReleaseOfMoreThanPendingFreesAllAndReportsEachMissingEntry) {
+  DebugOutputCapture debug;
+  temp_push(text_dup("one"));
+  temp_release(2);
+  EXPECT_EQ(temp_count(), 0);
+  EXPECT_EQ(count_of(debug.messages(), "Heap Stack Underflow"), 1);
+  temp_release(3);
+  EXPECT_EQ(count_of(debug.messages(), "Heap Stack Underflow"), 4);
+}

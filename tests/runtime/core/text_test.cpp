@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "tests/support/temp_text.h"
+
+using TextOps = HeapTest;
+
+TEST_F(TextOps, LeftRightMidClampTheirArguments) {
+  struct Case {
+    const char* what;
+    std::string got;
+    const char* want;
+  } cases[] = {
+      {"left abc -1", take(text_left("abc", -1)), ""},
+      {"left abc 5", take(text_left("abc", 5)), "abc"},
+      {"left abc 2", take(text_left("abc", 2)), "ab"},
+      {"right abcdef 2", take(text_right("abcdef", 2)), "ef"},
+      {"right abc 5", take(text_right("abc", 5)), "abc"},
+      {"right abc -2", take(text_right("abc", -2)), ""},
+      {"mid 3 2", take(text_mid("abcdef", 3, 2)), "cd"},
+      {"mid 0 2", take(text_mid("abcdef", 0, 2)), "ab"},
+      {"mid 5 10", take(text_mid("abcdef", 5, 10)), "ef"},
+      {"mid 9 1", take(text_mid("abcdef", 9, 1)), ""},
+      {"mid 2 -1", take(text_mid("abcdef", 2, -1)), "bcdef"},
+      {"mid -4 3", take(text_mid("abcdef", -4, 3)), "abc"},
+      {"mid 6 1", take(text_mid("abcdef", 6, 1)), "f"},
+      {"mid 2 huge", take(text_mid("abcdef", 2, INT32_MAX)), "bcdef"},
+      {"mid empty", take(text_mid("", 1, 1)), ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.got, c.want) << c.what;
+}
+
+TEST_F(TextOps, FindGivesOneBasedPositionsFromTheStartOfTheText) {
+  struct Case {
+    const char* s;
+    const char* sub;
+    int32_t start;
+    int32_t want;
+  } cases[] = {
+      {"abcabc", "c", 1, 3}, {"abcabc", "c", 4, 6},  {"abc", "c", 4, 0},     {"abc", "", 1, 0},
+      {"abc", "C", 1, 0},    {"abcabc", "c", 0, 3},  {"abcabc", "bc", 3, 5}, {"", "a", 1, 0},
+      {"aab", "ab", 1, 2},   {"abc", "abcd", 1, 0},  {"abc", "c", 3, 3},     {"abc", "a", -2, 1},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(text_find(c.s, c.sub, c.start), c.want) << c.s << " / " << c.sub << " from " << c.start;
+}
+
+TEST_F(TextOps, TrimsStripOnlyBlanksAndTabs) {
+  EXPECT_EQ(take(text_trim_left(" \tab ")), "ab ");
+  EXPECT_EQ(take(text_trim_right(" ab\t ")), " ab");
+  EXPECT_EQ(take(text_trim_left(" \t \t")), "");
+  EXPECT_EQ(take(text_trim_right(" \t \t")), "");
+  EXPECT_EQ(take(text_trim_left("\r\nx")), "\r\nx");
+  EXPECT_EQ(take(text_trim_right("x\r\n")), "x\r\n");
+  EXPECT_EQ(take(text_trim_right("")), "");
+}
+
+TEST_F(TextOps, CharAndCodeUseTheLowByteUnsigned) {
+  EXPECT_EQ(take(text_char(65)), "A");
+  EXPECT_EQ(take(text_char(321)), "A");
+  EXPECT_EQ(take(text_char(0)), "");
+  EXPECT_EQ(take(text_char(256)), "");
+  EXPECT_EQ(text_code(""), 0);
+  EXPECT_EQ(text_code("A"), 65);
+  EXPECT_EQ(text_code("\xE9t\xE9"), 0xE9);
+  EXPECT_EQ(text_code("\xFF"), 255);
+}
+
+TEST_F(TextOps, ConcatJoinsInOrderAndCopiesOneArgument) {
+  EXPECT_EQ(take(text_concat("ab", "cd")), "abcd");
+  EXPECT_EQ(take(text_concat("ab")), "ab");
+  EXPECT_EQ(take(text_concat("", "", "")), "");
+  EXPECT_EQ(take(text_concat("a", "", "b", "cd", "e")), "abcde");
+  std::string big(70000, 'x');
+  EXPECT_EQ(take(text_concat(big.c_str(), "y")), big + "y");
+}
+
+TEST_F(TextOps, DupAndUpperLeaveTheirArgumentAlone) {
+  char source[] = "Mixed case \xE9";
+  EXPECT_EQ(take(text_dup(source)), source);
+  EXPECT_EQ(take(text_upper("abc Def 1;")), "ABC DEF 1;");
+  EXPECT_EQ(take(text_upper(source)).substr(0, 11), "MIXED CASE ");
+  EXPECT_STREQ(source, "Mixed case \xE9");
+}
+
+// text_len and text_copy work a word at a time; every alignment of start
+// and end must still find the exact terminator.
+TEST_F(TextOps, LenAndCopyAgreeWithTheCLibraryAtEveryAlignment) {
+  alignas(4) char source[80];
+  alignas(4) char target[90];
+  for (int offset = 0; offset < 4; ++offset) {
+    for (int len = 0; len <= 40; ++len) {
+      std::memset(source, 'q', sizeof source);
+      char* s = source + offset;
+      for (int i = 0; i < len; ++i) s[i] = static_cast<char>('a' + (i % 26) + (i % 3 == 0 ? 0x80 : 0));
+      s[len] = 0;
+      ASSERT_EQ(text_len(s), static_cast<int32_t>(std::strlen(s))) << offset << "/" << len;
+      for (int dst_offset = 0; dst_offset < 4; ++dst_offset) {
+        std::memset(target, '#', sizeof target);
+        char* d = target + dst_offset;
+        ASSERT_EQ(text_copy(d, s), d);
+        ASSERT_EQ(std::memcmp(d, s, len + 1), 0) << offset << "/" << len << "/" << dst_offset;
+        ASSERT_EQ(d[len + 1], '#') << "copy wrote past the terminator";
+      }
+    }
+  }
+}
+
+TEST_F(TextOps, LenAndCopyStopAtThePageEnd) {
+  // A text whose terminator is the last byte before an inaccessible page.
+  SYSTEM_INFO si;
+  GetSystemInfo(&si);
+  char* pages = static_cast<char*>(
+      VirtualAlloc(nullptr, 2 * si.dwPageSize, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+  ASSERT_NE(pages, nullptr);
+  DWORD old;
+  ASSERT_TRUE(VirtualProtect(pages + si.dwPageSize, si.dwPageSize, PAGE_NOACCESS, &old));
+  for (int len : {0, 1, 2, 3, 4, 5, 31}) {
+    char* s = pages + si.dwPageSize - len - 1;
+    std::memset(s, 'z', len);
+    s[len] = 0;
+    EXPECT_EQ(text_len(s), len);
+    char copy[40];
+    text_copy(copy, s);
+    EXPECT_EQ(std::string(copy), std::string(len, 'z'));
+  }
+  VirtualFree(pages, 0, MEM_RELEASE);
+}
+
+TEST_F(TextOps, AppendAddsBehindTheExistingText) {
+  char buffer[32] = "ab";
+  EXPECT_EQ(text_append(buffer, "cde"), buffer);
+  EXPECT_STREQ(buffer, "abcde");
+  text_append(buffer, "");
+  EXPECT_STREQ(buffer, "abcde");
+}
+
+TEST_F(TextOps, StartDirIsTheProgramDirectoryWithItsBackslash) {
+  char path[MAX_PATH];
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string expected(path);
+  expected.erase(expected.rfind('\\') + 1);
+  std::string dir = take(start_dir());
+  EXPECT_EQ(dir, expected);
+  ASSERT_FALSE(dir.empty());
+  EXPECT_EQ(dir.back(), '\\');
+}
