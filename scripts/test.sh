@@ -3,7 +3,7 @@
 # Installs what is missing first. Extra arguments go to ctest.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build="$root/build"
+build="${TOLVANE_BUILD_DIR:-$root/build}"
 . "$root/scripts/deps.sh"
 . "$root/scripts/wine-env.sh"
 
@@ -21,4 +21,4 @@ wineserver -p
 # with no pipes of ctest's, which it would otherwise wait on to close.
 wine cmd.exe /c exit </dev/null >/dev/null 2>&1
 cd "$build"
-ctest --output-on-failure -j"${TOLVANE_TEST_JOBS:-2}" "$@"
+ctest --output-on-failure -j"${TOLVANE_TEST_JOBS:-1}" "$@"

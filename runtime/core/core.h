@@ -7,6 +7,8 @@
 // frees or changes its text arguments.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 
 #include "runtime/core/value_types.h"
@@ -71,3 +73,37 @@ int int64_to_text(char* buffer, int64_t value);   // buffer holds at least 22 by
 int uint64_to_text(char* buffer, uint64_t value); // buffer holds at least 22 bytes
 double num_power(double x, double y);
 double num_abs(double x);
+
+// ---- File channels ----------------------------------------------------------
+//
+// A File channel is one system file handle, null while closed. Its kind
+// travels in the type word of each call: VT_TEXT_CHANNEL or VT_BIN_CHANNEL,
+// usually with VT_BYREF. Values go as a slot (the value itself, or with
+// VT_BYREF in the type word the address of the caller's variable) and a type
+// word.
+
+typedef HANDLE FileChannel;
+typedef uintptr_t ValueSlot;
+
+int file_open(FileChannel* channel, uint32_t channel_type, const char* name, const char* mode);
+int file_close(FileChannel* channel, uint32_t channel_type);
+// A string destination (code 0) receives one line, cut to count - 1 bytes
+// plus the terminator when it is longer (count is the buffer's size); the
+// rest of that line is skipped. Other codes read a number.
+int file_read(FileChannel* channel, uint32_t channel_type, void* destination,
+              uint32_t destination_type, int32_t count);
+// Reads one whole line of any length as a String temporary; null (and
+// *result -1) when nothing was read, else *result 0.
+char* file_read_line(FileChannel* channel, uint32_t channel_type, int* result);
+int file_write(FileChannel* channel, uint32_t channel_type, ValueSlot value, uint32_t value_type,
+               int32_t length);
+int file_eof(FileChannel* channel, uint32_t channel_type);
+int64_t file_seek(HANDLE handle, int64_t position);
+// Reads the next number of a text channel; *found is false (and 0 given)
+// when the end of the file came first.
+double file_read_number(FileChannel* channel, bool* found);
+
+extern const char* const FILE_ERROR_TITLE; // "Error"
+extern const char* const FILE_ERROR_OPEN;  // "Runtime error (OPENFILE): file variable expected"
+extern const char* const FILE_ERROR_CLOSE; // "Runtime Error: Invalid file variable"
+extern const char* const FILE_ERROR_EOF;   // "Runtime error (EOF): file variable expected"
