@@ -120,8 +120,7 @@ LRESULT gui_paint(Window* record, HWND hwnd, WPARAM wparam, LPARAM lparam) {
   return 1;
 }
 
-LRESULT gui_erase(Window* record, HWND hwnd, WPARAM wparam, LPARAM lparam) {
-  (void)hwnd;
+LRESULT gui_erase(Window* record, HWND, WPARAM wparam, LPARAM lparam) {
   HDC dc = reinterpret_cast<HDC>(wparam);
   if (record && (record->browser || record->surface_flag)) return 1; // the browser covers it
   RECT clip;
