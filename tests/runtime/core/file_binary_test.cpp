@@ -98,12 +98,3 @@ TEST_F(FileBinary, SeekMovesFromTheStartAndMinusOneReportsThePosition) {
   EXPECT_EQ(file_seek(nullptr, 3), 0);
   EXPECT_EQ(file_seek(nullptr, -1), 0);
 }
-
-TEST_F(FileBinary, SeekAlsoPlacesTextReads) {
-  open_text("one\r\ntwo\r\n");
-  int result = 0;
-  EXPECT_EQ(read_whole_line(&result), "one");
-  EXPECT_EQ(file_seek(channel, -1), 5) << "just behind the CR LF";
-  EXPECT_EQ(file_seek(channel, 1), 1);
-  EXPECT_EQ(read_whole_line(&result), "ne");
-}
