@@ -82,6 +82,17 @@ int accel_add(Window* record, uint8_t flags, uint16_t key, uint16_t command_id);
 
 extern const char* const ACCEL_PROPERTY; // "_ACCEL_TABLE"
 
+// ---- Dialogs ------------------------------------------------------------------------
+
+int dlg_create(Window* record, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t style,
+               Window* parent, const char* title, Handler handler);
+int32_t dlg_modal(Window* record, Window* owner);
+HWND dlg_show(Window* record, Window* owner);
+int dlg_close(Window* record, int32_t result);
+char* ctl_get_text(Window* record, int32_t id);
+int ctl_set_text(Window* record, int32_t id, const char* text);
+int ctl_set_focus(Window* record, int32_t id);
+
 // ---- Message box and file requester ----------------------------------------
 
 int msgbox_show(Window* owner, const char* text, const char* caption, uint32_t style);

@@ -1,0 +1,17 @@
+// State shared between the window files of the runtime (not for programs).
+#pragma once
+
+#include "runtime/gui/gui.h"
+
+// The record whose window win_open is creating at the moment, or null.
+extern Window* g_creating_record;
+
+// Deletes what a window's record owns (accelerator table, backing bitmap,
+// pen, font) and clears those fields, so nothing is freed twice.
+void gui_release_record(Window* record, HWND window);
+
+// Remembers the MDICLIENT atom (frame windows) or marks that a plain window
+// opened before any frame.
+void gui_note_window_opened(HWND mdi_client);
+// True when the window's parent is an MDI client.
+bool gui_is_mdi_child(HWND window);

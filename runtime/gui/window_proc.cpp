@@ -1,0 +1,82 @@
+// The window procedure of both runtime window classes: messages become
+// events for the record's Handler.
+#include "runtime/gui/gui_internal.h"
+
+namespace {
+bool is_control_color_message(UINT m) {
+  return m >= WM_CTLCOLORMSGBOX && m <= WM_CTLCOLORSTATIC && m != WM_CTLCOLORDLG;
+}
+
+constexpr UINT kOldCtlColor = 0x19; // the controls answer this with their brush
+
+LRESULT deliver_with_record(Window* record, HWND hwnd, UINT& message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+  case WM_SIZE:
+    if (record->backing_flags & BACKING_STRETCH) InvalidateRect(hwnd, nullptr, FALSE);
+    event_deliver(record, EV_SIZE, wparam, lparam);
+    return event_deliver(record, WM_SIZE, wparam, lparam);
+  case WM_EXITSIZEMOVE:
+    event_deliver(record, EV_SIZE, wparam, lparam);
+    return event_deliver(record, WM_EXITSIZEMOVE, wparam, lparam);
+  case WM_LBUTTONDOWN:
+    SetFocus(hwnd);
+    SetActiveWindow(hwnd);
+    return event_deliver(record, message, wparam, lparam);
+  case WM_CLOSE:
+    // From here on the message is the close request, also for default
+    // processing: closing a window is the Handler's decision.
+    message = EV_CLOSE;
+    return event_deliver(record, WM_CLOSE, wparam, lparam);
+  default: return event_deliver(record, message, wparam, lparam);
+  }
+}
+
+LRESULT default_processing(Window* record, HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (record && record->mdi_client && static_cast<ATOM>(GetClassWord(hwnd, GCW_ATOM)) == gui_frame_class_atom()) {
+    if (message == WM_SIZE && wparam != SIZE_MINIMIZED && mdi_layout(hwnd, record->mdi_client)) return 0;
+    return DefFrameProcA(hwnd, record->mdi_client, message, wparam, lparam);
+  }
+  if (gui_is_mdi_child(hwnd)) return DefMDIChildProcA(hwnd, message, wparam, lparam);
+  return DefWindowProcA(hwnd, message, wparam, lparam);
+}
+} // namespace
+
+LRESULT CALLBACK gui_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  Window* record = reinterpret_cast<Window*>(GetWindowLongA(hwnd, 0));
+
+  if (message == WM_PAINT) return gui_paint(record, hwnd, wparam, lparam);
+  if (message == WM_ERASEBKGND) return gui_erase(record, hwnd, wparam, lparam);
+  if (is_control_color_message(message) && lparam) {
+    if (LRESULT brush = SendMessageA(reinterpret_cast<HWND>(lparam), kOldCtlColor, wparam, lparam)) return brush;
+    return DefWindowProcA(hwnd, message, wparam, lparam);
+  }
+  if (message == WM_DRAWITEM && wparam) {
+    if (HWND control = GetDlgItem(hwnd, static_cast<int>(wparam)))
+      return SendMessageA(control, WM_DRAWITEM, wparam, lparam);
+  }
+
+  LRESULT result = 0;
+  if (record) {
+    result = deliver_with_record(record, hwnd, message, wparam, lparam);
+  } else if (g_creating_record) {
+    record = g_creating_record;
+    record->handle = hwnd;
+    result = event_deliver(record, static_cast<int32_t>(message), wparam, lparam);
+    if (message == WM_CLOSE) message = EV_CLOSE;
+  }
+
+  if (message == WM_NCDESTROY && record && record->handle == hwnd) {
+    // However the window goes (win_close, its parent closing, the system),
+    // the record's objects are released once and the record closes.
+    gui_release_record(record, hwnd);
+    record->handle = nullptr;
+    SetWindowLongA(hwnd, 0, 0);
+  }
+  if (result) return result;
+
+  result = default_processing(record, hwnd, message, wparam, lparam);
+  if (message == WM_SETCURSOR && result == 0 && record && LOWORD(lparam) == HTCLIENT &&
+      reinterpret_cast<HWND>(wparam) == hwnd)
+    SetCursor(record->cursor);
+  return result;
+}

@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tests/support/event_log.h"
+#include "tests/support/wait.h"
+
+namespace {
+class Events : public GuiTest {
+protected:
+  Window w{};
+  void SetUp() override {
+    GuiTest::SetUp();
+    ASSERT_EQ(win_open(&w, 50, 50, 300, 200, 0x70010 | WS_VSCROLL, nullptr, "Events", EventLog::handler), 1);
+    log.clear();
+  }
+  void TearDown() override {
+    win_close(&w);
+    GuiTest::TearDown();
+  }
+};
+} // namespace
+
+TEST_F(Events, CloseRequestIsDeliveredAndTheWindowStays) {
+  SendMessageA(w.handle, WM_SYSCOMMAND, SC_CLOSE, 0); // the close box
+  EXPECT_EQ(log.count(EV_CLOSE), 1);
+  EXPECT_EQ(log.count(WM_CLOSE), 0);
+  EXPECT_TRUE(IsWindow(w.handle));
+  EXPECT_NE(w.handle, nullptr);
+  log.on_event = [&] {
+    if (event_code == EV_CLOSE) win_close(event_window);
+    return 0;
+  };
+  SendMessageA(w.handle, WM_CLOSE, 0, 0);
+  EXPECT_EQ(w.handle, nullptr) << "the Handler decides to close";
+}
+
+TEST_F(Events, MenuPicksAndControlNotifications) {
+  SendMessageA(w.handle, WM_COMMAND, 12, 0);
+  const EventSnap* menu = log.last(EV_MENU);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->menu_id, 12);
+  EXPECT_EQ(menu->window, &w);
+
+  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 10, 10, w.handle, reinterpret_cast<HMENU>(1),
+                              nullptr, nullptr);
+  SendMessageA(w.handle, WM_COMMAND, MAKEWPARAM(1, 0x300), reinterpret_cast<LPARAM>(edit));
+  const EventSnap* cmd = log.last(EV_COMMAND);
+  ASSERT_NE(cmd, nullptr);
+  EXPECT_EQ(cmd->id, 1);
+  EXPECT_EQ(cmd->notify, 0x300);
+  EXPECT_EQ(cmd->menu_id, 12) << "event_menu_id keeps the last menu pick";
+
+  // A message 0x8004 with a command's parameters is a command.
+  SendMessageA(w.handle, EV_COMMAND, MAKEWPARAM(4, 0x100), reinterpret_cast<LPARAM>(edit));
+  EXPECT_EQ(log.last(EV_COMMAND)->id, 4);
+  EXPECT_EQ(log.last(EV_COMMAND)->notify, 0x100);
+  SendMessageA(w.handle, EV_COMMAND, 33, 0);
+  EXPECT_EQ(log.last(EV_MENU)->menu_id, 33);
+
+  NMHDR hdr{edit, 9, static_cast<UINT>(-2)};
+  SendMessageA(w.handle, WM_NOTIFY, 9, reinterpret_cast<LPARAM>(&hdr));
+  EXPECT_EQ(log.last(EV_COMMAND)->id, 9);
+  EXPECT_EQ(log.last(EV_COMMAND)->notify, -2);
+}
+
+TEST_F(Events, MouseEventsCarryKeyStateAndUnsignedPosition) {
+  SendMessageA(w.handle, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-1, 7));
+  const EventSnap* move = log.last(WM_MOUSEMOVE);
+  ASSERT_NE(move, nullptr);
+  EXPECT_EQ(move->x, 65535u) << "x = -1 while captured";
+  EXPECT_EQ(move->y, 7u);
+  EXPECT_EQ(move->lparam, static_cast<uint32_t>(MK_LBUTTON));
+
+  // A real button press at a client point.
+  SetForegroundWindow(w.handle);
+  POINT p{40, 30};
+  ClientToScreen(w.handle, &p);
+  SetCursorPos(p.x, p.y);
+  INPUT in[2] = {};
+  in[0].type = in[1].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, in, sizeof(INPUT));
+  ASSERT_TRUE(wait_until([&] { return log.last(WM_LBUTTONUP) != nullptr; }, 5000));
+  const EventSnap* down = log.last(WM_LBUTTONDOWN);
+  ASSERT_NE(down, nullptr);
+  EXPECT_EQ(down->x, 40u);
+  EXPECT_EQ(down->y, 30u);
+  EXPECT_EQ(GetFocus(), w.handle) << "a click focuses the window";
+}
+
+TEST_F(Events, ScrollEventsSplitTheRequestAndNameTheBar) {
+  SendMessageA(w.handle, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 37), 0);
+  const EventSnap* own = log.last(WM_VSCROLL);
+  ASSERT_NE(own, nullptr);
+  EXPECT_EQ(own->wparam, static_cast<uint32_t>(SB_THUMBTRACK));
+  EXPECT_EQ(own->lparam, 37u);
+  EXPECT_EQ(own->id, 0);
+
+  HWND bar = CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | SBS_HORZ, 0, 0, 100, 16, w.handle,
+                             reinterpret_cast<HMENU>(7), nullptr, nullptr);
+  SendMessageA(w.handle, WM_HSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(bar));
+  EXPECT_EQ(log.last(WM_HSCROLL)->id, 7);
+  EXPECT_EQ(log.last(WM_HSCROLL)->wparam, static_cast<uint32_t>(SB_LINEDOWN));
+}
+
+TEST_F(Events, SizeChangesArriveAsSizeEventThenTheMessage) {
+  SetWindowPos(w.handle, nullptr, 0, 0, 350, 260, SWP_NOMOVE | SWP_NOZORDER);
+  std::vector<int32_t> order = log.codes_among({EV_SIZE, WM_SIZE});
+  ASSERT_GE(order.size(), 2u);
+  EXPECT_EQ(order[0], EV_SIZE);
+  EXPECT_EQ(order[1], WM_SIZE);
+  const EventSnap* size = log.last(EV_SIZE);
+  EXPECT_EQ(size->lparam, reinterpret_cast<uint32_t>(w.handle));
+  RECT rc;
+  GetClientRect(w.handle, &rc);
+  EXPECT_EQ(log.last(WM_SIZE)->lparam, static_cast<uint32_t>(MAKELPARAM(rc.right, rc.bottom)));
+
+  log.clear();
+  SendMessageA(w.handle, WM_EXITSIZEMOVE, 0, 0);
+  EXPECT_EQ(log.codes_among({EV_SIZE, WM_EXITSIZEMOVE}), (std::vector<int32_t>{EV_SIZE, WM_EXITSIZEMOVE}));
+}
+
+TEST_F(Events, AHandlerKeepsItsEventAcrossNestedDeliveries) {
+  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 10, 10, w.handle, reinterpret_cast<HMENU>(5),
+                              nullptr, nullptr);
+  int32_t code_after = 0, id_after = 0;
+  Window* window_after = nullptr;
+  int depth = 0;
+  log.on_event = [&] {
+    if (event_code == EV_COMMAND && event_id == 5 && depth == 0) {
+      ++depth;
+      // Sends that come back as events of their own while this one runs.
+      SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("changed")); // EN_CHANGE -> 0x8004
+      SendMessageA(w.handle, WM_COMMAND, 44, 0);
+      SendMessageA(w.handle, WM_MOUSEMOVE, 0, MAKELPARAM(3, 4));
+      code_after = event_code;
+      id_after = event_id;
+      window_after = event_window;
+      --depth;
+    }
+    return 0;
+  };
+  SendMessageA(w.handle, WM_COMMAND, MAKEWPARAM(5, 0x999), reinterpret_cast<LPARAM>(edit));
+  EXPECT_EQ(code_after, EV_COMMAND);
+  EXPECT_EQ(id_after, 5);
+  EXPECT_EQ(window_after, &w);
+  EXPECT_EQ(event_menu_id, 44) << "the menu id is the one global not restored";
+}
+
+TEST_F(Events, HandlerResultSkipsDefaultProcessing) {
+  // WM_SETTEXT handled by the Handler: the caption stays as it was.
+  log.on_event = [&] { return event_code == WM_SETTEXT ? 1 : 0; };
+  SetWindowTextA(w.handle, "new title");
+  char title[32];
+  GetWindowTextA(w.handle, title, sizeof title);
+  EXPECT_STREQ(title, "Events");
+  log.on_event = nullptr;
+  SetWindowTextA(w.handle, "new title");
+  GetWindowTextA(w.handle, title, sizeof title);
+  EXPECT_STREQ(title, "new title");
+}
+
+TEST_F(Events, ControlColourMessagesAndOwnerDrawNeverReachTheHandler) {
+  HWND edit = CreateWindowExA(0, "EDIT", "x", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, w.handle,
+                              reinterpret_cast<HMENU>(3), nullptr, nullptr);
+  HDC dc = GetDC(edit);
+  SendMessageA(w.handle, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit));
+  ReleaseDC(edit, dc);
+  EXPECT_EQ(log.count(WM_CTLCOLOREDIT), 0);
+  DRAWITEMSTRUCT dis{};
+  dis.CtlID = 3;
+  SendMessageA(w.handle, WM_DRAWITEM, 3, reinterpret_cast<LPARAM>(&dis));
+  EXPECT_EQ(log.count(WM_DRAWITEM), 0);
+}
+
+TEST_F(Events, DestroyEventsSeeTheHandleStillSet) {
+  HWND seen = nullptr;
+  log.on_event = [&] {
+    if (event_code == WM_DESTROY) seen = event_window->handle;
+    return 0;
+  };
+  HWND h = w.handle;
+  win_close(&w);
+  EXPECT_EQ(seen, h);
+  EXPECT_EQ(w.handle, nullptr);
+}

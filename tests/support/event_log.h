@@ -1,0 +1,73 @@
+// A Handler for tests that records every event it sees.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "runtime/core/core.h"
+#include "runtime/gui/gui.h"
+
+struct EventSnap {
+  int32_t code;
+  uint32_t wparam, lparam, x, y;
+  Window* window;
+  int32_t id, menu_id, notify;
+};
+
+struct EventLog {
+  std::vector<EventSnap> events;
+  // Runs inside the Handler after the event is recorded; its result is the
+  // Handler's (0 when unset).
+  std::function<int32_t()> on_event;
+
+  static EventLog& get() {
+    static EventLog log;
+    return log;
+  }
+  static int32_t handler() {
+    EventLog& log = get();
+    log.events.push_back({event_code, event_wparam, event_lparam, event_x, event_y, event_window, event_id,
+                          event_menu_id, event_notify});
+    return log.on_event ? log.on_event() : 0;
+  }
+  void clear() {
+    events.clear();
+    on_event = nullptr;
+  }
+  int count(int32_t code) const {
+    int n = 0;
+    for (const EventSnap& e : events) n += e.code == code;
+    return n;
+  }
+  const EventSnap* last(int32_t code) const {
+    for (auto it = events.rbegin(); it != events.rend(); ++it)
+      if (it->code == code) return &*it;
+    return nullptr;
+  }
+  // Codes in order, with the uninteresting ones left out.
+  std::vector<int32_t> codes_among(std::initializer_list<int32_t> wanted) const {
+    std::vector<int32_t> out;
+    for (const EventSnap& e : events)
+      for (int32_t w : wanted)
+        if (e.code == w) out.push_back(e.code);
+    return out;
+  }
+};
+
+// A fixture with a heap and an empty event log; windows of the test are
+// closed by the test itself.
+class GuiTest : public ::testing::Test {
+protected:
+  EventLog& log = EventLog::get();
+  void SetUp() override {
+    ASSERT_EQ(heap_start(), 1);
+    log.clear();
+  }
+  void TearDown() override {
+    log.clear();
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+  }
+};
