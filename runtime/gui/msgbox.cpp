@@ -2,10 +2,11 @@
 // CBT hook that lives for one MessageBoxA moves each pop-up it sees created.
 //
 // Some systems (Wine among them) lay the box out and place it again while it
-// initialises, after its creation data was used. So the hook also remembers
-// the windows it placed and, when one of them is first activated (it is then
-// laid out and about to be shown to the user), places it once more with its
-// final size. Where the creation data was honoured this changes nothing.
+// initialises, or do not take a hook's changes to the creation data at all.
+// So the hook also remembers the windows it placed and, when one of them is
+// first activated (laid out by then, and being shown to the user), places it
+// once more with its final size. Where the creation data was honoured this
+// changes nothing.
 #include "runtime/gui/gui.h"
 
 namespace {
@@ -47,11 +48,13 @@ void remember_placed(HWND window, HWND reference) {
 
 void place_again(HWND window) {
   for (Placed& p : placed) {
-    if (p.window != window || !window) continue;
+    if (p.window != window || !window)
+      continue;
     HWND reference = p.reference && IsWindow(p.reference) ? p.reference : nullptr;
     p = Placed{nullptr, nullptr};
     RECT now;
-    if (!GetWindowRect(window, &now)) return;
+    if (!GetWindowRect(window, &now))
+      return;
     POINT at = centred_position(reference, now.right - now.left, now.bottom - now.top);
     if (at.x != now.left || at.y != now.top)
       SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOSIZE);
@@ -78,7 +81,8 @@ LRESULT CALLBACK msgbox_cbt_proc(int code, WPARAM wparam, LPARAM lparam) {
 } // namespace
 
 int msgbox_show(Window* owner, const char* text, const char* caption, uint32_t style) {
-  if (style == 0) style = MB_OK | MB_ICONEXCLAMATION;
+  if (style == 0)
+    style = MB_OK | MB_ICONEXCLAMATION;
   HWND owner_window = owner ? owner->handle : nullptr;
   // A Handler re-entered while the box is up may show a box of its own; the
   // outer hook handle comes back when that one closes.
@@ -86,8 +90,10 @@ int msgbox_show(Window* owner, const char* text, const char* caption, uint32_t s
   HHOOK hook = SetWindowsHookExA(WH_CBT, msgbox_cbt_proc, nullptr, GetCurrentThreadId());
   msgbox_hook = hook;
   int answer = MessageBoxA(owner_window, text, caption, style);
-  if (hook) UnhookWindowsHookEx(hook);
+  if (hook)
+    UnhookWindowsHookEx(hook);
   msgbox_hook = outer;
-  for (Placed& p : placed) p = Placed{nullptr, nullptr};
+  for (Placed& p : placed)
+    p = Placed{nullptr, nullptr};
   return answer;
 }

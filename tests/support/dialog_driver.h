@@ -23,7 +23,8 @@ public:
   explicit DialogDriver(Script script) : owner_thread_(GetCurrentThreadId()) {
     thread_ = std::thread([this, script] {
       script(*this);
-      if (!ok_) dismiss_all();
+      if (!ok_)
+        dismiss_all();
     });
   }
   ~DialogDriver() { finish(); }
@@ -32,7 +33,8 @@ public:
 
   // Waits for the script to end. False when some wait of it timed out.
   bool finish() {
-    if (thread_.joinable()) thread_.join();
+    if (thread_.joinable())
+      thread_.join();
     return ok_;
   }
   const std::string& failure() const { return failure_; }
@@ -42,14 +44,31 @@ public:
   // null (and the driver failed) on timeout.
   HWND wait_for(const std::string& title, DWORD timeout_ms = 10000) {
     HWND found = nullptr;
-    if (!poll([&] { return (found = find(title)) != nullptr; }, timeout_ms))
+    if (!poll([&] { return (found = find(title.c_str(), nullptr)) != nullptr; }, timeout_ms))
       fail("no dialog titled \"" + title + "\" appeared");
     return found;
   }
 
+  // The same for a dialog other than the one given, whatever its title: the
+  // box that a dialog opens over itself.
+  HWND wait_for_other(HWND except, DWORD timeout_ms = 10000) {
+    HWND found = nullptr;
+    if (!poll([&] { return (found = find(nullptr, except)) != nullptr; }, timeout_ms))
+      fail("no second dialog appeared");
+    return found;
+  }
+
+  // Types a text into a control, as a person would fill the field.
+  static void type_into(HWND control, const std::string& text) {
+    DWORD_PTR unused = 0;
+    SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
+                        5000, &unused);
+  }
+
   // Waits until the dialog is gone; false (and the driver failed) on timeout.
   bool wait_gone(HWND dialog, DWORD timeout_ms = 10000) {
-    if (poll([&] { return !IsWindow(dialog); }, timeout_ms)) return true;
+    if (poll([&] { return !IsWindow(dialog); }, timeout_ms))
+      return true;
     fail("a dialog did not close");
     return false;
   }
@@ -63,8 +82,8 @@ public:
   static std::string text_of(HWND window) {
     char buffer[1024] = "";
     DWORD_PTR copied = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
-                        SMTO_ABORTIFHUNG, 5000, &copied);
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                        5000, &copied);
     return buffer;
   }
 
@@ -79,7 +98,8 @@ public:
         auto* s = reinterpret_cast<Search*>(data);
         char name[64] = "";
         GetClassNameA(window, name, sizeof name);
-        if (lstrcmpiA(name, s->class_name) == 0 && IsWindowVisible(window)) s->found.push_back(window);
+        if (lstrcmpiA(name, s->class_name) == 0 && IsWindowVisible(window))
+          s->found.push_back(window);
         return TRUE;
       }
     };
@@ -87,17 +107,27 @@ public:
     return search.found;
   }
 
+  // Waits for a condition that the test thread makes true; false (and the
+  // driver failed) on timeout.
+  template <typename Cond> bool wait(Cond cond, const char* what, DWORD timeout_ms = 10000) {
+    if (poll(cond, timeout_ms))
+      return true;
+    fail(what);
+    return false;
+  }
+
   void fail(const std::string& why) {
-    if (ok_) failure_ = why;
+    if (ok_)
+      failure_ = why;
     ok_ = false;
   }
 
 private:
-  template <typename Cond>
-  static bool poll(Cond cond, DWORD timeout_ms) {
+  template <typename Cond> static bool poll(Cond cond, DWORD timeout_ms) {
     DWORD start = GetTickCount();
     while (!cond()) {
-      if (GetTickCount() - start >= timeout_ms) return false;
+      if (GetTickCount() - start >= timeout_ms)
+        return false;
       Sleep(10); // polling interval of the condition, not a guess at timing
     }
     return true;
@@ -109,7 +139,8 @@ private:
       static BOOL CALLBACK top(HWND window, LPARAM data) {
         char name[16] = "";
         GetClassNameA(window, name, sizeof name);
-        if (lstrcmpA(name, "#32770") == 0) reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+        if (lstrcmpA(name, "#32770") == 0)
+          reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
         return TRUE;
       }
     };
@@ -117,9 +148,11 @@ private:
     return all;
   }
 
-  HWND find(const std::string& title) const {
+  // A shown, active dialog with the title (any title when null), not except.
+  HWND find(const char* title, HWND except) const {
     for (HWND d : dialogs())
-      if (IsWindowVisible(d) && GetForegroundWindow() == d && text_of(d) == title) return d;
+      if (d != except && IsWindowVisible(d) && GetForegroundWindow() == d && (!title || text_of(d) == title))
+        return d;
     return nullptr;
   }
 
@@ -128,7 +161,8 @@ private:
   void dismiss_all() {
     for (int round = 0; round < 20; ++round) {
       std::vector<HWND> left = dialogs();
-      if (left.empty()) return;
+      if (left.empty())
+        return;
       for (HWND d : left) {
         PostMessageA(d, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         PostMessageA(d, WM_CLOSE, 0, 0);
