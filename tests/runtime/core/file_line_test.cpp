@@ -1,0 +1,142 @@
+// Lines read from text channels: line ends, chunk boundaries, long lines
+// and the bound given by the destination buffer.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/runtime/core/file_fixture.h"
+
+using FileLines = FileTest;
+
+namespace {
+const std::string x127(127, 'x');
+const std::string x255(255, 'x');
+
+struct LineCase {
+  const char* what;
+  std::string bytes;
+  std::vector<std::string> lines; // each read with result 0, then one read gives -1
+};
+
+const LineCase kLineCases[] = {
+    {"CR LF, LF and CR each end a line", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+    {"a final line end adds no line", "a\r\nb\r\n", {"a", "b"}},
+    {"empty lines are lines", "\r\n\n\r\rz", {"", "", "", "", "z"}},
+    {"LF CR is two line ends", "p\n\rq", {"p", "", "q"}},
+    {"a lone CR at the end of the file", "k\r", {"k"}},
+    {"CR as the 128th byte, then LF", x127 + "\r\nnext", {x127, "next"}},
+    {"CR as the 128th byte, then another byte", x127 + "\ryz\r\n", {x127, "yz"}},
+    {"CR as the 128th byte and the last of the file", x127 + "\r", {x127}},
+    {"CR as the 128th byte of the second chunk, then LF", x255 + "\r\n" + "n", {x255, "n"}},
+    {"CR as the 128th byte of the second chunk, then another byte", x255 + "\r\r\n", {x255, ""}},
+    {"LF as the 128th byte", x127 + "\nafter", {x127, "after"}},
+    {"a line across three chunks", std::string(300, 'L') + "\r\nM", {std::string(300, 'L'), "M"}},
+    {"bytes above 127 and tabs are kept", "\xE9\t\xFF\r\n", {"\xE9\t\xFF"}},
+    {"an empty file has no line", "", {}},
+};
+} // namespace
+
+TEST_F(FileLines, BothReadersSplitLinesTheSameWay) {
+  struct {
+    const char* name;
+    bool whole;
+    const char* at_end;
+  } readers[] = {
+      {"file_read", false, ""},
+      {"file_read_line", true, "<null>"},
+  };
+  for (const auto& r : readers) {
+    for (const LineCase& c : kLineCases) {
+      SCOPED_TRACE(std::string(r.name) + ": " + c.what);
+      open_text(c.bytes);
+      int result = 99;
+      for (const std::string& want : c.lines) {
+        EXPECT_EQ((r.whole ? read_whole_line(&result) : read_into_buffer(&result)), want);
+        EXPECT_EQ(result, 0);
+      }
+      EXPECT_EQ((r.whole ? read_whole_line(&result) : read_into_buffer(&result)), r.at_end);
+      EXPECT_EQ(result, -1);
+      EXPECT_EQ(file_eof(&channel, TEXT_CH), 1);
+      EXPECT_EQ(file_close(&channel, TEXT_CH), 0);
+    }
+  }
+}
+
+TEST_F(FileLines, EndOfFileComesRightAfterTheLastLine) {
+  open_text("a\r\nb\nc\rd");
+  int result = 0;
+  for (const char* want : {"a", "b", "c"}) {
+    EXPECT_EQ(read_into_buffer(&result), want);
+    EXPECT_EQ(file_eof(&channel, TEXT_CH), 0) << "after " << want;
+  }
+  EXPECT_EQ(read_into_buffer(&result), "d");
+  EXPECT_EQ(file_eof(&channel, TEXT_CH), 1);
+}
+
+TEST_F(FileLines, AnEmptyFileIsAtItsEndAtOnce) {
+  open_text("");
+  EXPECT_EQ(file_eof(&channel, TEXT_CH), 1);
+  char buf[8] = "old";
+  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_BYREF, sizeof buf), -1);
+  EXPECT_STREQ(buf, "");
+}
+
+TEST_F(FileLines, ALongLineIsCutToTheBufferAndTheRestOfItSkipped) {
+  const std::string long_line(300, 'q');
+  open_text(long_line + "\r\nsecond\r\n" + long_line + "\n" + "third");
+  char buf[20];
+  std::memset(buf, 'Z', sizeof buf);
+  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_BYREF, 16), 0);
+  EXPECT_EQ(std::string(buf), std::string(15, 'q'));
+  EXPECT_EQ(std::string(buf + 16, 4), "ZZZZ") << "wrote past the buffer";
+
+  int result = 0;
+  EXPECT_EQ(read_whole_line(&result), "second");
+  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_BYREF, 1), 0);
+  EXPECT_STREQ(buf, "");
+  EXPECT_EQ(read_whole_line(&result), "third");
+}
+
+TEST_F(FileLines, ABufferOfNoBytesGetsNothingButTheLineIsStillConsumed) {
+  open_text("one\r\ntwo\r\n");
+  for (int32_t count : {0, -5}) {
+    char buf[4] = {'Z', 'Z', 'Z', 'Z'};
+    EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_BYREF, count), 0) << count;
+    EXPECT_EQ(std::string(buf, 4), "ZZZZ") << count;
+  }
+  char buf[4] = {'Z', 'Z', 'Z', 'Z'};
+  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_BYREF, 0), -1);
+  EXPECT_EQ(std::string(buf, 4), "ZZZZ");
+}
+
+TEST_F(FileLines, AWholeLineOfAnyLengthComesBackAsATemporary) {
+  std::string big;
+  for (int i = 0; i < 70000; ++i) big += static_cast<char>('a' + i % 26);
+  open_text(std::string(300, 'w') + "\r\n" + big + "\r\n\r\nend");
+  int result = -1;
+  EXPECT_EQ(read_whole_line(&result), std::string(300, 'w'));
+  EXPECT_EQ(read_whole_line(&result), big);
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(read_whole_line(&result), "");
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(read_whole_line(&result), "end");
+  EXPECT_EQ(read_whole_line(&result), "<null>");
+  EXPECT_EQ(result, -1);
+}
+
+TEST_F(FileLines, ClosedChannelsAndOtherKindsReadNothing) {
+  int result = 0;
+  char buf[8] = "keep";
+  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_BYREF, sizeof buf), -1);
+  EXPECT_STREQ(buf, "keep");
+  EXPECT_EQ(file_read_line(&channel, TEXT_CH, &result), nullptr);
+  EXPECT_EQ(result, -1);
+  EXPECT_EQ(file_eof(&channel, TEXT_CH), 1);
+
+  open_text("line\r\n");
+  EXPECT_EQ(file_read(&channel, VT_INT32 | VT_BYREF, buf, VT_STRING | VT_BYREF, sizeof buf), -1);
+  EXPECT_EQ(file_read_line(&channel, BIN_CH, &result), nullptr);
+  EXPECT_EQ(result, -1);
+  EXPECT_EQ(read_whole_line(&result), "line") << "a refused read moved the position";
+}

@@ -1,0 +1,156 @@
+// Numbers read from text channels into variables of each type.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "tests/runtime/core/file_fixture.h"
+
+using FileNumbers = FileTest;
+
+namespace {
+// A destination with guard bytes behind it, to see how much was stored.
+struct Slot {
+  unsigned char bytes[12];
+  Slot() { std::memset(bytes, 0xEE, sizeof bytes); }
+  template <typename T>
+  T as() const {
+    T v;
+    std::memcpy(&v, bytes, sizeof v);
+    return v;
+  }
+  int stored() const { // bytes changed from the guard pattern, counted from the front
+    int n = sizeof bytes;
+    while (n > 0 && bytes[n - 1] == 0xEE) --n;
+    return n;
+  }
+};
+} // namespace
+
+TEST_F(FileNumbers, ANumberIsFoundInTextAndTheByteBehindItConsumed) {
+  struct Case {
+    uint32_t code;
+    double want;
+  } cases[] = {{VT_REAL64, -12.5}, {VT_INT32, -12}};
+  for (const Case& c : cases) {
+    open_text("x=-12.5;rest");
+    Slot s;
+    EXPECT_EQ(file_read(&channel, TEXT_CH, s.bytes, c.code | VT_BYREF, 0), 0);
+    if (c.code == VT_REAL64)
+      EXPECT_EQ(s.as<double>(), c.want);
+    else
+      EXPECT_EQ(s.as<int32_t>(), c.want);
+    int result = 0;
+    EXPECT_EQ(read_whole_line(&result), "rest") << "the ';' should be gone";
+    file_close(&channel, TEXT_CH);
+  }
+}
+
+TEST_F(FileNumbers, IntegersRoundToTheNearestAndHalvesToEven) {
+  struct Case {
+    const char* text;
+    int32_t want;
+  } cases[] = {
+      {"0.5", 0},  {"1.5", 2},   {"2.5", 2},   {"3.5", 4},   {"-0.5", 0},  {"-1.5", -2}, {"-2.5", -2},
+      {"2.51", 3}, {"2.49", 2},  {"-2.51", -3}, {"7", 7},    {"0", 0},     {"-", 0},     {"12.", 12},
+      {"1.2.3", 1}, {"--4", 0},  {"4-", 4},    {"2147483647", 2147483647},
+  };
+  for (const Case& c : cases) {
+    open_text(c.text);
+    int32_t got = 99;
+    EXPECT_EQ(file_read(&channel, TEXT_CH, &got, VT_INT32 | VT_BYREF, 0), 0) << c.text;
+    EXPECT_EQ(got, c.want) << c.text;
+    file_close(&channel, TEXT_CH);
+  }
+}
+
+TEST_F(FileNumbers, EachCodeStoresItsOwnWidth) {
+  struct Case {
+    uint32_t code;
+    const char* text;
+    int width;
+    int64_t want; // the stored bits, sign-extended from the width
+  } cases[] = {
+      {VT_INT32, "-7", 4, -7},          {VT_UINT32, "3000000000", 4, static_cast<int32_t>(3000000000u)},
+      {VT_WORD, "65535", 2, -1},        {VT_INT16, "-2", 2, -2},
+      {VT_BYTE, "255", 1, -1},          {VT_INT8, "-3.5", 1, -4},
+      {VT_INT64, "-12345678901", 8, -12345678901LL},
+      {VT_UINT64, "12345678901", 8, 12345678901LL},
+      {VT_POINTER, "42", 4, 42},        {VT_RAW, "43", 4, 43},
+      {VT_NONE, "44", 4, 44},
+  };
+  for (const Case& c : cases) {
+    open_text(c.text);
+    Slot s;
+    EXPECT_EQ(file_read(&channel, TEXT_CH, s.bytes, c.code | VT_BYREF, 0), 0) << c.code;
+    EXPECT_EQ(s.stored(), c.width) << c.code;
+    int64_t got = 0;
+    switch (c.width) {
+    case 1: got = s.as<int8_t>(); break;
+    case 2: got = s.as<int16_t>(); break;
+    case 4: got = s.as<int32_t>(); break;
+    default: got = s.as<int64_t>(); break;
+    }
+    EXPECT_EQ(got, c.want) << c.code << " " << c.text;
+    file_close(&channel, TEXT_CH);
+  }
+}
+
+TEST_F(FileNumbers, RealsKeepTheirFraction) {
+  open_text("0.25 -1.125");
+  Slot a, b;
+  EXPECT_EQ(file_read(&channel, TEXT_CH, a.bytes, VT_REAL32 | VT_BYREF, 0), 0);
+  EXPECT_EQ(a.stored(), 4);
+  EXPECT_EQ(a.as<float>(), 0.25f);
+  EXPECT_EQ(file_read(&channel, TEXT_CH, b.bytes, VT_REAL64 | VT_BYREF, 0), 0);
+  EXPECT_EQ(b.stored(), 8);
+  EXPECT_EQ(b.as<double>(), -1.125);
+}
+
+TEST_F(FileNumbers, NumbersFollowOneAnotherUntilOnlyLettersRemain) {
+  open_text("10 20,-3.25\r\nabc def");
+  double want[] = {10, 20, -3.25};
+  for (double w : want) {
+    double got = 0;
+    EXPECT_EQ(file_read(&channel, TEXT_CH, &got, VT_REAL64 | VT_BYREF, 0), 0);
+    EXPECT_EQ(got, w);
+  }
+  double got = 99;
+  EXPECT_EQ(file_read(&channel, TEXT_CH, &got, VT_REAL64 | VT_BYREF, 0), -1);
+  EXPECT_EQ(got, 0);
+  int32_t whole = 99;
+  EXPECT_EQ(file_read(&channel, TEXT_CH, &whole, VT_INT32 | VT_BYREF, 0), -1);
+  EXPECT_EQ(whole, 0);
+  EXPECT_EQ(file_eof(&channel, TEXT_CH), 1);
+}
+
+TEST_F(FileNumbers, ANumberTakesAtMostFortyBytes) {
+  open_text(std::string(45, '1') + ";");
+  bool found = false;
+  double first = file_read_number(&channel, &found);
+  EXPECT_TRUE(found);
+  EXPECT_EQ(first, text_to_num(std::string(40, '1').c_str()));
+  // The 41st byte went with the first number; four are left.
+  EXPECT_EQ(file_read_number(&channel, &found), 1111);
+  EXPECT_TRUE(found);
+  EXPECT_EQ(file_read_number(&channel, &found), 0);
+  EXPECT_FALSE(found);
+}
+
+TEST_F(FileNumbers, HugeValuesAreHeldAtTheEndsOfTheRange) {
+  open_text("99999999999999999999 -99999999999999999999");
+  int64_t big = 0;
+  EXPECT_EQ(file_read(&channel, TEXT_CH, &big, VT_INT64 | VT_BYREF, 0), 0);
+  EXPECT_EQ(big, INT64_MAX);
+  EXPECT_EQ(file_read(&channel, TEXT_CH, &big, VT_INT64 | VT_BYREF, 0), 0);
+  EXPECT_EQ(big, INT64_MIN);
+}
+
+TEST_F(FileNumbers, AClosedChannelHasNoNumber) {
+  bool found = true;
+  EXPECT_EQ(file_read_number(&channel, &found), 0);
+  EXPECT_FALSE(found);
+  int32_t got = 5;
+  EXPECT_EQ(file_read(&channel, TEXT_CH, &got, VT_INT32 | VT_BYREF, 0), -1);
+  EXPECT_EQ(got, 5) << "a closed channel stores nothing";
+}

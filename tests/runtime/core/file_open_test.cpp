@@ -1,0 +1,92 @@
+// Opening and closing file channels in each mode.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/runtime/core/file_fixture.h"
+
+using FileOpen = FileTest;
+
+TEST_F(FileOpen, ModesAreMatchedExactlyAndReadWriteOnlyOnBinaryChannels) {
+  struct Case {
+    const char* mode;
+    uint32_t kind;
+    int want;
+  } cases[] = {
+      {"R", VT_TEXT_CHANNEL, 0},  {"r", VT_TEXT_CHANNEL, 0},  {"R", VT_BIN_CHANNEL, 0},
+      {"R+", VT_TEXT_CHANNEL, 1}, {"r+", VT_TEXT_CHANNEL, 1}, {"R+", VT_BIN_CHANNEL, 0},
+      {"r+", BIN_CH, 0},          {"W", VT_TEXT_CHANNEL, 0},  {"w", VT_BIN_CHANNEL, 0},
+      {"A", VT_TEXT_CHANNEL, 0},  {"a", VT_BIN_CHANNEL, 0},   {"R", TEXT_CH, 0},
+      {"x", VT_TEXT_CHANNEL, 1},  {"", VT_TEXT_CHANNEL, 1},   {"rw", VT_BIN_CHANNEL, 1},
+      {"W+", VT_BIN_CHANNEL, 1},  {"R ", VT_TEXT_CHANNEL, 1}, {"A+", VT_TEXT_CHANNEL, 1},
+  };
+  for (const Case& c : cases) {
+    std::string path = file_with("data");
+    EXPECT_EQ(file_open(&channel, c.kind, path.c_str(), c.mode), c.want) << "'" << c.mode << "' " << c.kind;
+    EXPECT_EQ(channel != nullptr, c.want == 0) << c.mode;
+    EXPECT_EQ(file_close(&channel, c.kind), 0);
+    EXPECT_EQ(channel, nullptr);
+  }
+}
+
+TEST_F(FileOpen, ReadingModesNeedTheFileWritingModesMakeIt) {
+  struct Case {
+    const char* mode;
+    uint32_t kind;
+    int want;
+  } cases[] = {{"R", VT_TEXT_CHANNEL, 1}, {"r+", VT_BIN_CHANNEL, 1}, {"W", VT_TEXT_CHANNEL, 0}, {"a", VT_TEXT_CHANNEL, 0}};
+  for (const Case& c : cases) {
+    std::string path = new_path();
+    FileChannel before = channel;
+    EXPECT_EQ(file_open(&channel, c.kind, path.c_str(), c.mode), c.want) << c.mode;
+    if (c.want != 0) {
+      EXPECT_EQ(channel, before) << "a failed open changed the channel";
+    }
+    EXPECT_EQ(exists(path), c.want == 0) << c.mode;
+    file_close(&channel, c.kind);
+  }
+}
+
+TEST_F(FileOpen, WriteEmptiesTheFileAndAppendWritesBehindIt) {
+  std::string path = file_with("old\r\n");
+  ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "a"), 0);
+  char text[] = "new";
+  EXPECT_EQ(file_write(&channel, TEXT_CH, reinterpret_cast<ValueSlot>(text), VT_STRING | VT_BYREF, 3), 5);
+  file_close(&channel, TEXT_CH);
+  EXPECT_EQ(contents(path), "old\r\nnew\r\n");
+
+  ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "W"), 0);
+  EXPECT_EQ(file_eof(&channel, TEXT_CH), 1);
+  EXPECT_EQ(file_write(&channel, TEXT_CH, reinterpret_cast<ValueSlot>(text), VT_STRING | VT_BYREF, 3), 5);
+  file_close(&channel, TEXT_CH);
+  EXPECT_EQ(contents(path), "new\r\n");
+}
+
+TEST_F(FileOpen, ReadLetsOthersWriteTheWritingModesOnlyLetThemRead) {
+  std::string path = file_with("shared");
+  ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "R"), 0);
+  EXPECT_EQ(file_open(&other, VT_TEXT_CHANNEL, path.c_str(), "A"), 0) << "R should share writing";
+  file_close(&other, TEXT_CH);
+  file_close(&channel, TEXT_CH);
+
+  ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "W"), 0);
+  EXPECT_EQ(file_open(&other, VT_TEXT_CHANNEL, path.c_str(), "a"), 1) << "W should not share writing";
+  EXPECT_EQ(file_open(&other, VT_BIN_CHANNEL, path.c_str(), "R+"), 1);
+  EXPECT_EQ(other, nullptr);
+}
+
+TEST_F(FileOpen, OpeningAnOpenChannelAgainLetsGoOfTheFirstFile) {
+  std::string first = new_path();
+  std::string second = new_path();
+  ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, first.c_str(), "W"), 0);
+  ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, second.c_str(), "W"), 0);
+  // Were the first handle still open, its sharing (read only) would refuse this.
+  EXPECT_EQ(file_open(&other, VT_TEXT_CHANNEL, first.c_str(), "W"), 0);
+}
+
+TEST_F(FileOpen, ClosingAClosedChannelDoesNothing) {
+  EXPECT_EQ(file_close(&channel, TEXT_CH), 0);
+  EXPECT_EQ(file_close(&channel, BIN_CH), 0);
+  EXPECT_EQ(file_close(nullptr, TEXT_CH), 0);
+  EXPECT_EQ(channel, nullptr);
+}
