@@ -71,21 +71,29 @@ class FileRequest : public HeapTest {
 protected:
   void SetUp() override {
     HeapTest::SetUp();
+    // The file dialog makes the chosen folder the current one; it is given
+    // back before the folders are removed.
+    ASSERT_NE(GetCurrentDirectoryA(sizeof start_dir_, start_dir_), 0u);
     char temp[MAX_PATH];
     ASSERT_NE(GetTempPathA(sizeof temp, temp), 0u);
-    static int serial = 0;
-    dir_ = std::string(temp) + "tolvane-request-" + std::to_string(GetCurrentProcessId()) + "-" +
-           std::to_string(++serial);
-    make_dir(dir_);
+    std::string stem = std::string(temp) + "tolvane-request-" + std::to_string(GetCurrentProcessId()) + "-";
+    for (int serial = 1; serial < 1000 && dir_.empty(); ++serial) {
+      std::string path = stem + std::to_string(serial);
+      if (CreateDirectoryA(path.c_str(), nullptr))
+        dir_ = path;
+    }
+    ASSERT_FALSE(dir_.empty()) << "no fresh folder in " << temp;
+    dirs_.push_back(dir_);
     for (const char* name : {"a.app", "b.app"})
       make_file(in_dir(name));
   }
   // Removes what the test made, files first, folders innermost first.
   void TearDown() override {
+    SetCurrentDirectoryA(start_dir_);
     for (const std::string& f : files_)
       DeleteFileA(f.c_str());
     for (auto d = dirs_.rbegin(); d != dirs_.rend(); ++d)
-      RemoveDirectoryA(d->c_str());
+      EXPECT_TRUE(RemoveDirectoryA(d->c_str())) << *d;
     HeapTest::TearDown();
   }
   void make_dir(const std::string& path) {
@@ -100,6 +108,7 @@ protected:
   }
   std::string in_dir(const char* name) const { return dir_ + "\\" + name; }
 
+  char start_dir_[MAX_PATH] = "";
   std::string dir_;
   std::vector<std::string> files_, dirs_;
 };
