@@ -149,13 +149,6 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"SaveWithDefaultExtension", 0, 0, "new", {"new.app"}, false, "app"}),
     [](const ::testing::TestParamInfo<ChoiceCase>& info) { return std::string(info.param.name); });
 
-TEST_F(FileRequest, FullPathTypedIntoTheFieldIsTaken) {
-  std::string path = in_dir("b.app");
-  DialogDriver driver(fill_in("Load", path.c_str(), IDOK));
-  EXPECT_EQ(take(file_request("Load", nullptr, 1, APP_FILTER, nullptr, 0, nullptr)), path);
-  ASSERT_TRUE(driver.finish()) << driver.failure();
-}
-
 struct CancelCase {
   const char* name;
   int open;
