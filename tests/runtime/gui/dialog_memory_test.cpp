@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/dialog_test.h"
+
+namespace {
+// Describes a dialog, runs it modal and modeless a few times, and frees the
+// descriptions.
+void describe_run_and_free() {
+  Window a{}, b{};
+  dlg_create(&a, 0, 0, 200, 100, WS_CAPTION | WS_SYSMENU, nullptr, "Memory A", EventLog::handler);
+  append_item(a.dialog, "EDIT", "some text", 0x50810080, 0x200, 5, 5, 80, 12, 2, 4);
+  append_item(a.dialog, "BUTTON", "OK", 0x5001000B, 0, 5, 30, 40, 14, 1, 1, 1);
+  dlg_create(&b, 0, 0, 100, 50, WS_CAPTION, nullptr, std::string(300, 'b').c_str(), nullptr);
+  append_item(b.dialog, "STATIC", nullptr, 0x50000000, 0, 5, 5, 40, 10, 3, 7);
+  EventLog::get().on_event = [] {
+    if (event_code == WM_INITDIALOG && !event_window->dialog->modeless)
+      PostMessageA(event_window->handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return 0;
+  };
+  for (int run = 0; run < 3; ++run) {
+    EXPECT_EQ(dlg_modal(&a, nullptr), 2);
+    EXPECT_NE(dlg_show(&a, nullptr), nullptr);
+    dlg_close(&a, 0);
+    EXPECT_NE(dlg_show(&b, nullptr), nullptr);
+    dlg_close(&b, 0);
+  }
+  EventLog::get().on_event = nullptr;
+  dlg_list_free();
+  EXPECT_EQ(a.dialog, nullptr);
+  EXPECT_EQ(b.dialog, nullptr);
+}
+} // namespace
+
+class DialogMemory : public GuiTest {};
+
+TEST_F(DialogMemory, ListFreeAfterDialogsRanFreesEverything) {
+  describe_run_and_free(); // the system's own first-use allocations happen here
+  MSG m;
+  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+  int before = busy_heap_blocks();
+  describe_run_and_free();
+  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+  EXPECT_EQ(busy_heap_blocks(), before) << "templates, items, texts, list nodes and run templates all freed";
+  EXPECT_EQ(runtime_dialog_windows(), 0);
+}
