@@ -1,0 +1,35 @@
+// What the subclass procedures share: calling the previous procedure,
+// answering with the control's colours, and giving back what a control owns
+// when it is destroyed.
+#include "runtime/controls/controls_internal.h"
+
+LRESULT ctl_call_previous(HWND control, UINT message, WPARAM wparam, LPARAM lparam) {
+  WNDPROC previous = reinterpret_cast<WNDPROC>(prop_get(control, PROP_LPFN));
+  return previous ? CallWindowProcA(previous, control, message, wparam, lparam) : 0;
+}
+
+void ctl_apply_colors(HWND control, HDC dc) {
+  SetTextColor(dc, static_cast<COLORREF>(prop_value(control, PROP_FGRND)));
+  SetBkColor(dc, static_cast<COLORREF>(prop_value(control, PROP_BGRND)));
+}
+
+void ctl_release_colors(HWND control) {
+  HANDLE brush = RemovePropA(control, PROP_BBRUSH);
+  RemovePropA(control, PROP_BGRND);
+  RemovePropA(control, PROP_FGRND);
+  if (brush) DeleteObject(brush);
+}
+
+void ctl_release_font(HWND control) {
+  // A control owns the font it was given after it was installed; the one it
+  // came with belongs to its class or to its dialog, which delete it.
+  HANDLE font = reinterpret_cast<HANDLE>(SendMessageA(control, WM_GETFONT, 0, 0));
+  HANDLE base = RemovePropA(control, PROP_BASEFONT);
+  if (font && font != base) DeleteObject(font);
+}
+
+WNDPROC ctl_restore_procedure(HWND control) {
+  WNDPROC previous = reinterpret_cast<WNDPROC>(RemovePropA(control, PROP_LPFN));
+  if (previous) SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+  return previous;
+}
