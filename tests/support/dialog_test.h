@@ -5,13 +5,14 @@
 
 #include <functional>
 
+#include "runtime/controls/controls.h"
 #include "tests/support/dialog_helpers.h"
 #include "tests/support/event_log.h"
 
 class DialogTest : public GuiTest {
 protected:
   static constexpr int32_t kEdit = 2;
-  static constexpr int32_t kButton = 1;
+  static constexpr int32_t kButton = 4; // not IDOK: Enter reaches it only as the default button
   static constexpr UINT_PTR kGuardTimer = 0x4711;
   static constexpr int32_t kGuardResult = -99; // dlg_modal's result when the guard fired
 
@@ -21,10 +22,10 @@ protected:
 
   void SetUp() override {
     GuiTest::SetUp();
-    ASSERT_EQ(dlg_create(&dlg, 0, 0, 200, 120, WS_CAPTION | WS_SYSMENU, nullptr, "Dialog test", EventLog::handler),
+    ASSERT_EQ(dlg_create(&dlg, 0, 0, 240, 130, WS_CAPTION | WS_SYSMENU, nullptr, "Dialog test", EventLog::handler),
               1);
-    append_item(dlg.dialog, "EDIT", "", 0x50810080, 0x200, 10, 15, 90, 14, kEdit, 4);
-    append_item(dlg.dialog, "BUTTON", "Find Next", 0x5001000B, 0, 30, 40, 50, 14, kButton, 1, 1);
+    ctl_create(&dlg, KIND_EDIT, "", 15, 15, 150, 20, WS_TABSTOP | ES_AUTOHSCROLL, kEdit);
+    ctl_create(&dlg, KIND_BUTTON, "Find Next", 40, 60, 80, 24, WS_TABSTOP | BS_DEFPUSHBUTTON, kButton);
     log.on_event = [this] {
       if (event_code == WM_INITDIALOG) SetTimer(dlg.handle, kGuardTimer, 8000, nullptr);
       if (event_code == WM_TIMER && event_wparam == kGuardTimer) {

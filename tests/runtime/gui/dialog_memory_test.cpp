@@ -10,10 +10,11 @@ namespace {
 void describe_run_and_free() {
   Window a{}, b{};
   dlg_create(&a, 0, 0, 200, 100, WS_CAPTION | WS_SYSMENU, nullptr, "Memory A", EventLog::handler);
-  append_item(a.dialog, "EDIT", "some text", 0x50810080, 0x200, 5, 5, 80, 12, 2, 4);
-  append_item(a.dialog, "BUTTON", "OK", 0x5001000B, 0, 5, 30, 40, 14, 1, 1, 1);
+  ctl_create(&a, KIND_EDIT, "some text", 5, 5, 120, 20, WS_TABSTOP, 2);
+  ctl_create(&a, KIND_BUTTON, "OK", 5, 40, 60, 24, WS_TABSTOP | BS_DEFPUSHBUTTON, 1);
   dlg_create(&b, 0, 0, 100, 50, WS_CAPTION, nullptr, std::string(300, 'b').c_str(), nullptr);
-  append_item(b.dialog, "STATIC", nullptr, 0x50000000, 0, 5, 5, 40, 10, 3, 7);
+  ctl_create(&b, KIND_STATIC, nullptr, 5, 5, 60, 16, 0, 3);
+  ctl_create_class(&b, "BUTTON", "Check", 5, 25, 60, 16, BS_AUTOCHECKBOX, 0, 4);
   EventLog::get().on_event = [] {
     if (event_code == WM_INITDIALOG && !event_window->dialog->modeless)
       PostMessageA(event_window->handle, WM_SYSCOMMAND, SC_CLOSE, 0);
