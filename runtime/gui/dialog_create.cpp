@@ -4,6 +4,7 @@
 
 #include "runtime/core/core.h"
 #include "runtime/gui/dialog_internal.h"
+#include "runtime/gui/draw_internal.h"
 
 namespace {
 constexpr uint32_t kDialogStyle = WS_POPUP | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT; // 0x900000C0
@@ -28,15 +29,14 @@ private:
 // DC: average character width + 1 and character height.
 void measure_base_units(DialogTemplate* dialog) {
   MemoryDc dc;
-  HFONT font = CreateFontA(8, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, DEFAULT_QUALITY, 0, "MS Sans Serif");
+  GdiObject font(CreateFontA(8, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, DEFAULT_QUALITY, 0, "MS Sans Serif"));
   TEXTMETRICA tm{};
   bool measured = false;
-  if (dc.get() && font) {
-    HGDIOBJ old = SelectObject(dc.get(), font);
+  if (dc.get() && font.get()) {
+    HGDIOBJ old = SelectObject(dc.get(), font.get());
     measured = GetTextMetricsA(dc.get(), &tm) != 0;
     SelectObject(dc.get(), old);
   }
-  if (font) DeleteObject(font);
   if (measured && tm.tmAveCharWidth + 1 > 0 && tm.tmHeight > 0) {
     dialog->base_x = tm.tmAveCharWidth + 1;
     dialog->base_y = tm.tmHeight;
