@@ -17,7 +17,6 @@ int ctl_install(HWND control, int32_t kind) {
     prop_set(control, PROP_HTCLR, background);
     prop_set(control, PROP_BORDERWIDTH, 1);
   }
-  prop_set(control, PROP_BASEFONT, static_cast<uintptr_t>(SendMessageA(control, WM_GETFONT, 0, 0)));
 
   prop_set(control, PROP_LPFN, static_cast<uintptr_t>(GetWindowLongPtrA(control, GWLP_WNDPROC)));
   SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(colors.proc));

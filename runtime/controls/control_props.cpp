@@ -20,12 +20,14 @@ void ctl_release_colors(HWND control) {
   if (brush) DeleteObject(brush);
 }
 
+void ctl_note_font(HWND control, WPARAM font) { prop_set(control, PROP_OWNFONT, font); }
+
 void ctl_release_font(HWND control) {
-  // A control owns the font it was given after it was installed; the one it
-  // came with belongs to its class or to its dialog, which delete it.
-  HANDLE font = reinterpret_cast<HANDLE>(SendMessageA(control, WM_GETFONT, 0, 0));
-  HANDLE base = RemovePropA(control, PROP_BASEFONT);
-  if (font && font != base) DeleteObject(font);
+  // Not WM_GETFONT: it names the dialog's font in a dialog and a class's
+  // own default font in a tree view or status bar, which their owners
+  // delete; and a rich edit keeps no handle of the font it was given.
+  HANDLE font = RemovePropA(control, PROP_OWNFONT);
+  if (font) DeleteObject(font);
 }
 
 WNDPROC ctl_restore_procedure(HWND control) {

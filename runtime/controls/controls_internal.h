@@ -20,9 +20,10 @@ constexpr const char PROP_NORBMP[] = "NORBMP";
 constexpr const char PROP_SELBMP[] = "SELBMP";
 constexpr const char PROP_NOTIFY_TAB[] = "NOTIFY_TAB";
 constexpr const char PROP_NOTIFY_ENTER[] = "NOTIFY_ENTER";
-// The font a control had when it was installed (its class's own default or
-// its dialog's font): not the control's to delete.
-constexpr const char PROP_BASEFONT[] = "BASEFONT";
+// The font last given to the control (WM_SETFONT) since it was installed:
+// the control's own, deleted with it. A font it had before (its dialog's)
+// or one its class made for itself belongs to the dialog or the class.
+constexpr const char PROP_OWNFONT[] = "OWNFONT";
 
 // The old colour message that parents reflect to their controls.
 constexpr UINT MSG_CTLCOLOR = 0x19;
@@ -84,7 +85,9 @@ LRESULT ctl_call_previous(HWND control, UINT message, WPARAM wparam, LPARAM lpar
 void ctl_apply_colors(HWND control, HDC dc);
 // Removes the colour properties and deletes the background brush.
 void ctl_release_colors(HWND control);
-// Deletes the control's font unless it is the one it was installed with.
+// WM_SETFONT: the control owns the font from now on.
+void ctl_note_font(HWND control, WPARAM font);
+// Deletes the font the control owns.
 void ctl_release_font(HWND control);
 // Puts the previous procedure back and removes "LPFN"; gives that procedure.
 WNDPROC ctl_restore_procedure(HWND control);

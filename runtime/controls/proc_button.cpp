@@ -14,6 +14,7 @@ LRESULT CALLBACK ctl_proc_button(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
     if (item && item->CtlType == ODT_BUTTON && item->hwndItem == hwnd) button_draw(hwnd, item, 0);
     break;
   }
+  case WM_SETFONT: ctl_note_font(hwnd, wparam); break;
   case WM_DESTROY: {
     ctl_release_button_objects(hwnd);
     WNDPROC previous = ctl_restore_procedure(hwnd);

@@ -26,6 +26,7 @@ LRESULT CALLBACK ctl_proc_common(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
       return 1;
     }
     break;
+  case WM_SETFONT: ctl_note_font(hwnd, wparam); break;
   case WM_DESTROY: {
     ctl_release_font(hwnd);
     ctl_release_colors(hwnd);

@@ -58,6 +58,7 @@ LRESULT CALLBACK ctl_proc_hot_button(HWND hwnd, UINT message, WPARAM wparam, LPA
     RemovePropA(hwnd, PROP_DOHOT);
     redraw(hwnd);
     break;
+  case WM_SETFONT: ctl_note_font(hwnd, wparam); break;
   case WM_DESTROY: {
     HBITMAP shown = ctl_release_button_objects(hwnd);
     release_hot_objects(hwnd, shown);

@@ -9,6 +9,7 @@ LRESULT CALLBACK ctl_proc_static(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
   case MSG_CTLCOLOR:
     ctl_apply_colors(hwnd, reinterpret_cast<HDC>(wparam));
     return reinterpret_cast<LRESULT>(prop_get(hwnd, PROP_BBRUSH));
+  case WM_SETFONT: ctl_note_font(hwnd, wparam); break;
   case WM_DESTROY: {
     ctl_release_button_objects(hwnd);
     WNDPROC previous = ctl_restore_procedure(hwnd);
