@@ -5,3 +5,7 @@
 // caller owns). script_mode is 0 in HTML mode and 1 in script mode; @SCRIPT
 // and @HTML lines change it. Never fails and never rejects a line.
 char* translate_line(const char* source, int* script_mode);
+
+// The Translate command of the editor: asks for a page name and writes one
+// page line for each line of the editing field, plus an empty last line.
+void translate_script();
