@@ -30,15 +30,19 @@ bool write_page() {
 }
 } // namespace
 
+bool translate_field_to(const char* path) {
+  bool written = file_open(&file_channel, FILE_CHANNEL_TYPE, path, "W") == 0;
+  if (written) {
+    written = write_page();
+    file_close(&file_channel, FILE_CHANNEL_TYPE);
+  }
+  if (!written) file_problem_show(TRANSLATE_FAILED, path, "Translate");
+  return written;
+}
+
 void translate_script() {
   char* path = nullptr;
   if (output_name_ask("Translate", HTML_FILTER, ".html", &path) != OutputChoice::chosen) return;
   text_global_set(&file_name, path);
-  if (file_open(&file_channel, FILE_CHANNEL_TYPE, file_name, "W") != 0) {
-    file_problem_show(TRANSLATE_FAILED, file_name, "Translate");
-    return;
-  }
-  bool written = write_page();
-  file_close(&file_channel, FILE_CHANNEL_TYPE);
-  if (!written) file_problem_show(TRANSLATE_FAILED, file_name, "Translate");
+  translate_field_to(file_name);
 }
