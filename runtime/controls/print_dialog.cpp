@@ -29,6 +29,24 @@ void write_back(int32_t* variable, int32_t value) {
     *variable = value;
 }
 
+// The copies and collation the user chose. The dialog keeps them in the
+// returned device mode when the printer does copies itself, and then leaves
+// the structure's count at 1 and its collate flag clear; else in the
+// structure. Whichever place holds the choice wins.
+void chosen_copies(const PRINTDLGA& dialog, int32_t* copies, int32_t* collate) {
+  int32_t count = dialog.nCopies;
+  bool collated = (dialog.Flags & PD_COLLATE) != 0;
+  if (const auto* mode = dialog.hDevMode ? static_cast<const DEVMODEA*>(GlobalLock(dialog.hDevMode)) : nullptr) {
+    if ((mode->dmFields & DM_COPIES) && mode->dmCopies > count)
+      count = mode->dmCopies;
+    if ((mode->dmFields & DM_COLLATE) && mode->dmCollate == DMCOLLATE_TRUE)
+      collated = true;
+    GlobalUnlock(dialog.hDevMode);
+  }
+  write_back(copies, count);
+  write_back(collate, collated ? 1 : 0);
+}
+
 // A network printer is opened by its port ("\\server\queue"), any other by
 // its device name. Kept whole, however long.
 char* printer_name(HGLOBAL device_names) {
@@ -56,8 +74,7 @@ char* print_dialog(Window* window, int32_t* from_page, int32_t* to_page, int32_t
   if (PrintDlgA(&dialog)) {
     write_back(from_page, dialog.nFromPage);
     write_back(to_page, dialog.nToPage);
-    write_back(copies, dialog.nCopies);
-    write_back(collate, (dialog.Flags & PD_COLLATE) ? 1 : 0);
+    chosen_copies(dialog, copies, collate);
     name = printer_name(dialog.hDevNames);
   }
   // Whatever the outcome, the dialog's global blocks are ours to free.
