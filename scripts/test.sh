@@ -1,6 +1,8 @@
 #!/bin/bash
 # Builds Tolvane and runs every test under Wine on a private X server.
-# Installs what is missing first. Extra arguments go to ctest.
+# Installs what is missing first. As root it also runs a private CUPS
+# spooler for the printing tests (scripts/cups.sh); without it they skip.
+# Extra arguments go to ctest.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${TOLVANE_BUILD_DIR:-$root/build}"
