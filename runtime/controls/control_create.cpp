@@ -43,12 +43,13 @@ int ctl_create(Window* window, int32_t kind, const char* text, int32_t x, int32_
   style |= STYLE_VISIBLE_CHILD;
   if (caller & STYLE_CREATE_HIDDEN) style &= ~(WS_VISIBLE | STYLE_CREATE_HIDDEN);
 
+  // Also for a dialog's item: its class must exist when the dialog runs.
+  if (k->common_controls) controls_init_common();
+  if (k->rich_edit) controls_load_rich_edit();
   if (window->is_dialog) {
     dlg_add_control(window, ex_style, k->class_name, text, style, x, y, width, height, id, kind, default_button);
     return 0;
   }
-  if (k->common_controls) controls_init_common();
-  if (k->rich_edit) controls_load_rich_edit();
   HWND control = create_child(window, ex_style, k->class_name, text, style, x, y, width, height, id);
   ctl_install(control, kind);
   if (control && kind == KIND_STATUS_BAR && window->mdi_client) mdi_layout(window->handle, window->mdi_client);
@@ -59,11 +60,11 @@ HWND ctl_create_class(Window* window, const char* class_name, const char* text, 
                       int32_t width, int32_t height, uint32_t style, uint32_t ex_style, int32_t id) {
   if (!window || !prepare(window, id, &x, &y, &width, &height)) return nullptr;
   style |= STYLE_VISIBLE_CHILD;
+  controls_init_common();
   if (window->is_dialog) {
     dlg_add_control(window, ex_style, class_name, text, style, x, y, width, height, id, KIND_CLASS, 0);
     return nullptr;
   }
-  controls_init_common();
   HWND control = create_child(window, ex_style, class_name, text, style, x, y, width, height, id);
   ctl_install(control, KIND_CLASS);
   return control;

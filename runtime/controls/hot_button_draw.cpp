@@ -124,7 +124,8 @@ void hot_button_draw(const ButtonFace& face) {
   if (border != 0) {
     if (face.flat()) {
       flat_border(dc, region.get(), face.item, border);
-      InflateRect(&rect, -1, -1);
+      // The face goes inside the whole border, however wide.
+      InflateRect(&rect, -border, -border);
     } else if (region) {
       edge_along_region(dc, region.get(), border, face.pressed());
     } else {
