@@ -17,6 +17,7 @@ protected:
   static constexpr int32_t kGuardResult = -99; // dlg_modal's result when the guard fired
 
   Window dlg{};
+  Window other{}; // for a test's second dialog: listed until TearDown too
   // Runs inside the Handler for every event, after the guard's own handling.
   std::function<int32_t()> script;
 

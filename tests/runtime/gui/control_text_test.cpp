@@ -70,20 +70,3 @@ TEST_F(ControlText, OnADialog) {
   dlg_close(&dlg, 0);
   check_closed(&dlg, kEdit);
 }
-
-TEST_F(ControlText, FromTheHandlerOfAModalDialog) {
-  std::string read;
-  script = [&] {
-    if (event_code == WM_INITDIALOG) {
-      ctl_set_text(event_window, kEdit, "set at start");
-      PostMessageA(dlg.handle, WM_APP + 1, 0, 0);
-    }
-    if (event_code == WM_APP + 1) {
-      read = take(ctl_get_text(event_window, kEdit));
-      dlg_close(event_window, 3);
-    }
-    return 0;
-  };
-  EXPECT_EQ(dlg_modal(&dlg, nullptr), 3);
-  EXPECT_EQ(read, "set at start");
-}

@@ -7,6 +7,7 @@ class DialogControls : public GuiTest {
 protected:
   Window owner{};
   Window search{};
+  Window other{}; // dialog records stay listed until TearDown
   void SetUp() override {
     GuiTest::SetUp();
     ASSERT_EQ(win_open(&owner, 50, 50, 640, 480, 0x70010, nullptr, "Editor", nullptr), 1);
@@ -55,15 +56,14 @@ TEST_F(DialogControls, ControlsAddedWhileRunningAppearFromTheNextRun) {
 }
 
 TEST_F(DialogControls, FlaggedButtonBecomesTheDefault) {
-  Window d{};
-  ASSERT_EQ(dlg_create(&d, 0, 0, 200, 100, WS_CAPTION, nullptr, "Default", nullptr), 1);
-  ctl_create(&d, KIND_BUTTON, "One", 10, 10, 60, 24, BS_DEFPUSHBUTTON, 5);
-  ctl_create(&d, KIND_BUTTON, "Two", 80, 10, 60, 24, 0, 6);
-  ASSERT_NE(dlg_show(&d, nullptr), nullptr);
-  LRESULT def = SendMessageA(d.handle, DM_GETDEFID, 0, 0);
+  ASSERT_EQ(dlg_create(&other, 0, 0, 200, 100, WS_CAPTION, nullptr, "Default", nullptr), 1);
+  ctl_create(&other, KIND_BUTTON, "One", 10, 10, 60, 24, BS_DEFPUSHBUTTON, 5);
+  ctl_create(&other, KIND_BUTTON, "Two", 80, 10, 60, 24, 0, 6);
+  ASSERT_NE(dlg_show(&other, nullptr), nullptr);
+  LRESULT def = SendMessageA(other.handle, DM_GETDEFID, 0, 0);
   EXPECT_EQ(HIWORD(def), DC_HASDEFID);
   EXPECT_EQ(LOWORD(def), 5);
-  dlg_close(&d, 0);
+  dlg_close(&other, 0);
 
   // The search dialog's button has no flag: Enter gives the dialog's
   // IDOK (1), which is the button's own id there.

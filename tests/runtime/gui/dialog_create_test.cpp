@@ -26,8 +26,12 @@ void measured_units(int32_t* bx, int32_t* by) {
   *by = tm.tmHeight;
 }
 
+// The records live in the fixture: the dialog list keeps their addresses
+// until dlg_list_free in TearDown.
 class DialogCreate : public GuiTest {
 protected:
+  Window dialog{};
+  Window other{};
   void TearDown() override {
     dlg_list_free();
     GuiTest::TearDown();
@@ -56,7 +60,6 @@ TEST(DialogUnits, EdgesAreScaledAndRoundedToTheNearestUnit) {
 TEST_F(DialogCreate, FillsTheRecordAndTheTemplate) {
   Window parent{};
   ASSERT_EQ(win_open(&parent, 10, 10, 200, 100, 0x70010, nullptr, "Parent", nullptr), 1);
-  Window dialog{};
   dialog.bk_mode = 2;
   dialog.pen_style = 3;
   dialog.paint_dc = reinterpret_cast<HDC>(1);
@@ -96,22 +99,19 @@ TEST_F(DialogCreate, FillsTheRecordAndTheTemplate) {
 }
 
 TEST_F(DialogCreate, TitleIsCutTo255Characters) {
-  Window dialog{};
   std::string title(300, 'T');
   ASSERT_EQ(dlg_create(&dialog, 0, 0, 100, 70, 0, nullptr, title.c_str(), nullptr), 1);
   EXPECT_EQ(std::string(dialog.dialog->title), title.substr(0, 255));
   EXPECT_EQ(dialog.dialog->owner, nullptr);
-  Window untitled{};
-  ASSERT_EQ(dlg_create(&untitled, 0, 0, 100, 70, 0, nullptr, nullptr, nullptr), 1);
-  EXPECT_STREQ(untitled.dialog->title, "");
+  ASSERT_EQ(dlg_create(&other, 0, 0, 100, 70, 0, nullptr, nullptr, nullptr), 1);
+  EXPECT_STREQ(other.dialog->title, "");
 }
 
 TEST_F(DialogCreate, RegistersTheDialogClassOnce) {
-  Window a{}, b{};
-  dlg_create(&a, 0, 0, 10, 10, 0, nullptr, "a", nullptr);
+  dlg_create(&dialog, 0, 0, 10, 10, 0, nullptr, "a", nullptr);
   ATOM atom = gui_dlg_class_atom();
   ASSERT_NE(atom, 0);
-  dlg_create(&b, 0, 0, 10, 10, 0, nullptr, "b", nullptr);
+  dlg_create(&other, 0, 0, 10, 10, 0, nullptr, "b", nullptr);
   EXPECT_EQ(gui_dlg_class_atom(), atom);
 
   WNDCLASSEXA wc{};
@@ -127,7 +127,6 @@ TEST_F(DialogCreate, RegistersTheDialogClassOnce) {
 
 TEST_F(DialogCreate, DescribingARecordAgainReplacesItsDescription) {
   int before = busy_heap_blocks();
-  Window dialog{};
   dlg_create(&dialog, 0, 0, 100, 70, 0, nullptr, "First", nullptr);
   append_item(dialog.dialog, "EDIT", "text", 0x50000000, 0, 0, 0, 10, 10, 1);
   dlg_create(&dialog, 0, 0, 100, 70, 0, nullptr, "Second", nullptr);

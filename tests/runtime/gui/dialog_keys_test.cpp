@@ -64,16 +64,3 @@ TEST_F(DialogKeys, EnterInAModelessDialogGoesThroughTheMessageLoop) {
   EXPECT_EQ(log.last(EV_COMMAND)->window, &dlg);
   EXPECT_EQ(button_clicks(), 1);
 }
-
-TEST_F(DialogKeys, EnterOnAModalDialogPostedByItsHandler) {
-  script = [&] {
-    if (event_code == WM_INITDIALOG) {
-      PostMessageA(GetDlgItem(dlg.handle, kEdit), WM_CHAR, 'x', 1);
-      post_enter(GetDlgItem(dlg.handle, kEdit));
-    }
-    if (event_code == EV_COMMAND && event_id == kButton) dlg_close(event_window, 5);
-    return 0;
-  };
-  EXPECT_EQ(dlg_modal(&dlg, nullptr), 5);
-  EXPECT_EQ(button_clicks(), 1);
-}

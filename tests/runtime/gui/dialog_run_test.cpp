@@ -118,15 +118,14 @@ TEST_F(DialogRun, ModelessCloseBoxIsOnlyARequest) {
 }
 
 TEST_F(DialogRun, TitleOf300CharactersIsShownCutTo255) {
-  Window long_title{};
   std::string title;
   for (int i = 0; i < 300; ++i) title += static_cast<char>('a' + i % 26);
-  ASSERT_EQ(dlg_create(&long_title, 0, 0, 200, 60, WS_CAPTION, nullptr, title.c_str(), nullptr), 1);
-  ASSERT_NE(dlg_show(&long_title, nullptr), nullptr);
+  ASSERT_EQ(dlg_create(&other, 0, 0, 200, 60, WS_CAPTION, nullptr, title.c_str(), nullptr), 1);
+  ASSERT_NE(dlg_show(&other, nullptr), nullptr);
   char shown[512] = "";
-  GetWindowTextA(long_title.handle, shown, sizeof shown);
+  GetWindowTextA(other.handle, shown, sizeof shown);
   EXPECT_EQ(std::string(shown), title.substr(0, 255));
-  dlg_close(&long_title, 0);
+  dlg_close(&other, 0);
 }
 
 TEST_F(DialogRun, ModalAfterModelessEndsByItsCloseBox) {
