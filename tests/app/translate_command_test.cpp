@@ -3,6 +3,8 @@
 #include "tests/app/editor_test.h"
 
 #include "app/menu_ids.h"
+#include "app/translate/translate.h"
+#include "tests/support/temp_text.h"
 
 namespace {
 
@@ -33,6 +35,20 @@ TEST_F(Translate, LongLinesAreTranslatedWhole) {
   std::string huge(70000, 'h');
   set_text("write \"" + words + "\"\r\n" + huge);
   EXPECT_EQ(translate_to("long"), "document.write(\"" + words + "\");\r\n" + huge + "\r\n\r\n");
+}
+
+TEST_F(Translate, GivesALineForEveryLineTheFieldShows) {
+  // Lone carriage returns and line feeds, which a field may or may not take
+  // for line breaks: the page has a line for each line the field shows.
+  set_text("print a\nb\r\nprint c\rd\r\n\r\n\tprint e");
+  std::string expected;
+  int lines = static_cast<int>(SendMessageA(field(), EM_GETLINECOUNT, 0, 0));
+  int mode = 0;
+  for (int i = 0; i <= lines; ++i) {
+    char* line = translate_line(take(ctl_line_text(&editor_window, EDIT_FIELD_ID, i)).c_str(), &mode);
+    expected += take(line) + "\r\n";
+  }
+  EXPECT_EQ(translate_to("lines"), expected);
 }
 
 TEST_F(Translate, TheFieldAndItsFlagStayAsTheyWere) {

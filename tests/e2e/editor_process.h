@@ -13,17 +13,10 @@
 #include "tests/support/dialog_finder.h"
 #include "tests/support/system_dialogs.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/windows_path.h"
 
 // The program's path as the build gave it, in the form this system opens.
-inline std::string tolvane_exe_path() {
-  std::string path = TOLVANE_EXE;
-  if (!path.empty() && path[0] == '/') { // a Unix path under Wine: drive Z: is the root
-    for (char& c : path)
-      if (c == '/') c = '\\';
-    path = "Z:" + path;
-  }
-  return path;
-}
+inline std::string tolvane_exe_path() { return windows_path(TOLVANE_EXE); }
 
 class EditorProcess {
 public:
