@@ -20,19 +20,24 @@ void edit_field_create() {
   ctl_create(&editor_window, KIND_EDIT, "", client_left + GUTTER_WIDTH, client_top, client_width - GUTTER_WIDTH,
              client_height, EDIT_FIELD_STYLE, EDIT_FIELD_ID);
   ctl_set_color(&editor_window, EDIT_FIELD_ID, EDITOR_TEXT_COLOR, EDITOR_BACK_COLOR);
-  // The user can start typing at once.
-  ctl_set_focus(&editor_window, EDIT_FIELD_ID);
 }
 } // namespace
 
 bool editor_build() {
   win_open(&editor_window, 0, 0, 640, 480, EDITOR_FLAGS, nullptr, "Tolvane", editor_handler);
   if (!editor_window.handle) return false;
+  // Built out of sight and shown whole: a shown window would be laid out
+  // and drawn again for the field and again for the menu bar, which takes
+  // longer than the rest of start-up together.
+  ctl_show(&editor_window, SW_HIDE, 0);
   drawing_set_up();
   edit_field_create();
   search_dialog_build();
   menu_bar_build();
   accelerators_add();
+  ctl_show(&editor_window, SW_SHOW, 0);
+  // The user can start typing at once.
+  ctl_set_focus(&editor_window, EDIT_FIELD_ID);
   timer_start(&editor_window, TIMER_MS, 1, nullptr);
   return true;
 }
