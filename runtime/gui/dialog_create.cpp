@@ -1,0 +1,106 @@
+// Describing a dialog: the template record with its frame in dialog units.
+#include <cmath>
+#include <cstring>
+
+#include "runtime/core/core.h"
+#include "runtime/gui/dialog_internal.h"
+#include "runtime/gui/draw_internal.h"
+
+namespace {
+constexpr uint32_t kDialogStyle = WS_POPUP | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT; // 0x900000C0
+constexpr size_t kTitleMax = sizeof(DialogTemplate::title) - 1;
+
+// A memory DC owned by one scope.
+class MemoryDc {
+public:
+  MemoryDc() : dc_(CreateCompatibleDC(nullptr)) {}
+  ~MemoryDc() {
+    if (dc_) DeleteDC(dc_);
+  }
+  MemoryDc(const MemoryDc&) = delete;
+  MemoryDc& operator=(const MemoryDc&) = delete;
+  HDC get() const { return dc_; }
+
+private:
+  HDC dc_;
+};
+
+// Base units of the measuring font, "MS Sans Serif" of height 8 in a memory
+// DC: average character width + 1 and character height.
+void measure_base_units(DialogTemplate* dialog) {
+  MemoryDc dc;
+  GdiObject font(CreateFontA(8, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, DEFAULT_QUALITY, 0, "MS Sans Serif"));
+  TEXTMETRICA tm{};
+  bool measured = false;
+  if (dc.get() && font.get()) {
+    HGDIOBJ old = SelectObject(dc.get(), font.get());
+    measured = GetTextMetricsA(dc.get(), &tm) != 0;
+    SelectObject(dc.get(), old);
+  }
+  if (measured && tm.tmAveCharWidth + 1 > 0 && tm.tmHeight > 0) {
+    dialog->base_x = tm.tmAveCharWidth + 1;
+    dialog->base_y = tm.tmHeight;
+  } else {
+    // Never divide by a zero unit: the system's own dialog base units.
+    LONG units = GetDialogBaseUnits();
+    dialog->base_x = LOWORD(units);
+    dialog->base_y = HIWORD(units);
+  }
+}
+
+int32_t to_units(double pixels, double scale) { return static_cast<int32_t>(std::lround(pixels * scale)); }
+} // namespace
+
+DialogRect dlg_units_from_pixels(int32_t base_x, int32_t base_y, int32_t x, int32_t y, int32_t width,
+                                 int32_t height) {
+  double sx = 4.0 / base_x, sy = 8.0 / base_y;
+  int32_t left = to_units(x, sx);
+  int32_t right = to_units(static_cast<double>(x) + width, sx);
+  int32_t top = to_units(y, sy);
+  int32_t bottom = to_units(static_cast<double>(y) + height, sy);
+  return {left, top, right - left, bottom - top};
+}
+
+int dlg_create(Window* record, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t style,
+               Window* parent, const char* title, Handler handler) {
+  dlg_register_class();
+  DialogTemplate* dialog = static_cast<DialogTemplate*>(block_alloc(VT_BYTE, sizeof(DialogTemplate)));
+  if (!dialog) return 0;
+  // Describing the same record again replaces its old description.
+  if (record->is_dialog == 1 && record->dialog) dlg_template_free(record->dialog);
+
+  record->handler = handler;
+  record->handle = nullptr;
+  record->paint_dc = nullptr;
+  record->draw_dc = nullptr;
+  record->draw_depth = 0;
+  record->print_dc = nullptr;
+  record->surface_flag = 0;
+  record->surface = nullptr;
+  record->browser = nullptr;
+  record->bk_mode = 0;
+  record->text_bk_color = 0;
+  record->rop_mode = 0;
+  record->pen_style = 0;
+  record->is_dialog = 1;
+  record->dialog_keys = 1;
+  record->cursor = LoadCursorA(nullptr, IDC_ARROW);
+  record->pen_width = 1;
+  record->dialog = dialog;
+
+  dialog->style = style | kDialogStyle;
+  dialog->ex_style = 0;
+  if (title) std::strncpy(dialog->title, title, kTitleMax); // the block is zeroed: always terminated
+  dialog->owner = parent ? parent->handle : nullptr;
+  dialog->controls = nullptr;
+  dialog->modeless = 0;
+  measure_base_units(dialog);
+  DialogRect frame = dlg_units_from_pixels(dialog->base_x, dialog->base_y, x, y, width, height);
+  dialog->x = frame.x;
+  dialog->y = frame.y;
+  dialog->width = frame.width;
+  dialog->height = frame.height;
+
+  dlg_list_add(record);
+  return 1;
+}

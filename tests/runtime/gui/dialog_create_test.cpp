@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "runtime/gui/dialog_internal.h"
+#include "tests/support/dialog_helpers.h"
+#include "tests/support/event_log.h"
+
+namespace {
+struct UnitCase {
+  int32_t base_x, base_y, x, y, width, height;
+  DialogRect expected;
+};
+
+// The base units of "MS Sans Serif" of height 8, measured here on their own.
+void measured_units(int32_t* bx, int32_t* by) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HFONT font = CreateFontA(8, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, DEFAULT_QUALITY, 0, "MS Sans Serif");
+  HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc, &tm);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  DeleteDC(dc);
+  *bx = tm.tmAveCharWidth + 1;
+  *by = tm.tmHeight;
+}
+
+// The records live in the fixture: the dialog list keeps their addresses
+// until dlg_list_free in TearDown.
+class DialogCreate : public GuiTest {
+protected:
+  Window dialog{};
+  Window other{};
+  void TearDown() override {
+    dlg_list_free();
+    GuiTest::TearDown();
+  }
+};
+} // namespace
+
+TEST(DialogUnits, EdgesAreScaledAndRoundedToTheNearestUnit) {
+  const UnitCase cases[] = {
+      {6, 8, 0, 0, 100, 70, {0, 0, 67, 70}},    // the search dialog
+      {8, 16, 16, 32, 40, 16, {8, 16, 20, 8}},  // a control at 16, 32
+      {6, 8, 25, 45, 55, 20, {17, 45, 36, 20}}, // 16.7 .. 53.3: each edge on its own
+      {6, 8, 15, 15, 70, 20, {10, 15, 47, 20}}, // 10 .. 56.7
+      {8, 8, 1, 1, 1, 1, {1, 1, 0, 1}},         // 0.5 and 1.0 both give 1: width 0
+      {6, 8, -3, -5, 6, 10, {-2, -5, 4, 10}},   // negative positions
+  };
+  for (const UnitCase& c : cases) {
+    DialogRect r = dlg_units_from_pixels(c.base_x, c.base_y, c.x, c.y, c.width, c.height);
+    EXPECT_EQ(r.x, c.expected.x) << c.x << " at " << c.base_x;
+    EXPECT_EQ(r.y, c.expected.y) << c.y << " at " << c.base_y;
+    EXPECT_EQ(r.width, c.expected.width) << c.x << "+" << c.width << " at " << c.base_x;
+    EXPECT_EQ(r.height, c.expected.height) << c.y << "+" << c.height << " at " << c.base_y;
+  }
+}
+
+TEST_F(DialogCreate, FillsTheRecordAndTheTemplate) {
+  Window parent{};
+  ASSERT_EQ(win_open(&parent, 10, 10, 200, 100, 0x70010, nullptr, "Parent", nullptr), 1);
+  dialog.bk_mode = 2;
+  dialog.pen_style = 3;
+  dialog.paint_dc = reinterpret_cast<HDC>(1);
+  ASSERT_EQ(dlg_create(&dialog, 0, 0, 100, 70, 0xC80000, &parent, "Search", EventLog::handler), 1);
+
+  EXPECT_EQ(dialog.handle, nullptr);
+  EXPECT_EQ(dialog.handler, &EventLog::handler);
+  EXPECT_EQ(dialog.is_dialog, 1u);
+  EXPECT_EQ(dialog.dialog_keys, 1u);
+  EXPECT_EQ(dialog.pen_width, 1);
+  EXPECT_EQ(dialog.cursor, LoadCursorA(nullptr, IDC_ARROW));
+  EXPECT_EQ(dialog.bk_mode, 0u);
+  EXPECT_EQ(dialog.pen_style, 0u);
+  EXPECT_EQ(dialog.paint_dc, nullptr);
+  ASSERT_NE(dialog.dialog, nullptr);
+
+  const DialogTemplate* t = dialog.dialog;
+  EXPECT_EQ(t->style, 0x90C800C0u);
+  EXPECT_EQ(t->ex_style, 0u);
+  EXPECT_STREQ(t->title, "Search");
+  EXPECT_EQ(t->owner, parent.handle) << "the parent's handle, taken now";
+  EXPECT_EQ(t->controls, nullptr);
+  EXPECT_EQ(t->modeless, 0u);
+
+  int32_t bx = 0, by = 0;
+  measured_units(&bx, &by);
+  ASSERT_GT(bx, 1);
+  ASSERT_GT(by, 0);
+  EXPECT_EQ(t->base_x, bx);
+  EXPECT_EQ(t->base_y, by);
+  DialogRect frame = dlg_units_from_pixels(bx, by, 0, 0, 100, 70);
+  EXPECT_EQ(t->x, frame.x);
+  EXPECT_EQ(t->y, frame.y);
+  EXPECT_EQ(t->width, frame.width);
+  EXPECT_EQ(t->height, frame.height);
+  win_close(&parent);
+}
+
+TEST_F(DialogCreate, TitleIsCutTo255Characters) {
+  std::string title(300, 'T');
+  ASSERT_EQ(dlg_create(&dialog, 0, 0, 100, 70, 0, nullptr, title.c_str(), nullptr), 1);
+  EXPECT_EQ(std::string(dialog.dialog->title), title.substr(0, 255));
+  EXPECT_EQ(dialog.dialog->owner, nullptr);
+  ASSERT_EQ(dlg_create(&other, 0, 0, 100, 70, 0, nullptr, nullptr, nullptr), 1);
+  EXPECT_STREQ(other.dialog->title, "");
+}
+
+TEST_F(DialogCreate, RegistersTheDialogClassOnce) {
+  dlg_create(&dialog, 0, 0, 10, 10, 0, nullptr, "a", nullptr);
+  ATOM atom = gui_dlg_class_atom();
+  ASSERT_NE(atom, 0);
+  dlg_create(&other, 0, 0, 10, 10, 0, nullptr, "b", nullptr);
+  EXPECT_EQ(gui_dlg_class_atom(), atom);
+
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  ASSERT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), "CorvatineDlgClass", &wc));
+  EXPECT_EQ(wc.lpfnWndProc, reinterpret_cast<WNDPROC>(DefDlgProcA));
+  EXPECT_EQ(wc.cbWndExtra, DLGWINDOWEXTRA);
+  EXPECT_EQ(wc.style & CS_GLOBALCLASS, 0u);
+  EXPECT_EQ(wc.hCursor, nullptr);
+  EXPECT_EQ(wc.hIcon, nullptr);
+  EXPECT_EQ(wc.lpszMenuName, nullptr);
+}
+
+TEST_F(DialogCreate, DescribingARecordAgainReplacesItsDescription) {
+  int before = busy_heap_blocks();
+  dlg_create(&dialog, 0, 0, 100, 70, 0, nullptr, "First", nullptr);
+  append_item(dialog.dialog, "EDIT", "text", 0x50000000, 0, 0, 0, 10, 10, 1);
+  dlg_create(&dialog, 0, 0, 100, 70, 0, nullptr, "Second", nullptr);
+  EXPECT_STREQ(dialog.dialog->title, "Second");
+  EXPECT_EQ(dialog.dialog->controls, nullptr);
+  dlg_list_free();
+  EXPECT_EQ(dialog.dialog, nullptr);
+  EXPECT_EQ(busy_heap_blocks(), before) << "the first template, its item and text are freed too";
+}

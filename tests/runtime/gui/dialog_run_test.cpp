@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/dialog_test.h"
+#include "tests/support/wait.h"
+
+namespace {
+class DialogRun : public DialogTest {
+protected:
+  // Commands other than an edit field's own notifications (a Cancel command
+  // comes as a click, notification 0).
+  int clicks_and_picks() const {
+    int n = log.count(EV_MENU);
+    for (const EventSnap& e : log.events) n += e.code == EV_COMMAND && e.notify == BN_CLICKED;
+    return n;
+  }
+  // Every event so far named the dialog's record.
+  void expect_all_events_name_the_record() {
+    for (const EventSnap& e : log.events) EXPECT_EQ(e.window, &dlg) << "event " << std::hex << e.code;
+  }
+};
+
+HWND seen_at_init = nullptr;
+} // namespace
+
+TEST_F(DialogRun, ModalCloseBoxReturnsTwoAndTheHandlerSeesOneCloseRequest) {
+  script = [this] {
+    if (event_code == WM_INITDIALOG) PostMessageA(dlg.handle, WM_SYSCOMMAND, SC_CLOSE, 0); // the close box
+    return 0;
+  };
+  EXPECT_EQ(dlg_modal(&dlg, nullptr), 2);
+  EXPECT_EQ(log.count(WM_INITDIALOG), 1);
+  EXPECT_EQ(log.count(EV_CLOSE), 1);
+  EXPECT_EQ(dlg.handle, nullptr);
+  EXPECT_EQ(runtime_dialog_windows(), 0);
+  msg_wait(1);
+  EXPECT_EQ(clicks_and_picks(), 0) << "no Cancel command follows the close request";
+  expect_all_events_name_the_record();
+}
+
+TEST_F(DialogRun, ModalDialogGivesTheResultItsHandlerEndsItWith) {
+  HWND during = nullptr;
+  script = [&] {
+    if (event_code == WM_INITDIALOG) {
+      during = dlg.handle;
+      EXPECT_EQ(GetPropA(dlg.handle, "DLGPTR"), &dlg);
+      EXPECT_NE(GetDlgItem(dlg.handle, kEdit), nullptr) << "controls exist at initialisation";
+      SetTimer(dlg.handle, 1, 10, nullptr);
+    }
+    if (event_code == WM_TIMER && event_wparam == 1) {
+      KillTimer(dlg.handle, 1);
+      dlg_close(event_window, 7);
+      EXPECT_EQ(dlg.handle, nullptr) << "dlg_close clears the handle at once";
+    }
+    return 0;
+  };
+  EXPECT_EQ(dlg_modal(&dlg, nullptr), 7);
+  ASSERT_NE(during, nullptr);
+  EXPECT_FALSE(IsWindow(during));
+  EXPECT_GE(log.count(WM_TIMER), 1);
+  EXPECT_EQ(log.count(WM_DESTROY), 1);
+  expect_all_events_name_the_record();
+}
+
+TEST_F(DialogRun, ModelessCloseAndShowAgainFromTheSameDescription) {
+  Window owner{};
+  ASSERT_EQ(win_open(&owner, 10, 10, 300, 200, 0x70010, nullptr, "Owner", nullptr), 1);
+  bool prop_gone_at_destroy = false;
+  script = [&] {
+    if (event_code == WM_DESTROY) prop_gone_at_destroy = GetPropA(dlg.handle, "DLGPTR") == nullptr;
+    return 0;
+  };
+  for (int run = 0; run < 2; ++run) {
+    log.events.clear();
+    HWND shown = dlg_show(&dlg, &owner);
+    ASSERT_NE(shown, nullptr) << "run " << run;
+    EXPECT_EQ(shown, dlg.handle);
+    EXPECT_EQ(dlg.dialog->modeless, 1u);
+    EXPECT_TRUE(IsWindowVisible(shown));
+    EXPECT_EQ(GetWindow(shown, GW_OWNER), owner.handle);
+    EXPECT_EQ(GetPropA(shown, "DLGPTR"), &dlg);
+    EXPECT_EQ(log.count(WM_INITDIALOG), 1);
+    char text[32] = "";
+    GetWindowTextA(GetDlgItem(shown, kButton), text, sizeof text);
+    EXPECT_STREQ(text, "Find Next") << "the same controls on every run";
+    EXPECT_NE(GetDlgItem(shown, kEdit), nullptr);
+
+    prop_gone_at_destroy = false;
+    EXPECT_EQ(dlg_close(&dlg, 1), 0);
+    EXPECT_FALSE(IsWindow(shown));
+    EXPECT_EQ(dlg.handle, nullptr);
+    EXPECT_TRUE(prop_gone_at_destroy);
+    EXPECT_EQ(log.count(WM_DESTROY), 1);
+    expect_all_events_name_the_record();
+  }
+  EXPECT_EQ(runtime_dialog_windows(), 0);
+  win_close(&owner);
+}
+
+TEST_F(DialogRun, ModelessCloseBoxIsOnlyARequest) {
+  ASSERT_NE(dlg_show(&dlg, nullptr), nullptr);
+  SendMessageA(dlg.handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+  msg_wait(1);
+  EXPECT_EQ(log.count(EV_CLOSE), 1);
+  EXPECT_TRUE(IsWindow(dlg.handle)) << "the Handler did not close it";
+  EXPECT_EQ(clicks_and_picks(), 0) << "no Cancel command follows the close request";
+
+  script = [] {
+    if (event_code == EV_CLOSE) dlg_close(event_window, 2);
+    return 0;
+  };
+  HWND shown = dlg.handle;
+  SendMessageA(shown, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_FALSE(IsWindow(shown));
+  EXPECT_EQ(dlg.handle, nullptr);
+  EXPECT_EQ(log.count(EV_CLOSE), 2);
+}
+
+TEST_F(DialogRun, TitleOf300CharactersIsShownCutTo255) {
+  std::string title;
+  for (int i = 0; i < 300; ++i) title += static_cast<char>('a' + i % 26);
+  ASSERT_EQ(dlg_create(&other, 0, 0, 200, 60, WS_CAPTION, nullptr, title.c_str(), nullptr), 1);
+  ASSERT_NE(dlg_show(&other, nullptr), nullptr);
+  char shown[512] = "";
+  GetWindowTextA(other.handle, shown, sizeof shown);
+  EXPECT_EQ(std::string(shown), title.substr(0, 255));
+  dlg_close(&other, 0);
+}
+
+TEST_F(DialogRun, ModalAfterModelessEndsByItsCloseBox) {
+  ASSERT_NE(dlg_show(&dlg, nullptr), nullptr);
+  dlg_close(&dlg, 0);
+  script = [this] {
+    if (event_code == WM_INITDIALOG) PostMessageA(dlg.handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return 0;
+  };
+  EXPECT_EQ(dlg_modal(&dlg, nullptr), 2);
+  EXPECT_EQ(dlg.dialog->modeless, 0u);
+  EXPECT_EQ(runtime_dialog_windows(), 0);
+}
+
+TEST_F(DialogRun, ShowingARunningDialogGivesTheSameWindow) {
+  HWND first = dlg_show(&dlg, nullptr);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(dlg_show(&dlg, nullptr), first);
+  EXPECT_EQ(runtime_dialog_windows(), 1);
+  EXPECT_EQ(log.count(WM_INITDIALOG), 1);
+  script = [] {
+    if (event_code == WM_INITDIALOG) ADD_FAILURE() << "a second modal run of a running record";
+    return 0;
+  };
+  EXPECT_EQ(dlg_modal(&dlg, nullptr), -1);
+}
+
+TEST_F(DialogRun, ModelessDialogClosedByItsHandlerWhileStarting) {
+  seen_at_init = nullptr;
+  script = [] {
+    if (event_code == WM_INITDIALOG) {
+      seen_at_init = event_window->handle;
+      dlg_close(event_window, 0);
+    }
+    return 0;
+  };
+  EXPECT_EQ(dlg_show(&dlg, nullptr), nullptr);
+  ASSERT_NE(seen_at_init, nullptr);
+  EXPECT_FALSE(IsWindow(seen_at_init)) << "destroyed, not left hidden";
+  EXPECT_EQ(dlg.handle, nullptr);
+  EXPECT_EQ(runtime_dialog_windows(), 0);
+}
+
+TEST_F(DialogRun, WindowsAndClosedRecordsAreNotRun) {
+  Window plain{};
+  ASSERT_EQ(win_open(&plain, 10, 10, 100, 100, 0x70010, nullptr, "Plain", nullptr), 1);
+  EXPECT_EQ(dlg_modal(&plain, nullptr), 0);
+  EXPECT_EQ(dlg_show(&plain, nullptr), nullptr);
+  EXPECT_EQ(dlg_close(&plain, 0), 0);
+  EXPECT_TRUE(IsWindow(plain.handle)) << "dlg_close leaves windows alone";
+  win_close(&plain);
+  EXPECT_EQ(dlg_close(&dlg, 0), 0) << "a described dialog that is not running";
+  EXPECT_EQ(runtime_dialog_windows(), 0);
+}
+
+TEST_F(DialogRun, SizeChangesArriveAsSizeEventThenTheMessage) {
+  ASSERT_NE(dlg_show(&dlg, nullptr), nullptr);
+  log.events.clear();
+  SetWindowPos(dlg.handle, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
+  std::vector<int32_t> order = log.codes_among({EV_SIZE, WM_SIZE});
+  ASSERT_EQ(order.size(), 2u);
+  EXPECT_EQ(order[0], EV_SIZE);
+  EXPECT_EQ(order[1], WM_SIZE);
+  EXPECT_EQ(log.last(EV_SIZE)->lparam, reinterpret_cast<uint32_t>(dlg.handle));
+  expect_all_events_name_the_record();
+}

@@ -1,0 +1,79 @@
+// Helpers for dialog tests: Control items appended by hand, the blocks in
+// use on the process heap, the dialog windows of this thread, and a bounded
+// run of the program's message loop.
+#pragma once
+
+#include <windows.h>
+
+#include <cstring>
+#include <functional>
+
+#include "runtime/core/core.h"
+#include "runtime/gui/dialog_records.h"
+#include "runtime/gui/gui.h"
+
+// Appends a Control item to a dialog's list, as dlg_add_control would; the
+// list owns it (dlg_list_free or dlg_template_free frees it).
+inline ControlItem* append_item(DialogTemplate* dialog, const char* class_name, const char* text,
+                                uint32_t style, uint32_t ex_style, int32_t x, int32_t y, int32_t width,
+                                int32_t height, int32_t id, int32_t kind = 99, int32_t default_button = 0) {
+  ControlItem* item = static_cast<ControlItem*>(block_alloc(VT_BYTE, sizeof(ControlItem)));
+  std::strncpy(item->class_name, class_name, sizeof item->class_name - 1);
+  if (text) {
+    item->text = static_cast<char*>(block_alloc(VT_BYTE, static_cast<uint32_t>(std::strlen(text) + 1)));
+    std::strcpy(item->text, text);
+  }
+  item->style = style;
+  item->ex_style = ex_style;
+  item->x = x;
+  item->y = y;
+  item->width = width;
+  item->height = height;
+  item->id = id;
+  item->kind = kind;
+  item->default_button = default_button;
+  ControlItem** tail = &dialog->controls;
+  while (*tail) tail = &(*tail)->next;
+  *tail = item;
+  return item;
+}
+
+// Blocks in use on the process heap, where global memory lives.
+inline int busy_heap_blocks() {
+  HANDLE heap = GetProcessHeap();
+  HeapLock(heap);
+  PROCESS_HEAP_ENTRY entry{};
+  int n = 0;
+  while (HeapWalk(heap, &entry))
+    if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) ++n;
+  HeapUnlock(heap);
+  return n;
+}
+
+// The number of windows of this thread whose class is the runtime's dialog
+// class.
+inline int runtime_dialog_windows() {
+  struct Count {
+    static BOOL CALLBACK each(HWND w, LPARAM lp) {
+      char cls[64] = "";
+      GetClassNameA(w, cls, sizeof cls);
+      if (std::strcmp(cls, "CorvatineDlgClass") == 0) ++*reinterpret_cast<int*>(lp);
+      return TRUE;
+    }
+  };
+  int n = 0;
+  EnumThreadWindows(GetCurrentThreadId(), Count::each, reinterpret_cast<LPARAM>(&n));
+  return n;
+}
+
+// Runs the message loop of a program, msg_wait, until cond holds or
+// timeout_ms passes. True when the condition held.
+inline bool pump_until(const std::function<bool()>& cond, DWORD timeout_ms = 10000) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    if (cond()) return true;
+    if (GetTickCount() - start >= timeout_ms) return false;
+    msg_wait(1);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
