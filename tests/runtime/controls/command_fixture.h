@@ -36,7 +36,7 @@ struct Buffer {
   std::vector<char> bytes;
   explicit Buffer(size_t size) : bytes(size, MARK) {}
   char* data() { return bytes.data(); }
-  std::string text() const { return std::string(bytes.data()); }
+  std::string text() const { return std::string(bytes.data(), strnlen(bytes.data(), bytes.size())); }
   // True when every byte from index on still holds the mark.
   bool untouched_from(size_t index) const {
     for (size_t i = index; i < bytes.size(); ++i)
