@@ -190,17 +190,3 @@ TEST(StreamCallbacks, StopWithoutACookieOrForAnUnknownSource) {
   EXPECT_EQ(stream_read(reinterpret_cast<DWORD_PTR>(&unknown), buffer, sizeof buffer, &done), 1u);
   EXPECT_EQ(stream_write(reinterpret_cast<DWORD_PTR>(&unknown), buffer, sizeof buffer, &done), 1u);
 }
-
-TEST(StreamCallbacks, StringReadsInPiecesAndEnds) {
-  char source[] = "abcdefg";
-  StreamCookie cookie{VT_STRING, source, nullptr, 0, 0};
-  BYTE buffer[4];
-  LONG done = 0;
-  EXPECT_EQ(stream_read(reinterpret_cast<DWORD_PTR>(&cookie), buffer, 4, &done), 0u);
-  EXPECT_EQ(done, 4);
-  EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 4), "abcd");
-  stream_read(reinterpret_cast<DWORD_PTR>(&cookie), buffer, 4, &done);
-  EXPECT_EQ(done, 3);
-  stream_read(reinterpret_cast<DWORD_PTR>(&cookie), buffer, 4, &done);
-  EXPECT_EQ(done, 0) << "the end of the string ends the stream";
-}

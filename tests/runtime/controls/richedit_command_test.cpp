@@ -130,12 +130,3 @@ TEST_F(RichCommand, PasteSpecialTakesTheFirstClipboardFormat) {
   EXPECT_EQ(cmd(35), 0);
   EXPECT_EQ(text(), "special");
 }
-
-TEST_F(RichCommand, LinesOfARichEdit) {
-  set_text("one\r\ntwo\r\nthree");
-  EXPECT_EQ(cmd(12), 3);
-  Buffer buffer(300);
-  cmd(11, num(1), str(buffer.data()));
-  EXPECT_EQ(buffer.text().substr(0, 3), "two");
-  EXPECT_LE(buffer.text().size(), 5u) << "at most the line and its end";
-}

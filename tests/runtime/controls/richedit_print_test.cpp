@@ -95,14 +95,6 @@ TEST_F(RichPrint, CancelledDialogPrintsNothing) {
   EXPECT_EQ(renders.count(), 0);
 }
 
-TEST_F(RichPrint, CancelledDialogWithTheDefaultMargin) {
-  RenderCount renders(control);
-  DialogPress cancel("Print", IDCANCEL);
-  EXPECT_EQ(cmd(38, str("not a number")), 0);
-  expect_cancelled(cancel);
-  EXPECT_EQ(renders.count(), 0);
-}
-
 TEST_F(RichPrint, TextThatFitsPrintsOnePage) {
   set_text("one short paragraph");
   ScreenDevice device;

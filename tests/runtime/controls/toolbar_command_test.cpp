@@ -94,14 +94,6 @@ TEST_F(ToolBarCommand, WrongArgumentsDoNothing) {
   EXPECT_EQ(cmd(10, num(OPEN)), 0) << "unknown code";
 }
 
-TEST_F(ToolBarCommand, BottomBarIsRedrawnAfterAutoSize) {
-  SetWindowLongA(control, GWL_STYLE, GetWindowLongA(control, GWL_STYLE) | CCS_BOTTOM);
-  UpdateWindow(control);
-  ValidateRect(control, nullptr);
-  cmd(0);
-  EXPECT_TRUE(GetUpdateRect(control, nullptr, FALSE));
-}
-
 // In an MDI frame the client moves below the bar when its size changes.
 TEST(ToolBarInFrame, SizesMoveTheMdiClient) {
   ASSERT_EQ(heap_start(), 1);
