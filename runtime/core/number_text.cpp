@@ -5,9 +5,9 @@
 #include <initializer_list>
 
 #include "runtime/core/core.h"
+#include "runtime/core/real_text.h"
 
 namespace {
-constexpr int kDecimalPlaces = 2;
 constexpr int kNumberTextSize = 512;
 
 typedef int(__cdecl* SnprintfFn)(char*, size_t, const char*, ...);
@@ -54,12 +54,25 @@ char* num_to_text(double x) {
       return t;
     }
   }
-  SnprintfFn fn = system_snprintf();
-  if (fn)
-    fn(t, kNumberTextSize - 1, " %.*f", kDecimalPlaces, x);
-  else
-    std::snprintf(t, kNumberTextSize, " %.*f", kDecimalPlaces, x);
+  real_to_text(t, kNumberTextSize, " %.*f", x);
   return t;
+}
+
+int real_to_text(char* out, int size, const char* format, double x) {
+  if (size <= 0) return 0;
+  SnprintfFn fn = system_snprintf();
+  int n;
+  if (fn) {
+    // The system's _snprintf leaves out the terminator when it cuts the text.
+    n = fn(out, static_cast<size_t>(size - 1), format, NUM_PRECISION, x);
+    if (n < 0 || n > size - 1) n = size - 1;
+  } else {
+    n = std::snprintf(out, static_cast<size_t>(size), format, NUM_PRECISION, x);
+    if (n < 0) n = 0;
+    if (n > size - 1) n = size - 1;
+  }
+  out[n] = 0;
+  return n;
 }
 
 double text_to_num(const char* s) {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "tests/runtime/core/file_fixture.h"
-#include "tests/support/message_box_answer.h"
+#include "tests/support/dialog_driver.h"
 
 using FileErrors = FileTest;
 
@@ -27,11 +27,17 @@ TEST_F(FileErrors, AWrongChannelTypeShowsTheOperationsErrorBox) {
       {"file_eof", [&] { return file_eof(&other, VT_WINDOW); }, FILE_ERROR_EOF, 1},
   };
   for (const Case& c : cases) {
-    MessageBoxAnswer answer(FILE_ERROR_TITLE);
+    std::string text;
+    DialogDriver driver([&text](DialogDriver& d) {
+      HWND box = d.wait_for(FILE_ERROR_TITLE);
+      if (!box) return;
+      text = DialogDriver::text_of(GetDlgItem(box, 0xFFFF));
+      DialogDriver::press(box, IDOK);
+      d.wait_gone(box);
+    });
     int result = c.call();
-    answer.finish();
-    EXPECT_TRUE(answer.answered()) << c.what << ": no box titled Error";
-    EXPECT_EQ(answer.text(), c.text) << c.what;
+    EXPECT_TRUE(driver.finish()) << c.what << ": " << driver.failure();
+    EXPECT_EQ(text, c.text) << c.what;
     EXPECT_EQ(result, c.want) << c.what;
   }
   EXPECT_EQ(channel, nullptr);
@@ -46,10 +52,9 @@ TEST_F(FileErrors, ReadAndWriteRefuseAWrongTypeSilently) {
   open_text("line\r\n");
   // Were a box shown, the answer would close it and the test would fail
   // instead of waiting forever.
-  MessageBoxAnswer answer(FILE_ERROR_TITLE);
+  DialogDriver driver([](DialogDriver& d) { d.wait_for(FILE_ERROR_TITLE, 500); });
   char buf[8] = "";
   EXPECT_EQ(file_read(&channel, VT_INT32 | VT_BYREF, buf, VT_STRING | VT_BYREF, sizeof buf), -1);
   EXPECT_EQ(file_write(&channel, VT_STRING, reinterpret_cast<ValueSlot>("x"), VT_STRING | VT_BYREF, 1), 0);
-  answer.finish();
-  EXPECT_FALSE(answer.answered());
+  EXPECT_FALSE(driver.finish()) << "a box titled Error appeared";
 }

@@ -1,0 +1,20 @@
+// The subclass procedure of statics (kind 7): colours, and a bitmap named
+// by the text of a bitmap static.
+#include "runtime/controls/controls_internal.h"
+
+LRESULT CALLBACK ctl_proc_static(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+  case WM_CREATE:
+  case WM_SETTEXT: return ctl_pass_text(hwnd, message, wparam, lparam);
+  case MSG_CTLCOLOR:
+    ctl_apply_colors(hwnd, reinterpret_cast<HDC>(wparam));
+    return reinterpret_cast<LRESULT>(prop_get(hwnd, PROP_BBRUSH));
+  case WM_SETFONT: ctl_note_font(hwnd, wparam); break;
+  case WM_DESTROY: {
+    ctl_release_button_objects(hwnd);
+    WNDPROC previous = ctl_restore_procedure(hwnd);
+    return previous ? CallWindowProcA(previous, hwnd, message, wparam, lparam) : 0;
+  }
+  }
+  return ctl_call_previous(hwnd, message, wparam, lparam);
+}

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include "tests/runtime/controls/control_test_support.h"
+
+namespace {
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+// The colour most pixels of a control's client area show.
+COLORREF main_color(const Pixels& p) {
+  COLORREF best = 0;
+  int best_count = -1;
+  for (COLORREF c : {p.at(p.width() / 2, p.height() - 3), p.at(p.width() - 3, p.height() / 2), p.at(2, 2)}) {
+    int n = p.count(c, 0, 0, p.width(), p.height());
+    if (n > best_count) best = c, best_count = n;
+  }
+  return best;
+}
+} // namespace
+
+using ControlColors = ControlTest;
+
+TEST_F(ControlColors, ReflectedColourMessagesAnswerWithTheControlsBrush) {
+  ctl_create(&w, 4, "text", 5, 5, 100, 24, 0, 1);
+  HWND edit = child(1);
+  ASSERT_NE(edit, nullptr);
+  HDC dc = GetDC(edit);
+  for (UINT message : {WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,
+                       WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC}) {
+    SetTextColor(dc, RGB(1, 2, 3));
+    SetBkColor(dc, RGB(4, 5, 6));
+    LRESULT answer = SendMessageA(w.handle, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit));
+    EXPECT_EQ(reinterpret_cast<HANDLE>(answer), prop(edit, "BBRUSH")) << std::hex << message;
+    EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_BTNTEXT)) << std::hex << message;
+    EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_WINDOW)) << std::hex << message;
+  }
+  ReleaseDC(edit, dc);
+  EXPECT_EQ(log.count(WM_CTLCOLOREDIT), 0) << "colour messages never reach the Handler";
+}
+
+TEST_F(ControlColors, AHotButtonLetsNoBrushPaintItsBackground) {
+  ctl_create(&w, 20, "hot", 5, 5, 100, 24, 0, 1);
+  HDC dc = GetDC(child(1));
+  LRESULT answer =
+      SendMessageA(w.handle, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child(1)));
+  EXPECT_EQ(reinterpret_cast<HGDIOBJ>(answer), GetStockObject(NULL_BRUSH));
+  ReleaseDC(child(1), dc);
+}
+
+TEST_F(ControlColors, NewColoursPaintAndTheOldBrushIsDeleted) {
+  struct Case {
+    int32_t kind;
+    uint32_t style;
+    const char* text;
+  } cases[] = {
+      {1, 0, "OK"}, {2, 0, "check"}, {4, ES_MULTILINE, "white on blue"}, {5, 0, ""}, {7, 0, "label"},
+      {6, CBS_SIMPLE, "combo"},
+  };
+  int32_t id = 1;
+  for (const Case& c : cases) {
+    SCOPED_TRACE("kind " + std::to_string(c.kind));
+    ctl_create(&w, c.kind, c.text, 10, 10, 200, 80, c.style, id);
+    HWND control = child(id);
+    ASSERT_NE(control, nullptr);
+    if (c.kind == 6) SetWindowTextA(control, c.text); // a combo box's edit part starts empty
+    HANDLE old_brush = prop(control, "BBRUSH");
+    EXPECT_EQ(ctl_set_color(&w, id, kWhite, kBlue), 0);
+    EXPECT_FALSE(gdi_alive(old_brush)) << "the replaced brush is deleted";
+    HANDLE brush = prop(control, "BBRUSH");
+    EXPECT_EQ(brush_color(brush), kBlue);
+    EXPECT_EQ(prop_color(control, "FGRND"), kWhite);
+    EXPECT_EQ(prop_color(control, "BGRND"), kBlue);
+    Pixels p = shown(control);
+    EXPECT_EQ(main_color(p), kBlue);
+    if (*c.text && c.kind != 6) {
+      EXPECT_GT(p.count(kWhite, 0, 0, p.width(), p.height()), 0) << "white text";
+    }
+    if (c.kind == 6) {
+      // The edit part of a combo box takes the combo box's colours.
+      HWND edit = FindWindowExA(control, nullptr, "Edit", nullptr);
+      ASSERT_NE(edit, nullptr);
+      Pixels e = shown(edit);
+      EXPECT_EQ(main_color(e), kBlue);
+      EXPECT_GT(e.count(kWhite, 0, 0, e.width(), e.height()), 0);
+    }
+    DestroyWindow(control);
+    EXPECT_FALSE(gdi_alive(brush));
+    ++id;
+  }
+}
+
+TEST_F(ControlColors, ColoursOfAMissingControlOrAClosedWindowChangeNothing) {
+  ctl_create(&w, 4, "", 5, 5, 100, 24, 0, 1);
+  HANDLE brush = prop(child(1), "BBRUSH");
+  EXPECT_EQ(ctl_set_color(&w, 2, kWhite, kBlue), 0);
+  EXPECT_EQ(ctl_set_hot_color(&w, 2, kBlue), 0);
+  Window closed{};
+  EXPECT_EQ(ctl_set_color(&closed, 1, kWhite, kBlue), 0);
+  EXPECT_EQ(prop(child(1), "BBRUSH"), brush);
+  EXPECT_EQ(prop_color(child(1), "BGRND"), GetSysColor(COLOR_WINDOW));
+}
+
+TEST_F(ControlColors, HotColourGoesToHotButtonsOnly) {
+  ctl_create(&w, 20, "hot", 5, 5, 100, 24, 0, 1);
+  ctl_create(&w, 1, "plain", 5, 40, 100, 24, 0, 2);
+  EXPECT_EQ(ctl_set_hot_color(&w, 1, kBlue), 0);
+  HANDLE first = prop(child(1), "HBRUSH");
+  EXPECT_EQ(brush_color(first), kBlue);
+  EXPECT_EQ(prop_color(child(1), "HTCLR"), kBlue);
+  ctl_set_hot_color(&w, 1, kWhite);
+  EXPECT_FALSE(gdi_alive(first));
+  EXPECT_EQ(brush_color(prop(child(1), "HBRUSH")), kWhite);
+
+  ctl_set_hot_color(&w, 2, kBlue);
+  EXPECT_EQ(prop(child(2), "HBRUSH"), nullptr) << "a plain button would never free it";
+}
+
+TEST_F(ControlColors, AScrollBarGetsABrushOnceColoured) {
+  ctl_create(&w, 8, "", 5, 5, 200, 20, SBS_HORZ, 1);
+  EXPECT_EQ(prop(child(1), "BBRUSH"), nullptr);
+  ctl_set_color(&w, 1, kWhite, kBlue);
+  HANDLE brush = prop(child(1), "BBRUSH");
+  EXPECT_EQ(brush_color(brush), kBlue);
+  DestroyWindow(child(1));
+  EXPECT_FALSE(gdi_alive(brush));
+}

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include "tests/runtime/controls/control_test_support.h"
+
+namespace {
+struct KindCase {
+  int32_t kind;
+  uint32_t caller_style;
+  const char* class_name;  // as given to CreateWindowExA
+  const char* registered;  // as the system names it
+  DWORD added_style;       // besides WS_CHILD | WS_VISIBLE
+  DWORD ex_style;
+  WNDPROC proc;
+  int background;          // COLOR_* of BGRND
+};
+
+const KindCase kKinds[] = {
+    {1, 0, "BUTTON", "Button", BS_OWNERDRAW, 0, ctl_proc_button, COLOR_BTNFACE},
+    {1, BS_DEFPUSHBUTTON, "BUTTON", "Button", BS_OWNERDRAW, 0, ctl_proc_button, COLOR_BTNFACE},
+    {1, BS_BITMAP, "BUTTON", "Button", BS_BITMAP, 0, ctl_proc_button, COLOR_BTNFACE},
+    {2, 0, "BUTTON", "Button", BS_AUTOCHECKBOX, 0, ctl_proc_common, COLOR_BTNFACE},
+    {3, 0, "BUTTON", "Button", BS_AUTORADIOBUTTON, 0, ctl_proc_common, COLOR_BTNFACE},
+    {4, ES_MULTILINE, "EDIT", "Edit", WS_BORDER | ES_MULTILINE, WS_EX_CLIENTEDGE, ctl_proc_common, COLOR_WINDOW},
+    {5, 0, "LISTBOX", "ListBox", 0x800140, WS_EX_CLIENTEDGE, ctl_proc_common, COLOR_WINDOW},
+    {6, 0, "COMBOBOX", "ComboBox", 0x800600, WS_EX_CLIENTEDGE, ctl_proc_common, COLOR_WINDOW},
+    {7, 0, "STATIC", "Static", 0, 0, ctl_proc_static, COLOR_BTNFACE},
+    {8, 0, "SCROLLBAR", "ScrollBar", 0, 0, ctl_proc_common, COLOR_SCROLLBAR},
+    {9, 0, "BUTTON", "Button", BS_GROUPBOX, 0, ctl_proc_common, COLOR_BTNFACE},
+    {10, 0, "RichEdit", "RichEdit", 0, 0, ctl_proc_common, COLOR_WINDOW},
+    {10, WS_BORDER, "RichEdit", "RichEdit", WS_BORDER, WS_EX_CLIENTEDGE, ctl_proc_common, COLOR_WINDOW},
+    {11, 0, "SysListView32", "SysListView32", 0, 0, ctl_proc_common, COLOR_WINDOW},
+    {12, 0, "msctls_statusbar32", "msctls_statusbar32", 0, 0, ctl_proc_common, COLOR_WINDOW},
+    {13, BS_AUTO3STATE, "BUTTON", "Button", BS_AUTO3STATE, 0, ctl_proc_common, COLOR_BTNFACE},
+    {14, 0, "SysTreeView32", "SysTreeView32", 0, 0, ctl_proc_common, COLOR_WINDOW},
+    {14, WS_BORDER, "SysTreeView32", "SysTreeView32", WS_BORDER, WS_EX_CLIENTEDGE, ctl_proc_common,
+     COLOR_WINDOW},
+    {20, 0, "BUTTON", "Button", BS_OWNERDRAW, 0, ctl_proc_hot_button, COLOR_BTNFACE},
+    {20, BS_BITMAP, "BUTTON", "Button", BS_BITMAP, 0, ctl_proc_hot_button, COLOR_BTNFACE},
+};
+} // namespace
+
+using ControlCreate = ControlTest;
+
+TEST_F(ControlCreate, EachKindGetsItsClassStylesProcedureAndColours) {
+  for (const KindCase& c : kKinds) {
+    SCOPED_TRACE("kind " + std::to_string(c.kind) + " style " + std::to_string(c.caller_style));
+    CreationSpy spy;
+    EXPECT_EQ(ctl_create(&w, c.kind, "", 5, 5, 120, 60, c.caller_style, 10), 0);
+    HWND control = child(10);
+    ASSERT_NE(control, nullptr);
+    ASSERT_FALSE(spy.creations().empty());
+    const CreationSpy::Creation& made = spy.creations().front();
+    EXPECT_EQ(made.class_name, c.class_name);
+    EXPECT_EQ(made.style, WS_CHILD | WS_VISIBLE | c.added_style | c.caller_style);
+    EXPECT_EQ(made.ex_style, c.ex_style);
+    EXPECT_EQ(lstrcmpiA(class_of(control).c_str(), c.registered), 0) << class_of(control);
+
+    EXPECT_EQ(GetWindowLongPtrA(control, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(c.proc));
+    WNDPROC previous = reinterpret_cast<WNDPROC>(prop(control, "LPFN"));
+    EXPECT_NE(previous, nullptr);
+    EXPECT_NE(previous, c.proc);
+    EXPECT_EQ(prop_color(control, "FGRND"), GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(prop_color(control, "BGRND"), GetSysColor(c.background));
+    HANDLE brush = prop(control, "BBRUSH");
+    if (c.kind == 8) {
+      EXPECT_EQ(brush, nullptr) << "a scroll bar has no brush";
+    } else {
+      EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
+      EXPECT_EQ(brush_color(brush), GetSysColor(c.background));
+    }
+    if (c.kind == 20) {
+      EXPECT_EQ(prop_color(control, "HTCLR"), GetSysColor(COLOR_BTNFACE));
+      EXPECT_EQ(reinterpret_cast<uintptr_t>(prop(control, "BORDERWIDTH")), 1u);
+    } else {
+      EXPECT_EQ(prop(control, "HTCLR"), nullptr);
+      EXPECT_EQ(prop(control, "BORDERWIDTH"), nullptr);
+    }
+    DestroyWindow(control);
+    EXPECT_FALSE(gdi_alive(brush)) << "the brush goes with the control";
+  }
+}
+
+TEST_F(ControlCreate, ControlOfANamedClassIsKind99) {
+  CreationSpy spy;
+  HWND control = ctl_create_class(&w, "EDIT", "abc", 5, 5, 100, 20, ES_AUTOHSCROLL | 0x80000, WS_EX_CLIENTEDGE, 11);
+  ASSERT_NE(control, nullptr);
+  EXPECT_EQ(control, child(11));
+  ASSERT_FALSE(spy.creations().empty());
+  // The hide bit means nothing here: the style goes as given.
+  EXPECT_EQ(spy.creations().front().style, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | 0x80000u);
+  EXPECT_EQ(spy.creations().front().ex_style, static_cast<DWORD>(WS_EX_CLIENTEDGE));
+  EXPECT_EQ(GetWindowLongPtrA(control, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&ctl_proc_common));
+  EXPECT_EQ(prop_color(control, "BGRND"), GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(ctl_create_class(&w, "EDIT", "again", 5, 5, 100, 20, 0, 0, 11), nullptr) << "the id is taken";
+  EXPECT_EQ(ctl_create_class(&w, "NoSuchClassAnywhere", "", 5, 5, 10, 10, 0, 0, 12), nullptr);
+}
+
+TEST_F(ControlCreate, ASecondControlWithTheSameIdIsNotMade) {
+  ctl_create(&w, 4, "first", 5, 5, 100, 20, 0, 3);
+  CreationSpy spy;
+  ctl_create(&w, 1, "second", 5, 40, 100, 20, 0, 3);
+  EXPECT_TRUE(spy.creations().empty());
+  int with_id = 0;
+  for (HWND c = GetWindow(w.handle, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) with_id += GetDlgCtrlID(c) == 3;
+  EXPECT_EQ(with_id, 1);
+  char text[16] = "";
+  GetWindowTextA(child(3), text, sizeof text);
+  EXPECT_STREQ(text, "first");
+}
+
+TEST_F(ControlCreate, NothingIsMadeOnAClosedWindowOrForAnUnknownKind) {
+  Window closed{};
+  CreationSpy spy;
+  EXPECT_EQ(ctl_create(&closed, 4, "x", 0, 0, 10, 10, 0, 1), 0);
+  for (int32_t kind : {0, 15, 19, 21, 99, -1}) EXPECT_EQ(ctl_create(&w, kind, "x", 0, 0, 10, 10, 0, 1), 0);
+  EXPECT_TRUE(spy.creations().empty());
+  EXPECT_EQ(ctl_handle(&w, 1), 0);
+}
+
+TEST_F(ControlCreate, TheHideBitMakesAnInvisibleChildThatCanBeShown) {
+  CreationSpy spy;
+  ctl_create(&w, 4, "", 5, 5, 100, 20, 0x80000 | ES_AUTOHSCROLL, 4);
+  HWND control = child(4);
+  ASSERT_NE(control, nullptr);
+  ASSERT_FALSE(spy.creations().empty());
+  EXPECT_EQ(spy.creations().front().style, WS_CHILD | WS_BORDER | ES_AUTOHSCROLL);
+  EXPECT_FALSE(IsWindowVisible(control));
+  ctl_show(&w, SW_SHOW, 4);
+  EXPECT_TRUE(IsWindowVisible(control));
+}
+
+TEST_F(ControlCreate, RichEditLibraryIsLoadedOnceForManyControls) {
+  if (GetModuleHandleA("riched32.dll")) GTEST_SKIP() << "another test of this process loaded it";
+  ctl_create(&w, 10, "one", 5, 5, 100, 40, 0, 21);
+  ctl_create(&w, 10, "two", 5, 50, 100, 40, 0, 22);
+  ASSERT_NE(child(21), nullptr);
+  ASSERT_NE(child(22), nullptr);
+  HMODULE module = GetModuleHandleA("riched32.dll");
+  ASSERT_NE(module, nullptr);
+  win_close(&w);
+  // Loaded once, one release unloads it; then it is loaded again for the
+  // runtime, which keeps it for the life of the process.
+  FreeLibrary(module);
+  EXPECT_EQ(GetModuleHandleA("riched32.dll"), nullptr);
+  LoadLibraryA("riched32.dll");
+}
+
+TEST_F(ControlCreate, AStatusBarInAnMdiFrameLeavesTheClientAreaAboveIt) {
+  Window frame{};
+  ASSERT_EQ(win_open(&frame, 0, 0, 400, 300, 0x20 | 0x10, nullptr, "frame", nullptr), 1);
+  ASSERT_NE(frame.mdi_client, nullptr);
+  ctl_create(&frame, 12, "ready", 0, 0, 0, 0, 0, 30);
+  HWND bar = GetDlgItem(frame.handle, 30);
+  ASSERT_NE(bar, nullptr);
+  RECT client, bar_rect, mdi;
+  GetClientRect(frame.handle, &client);
+  GetWindowRect(bar, &bar_rect);
+  GetWindowRect(frame.mdi_client, &mdi);
+  MapWindowPoints(nullptr, frame.handle, reinterpret_cast<POINT*>(&mdi), 2);
+  EXPECT_EQ(mdi.top, 0);
+  EXPECT_EQ(mdi.bottom, client.bottom - (bar_rect.bottom - bar_rect.top));
+  EXPECT_EQ(mdi.right, client.right);
+  win_close(&frame);
+}

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include "tests/runtime/controls/control_test_support.h"
+
+namespace {
+constexpr COLORREF kGreen = RGB(0, 255, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+HBITMAP solid_bitmap(int w, int h, COLORREF color) {
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  rect_fill(memory, 0, 0, w, h, color);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return bitmap;
+}
+
+COLORREF centre_of(HWND control) {
+  Pixels p = Pixels::of_window(control);
+  return p.at(p.width() / 2, p.height() / 2);
+}
+
+// Paints over a control so that a redraw shows.
+void smear(HWND control) {
+  HDC dc = GetDC(control);
+  RECT r;
+  GetClientRect(control, &r);
+  rect_fill(dc, 0, 0, r.right, r.bottom, kMagenta);
+  ReleaseDC(control, dc);
+}
+
+POINT screen_centre(HWND control) {
+  RECT r;
+  GetWindowRect(control, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+} // namespace
+
+class HotButton : public ControlTest {
+protected:
+  HWND button = nullptr;
+  void SetUp() override {
+    ControlTest::SetUp();
+    mouse_to(0, 0); // well away from the button
+    ctl_create(&w, 20, "", 100, 60, 80, 40, 0, 1);
+    button = child(1);
+    ASSERT_NE(button, nullptr);
+    UpdateWindow(w.handle);
+  }
+  void enter() {
+    POINT c = screen_centre(button);
+    mouse_to(c.x, c.y);
+  }
+  void leave() {
+    RECT r;
+    GetWindowRect(button, &r);
+    mouse_to(r.left - 30, r.top - 30); // still over the parent
+  }
+  void paint_now() {
+    InvalidateRect(button, nullptr, TRUE);
+    UpdateWindow(button);
+  }
+};
+
+TEST_F(HotButton, TheHotColourShowsWhileTheMouseIsOverTheButton) {
+  ctl_set_hot_color(&w, 1, kGreen);
+  UpdateWindow(button);
+  EXPECT_EQ(centre_of(button), GetSysColor(COLOR_BTNFACE));
+  enter();
+  ASSERT_TRUE(wait_until([&] { return centre_of(button) == kGreen; })) << "hot on entering";
+  EXPECT_EQ(prop(button, "DOHOT"), reinterpret_cast<HANDLE>(1));
+  leave();
+  ASSERT_TRUE(wait_until([&] { return centre_of(button) == GetSysColor(COLOR_BTNFACE); })) << "normal on leaving";
+  EXPECT_EQ(prop(button, "DOHOT"), nullptr);
+}
+
+TEST_F(HotButton, WithoutAHotColourItKeepsItsColourButStillRedraws) {
+  smear(button);
+  enter();
+  ASSERT_TRUE(wait_until([&] { return prop(button, "DOHOT") != nullptr && centre_of(button) != kMagenta; }));
+  EXPECT_EQ(centre_of(button), GetSysColor(COLOR_BTNFACE));
+  smear(button);
+  leave();
+  ASSERT_TRUE(wait_until([&] { return prop(button, "DOHOT") == nullptr && centre_of(button) != kMagenta; }));
+  EXPECT_EQ(centre_of(button), GetSysColor(COLOR_BTNFACE));
+}
+
+TEST_F(HotButton, ADisabledButtonIsNeverHot) {
+  ctl_set_hot_color(&w, 1, kGreen);
+  SetPropA(button, "DOHOT", reinterpret_cast<HANDLE>(1));
+  EnableWindow(button, FALSE);
+  paint_now();
+  EXPECT_EQ(centre_of(button), GetSysColor(COLOR_BTNFACE));
+}
+
+TEST_F(HotButton, StateBitmapsFillTheInteriorStretchedAndTinted) {
+  // Interior: the button less its 2-pixel push-button frame.
+  SetPropA(button, "NORBMP", solid_bitmap(300, 200, kBlue)); // larger than the button
+  paint_now();
+  Pixels p = Pixels::of_window(button);
+  EXPECT_EQ(p.count(kBlue, 2, 2, p.width() - 2, p.height() - 2), (p.width() - 4) * (p.height() - 4));
+  EXPECT_EQ(p.count(kBlue, 0, 0, p.width(), 1), 0) << "the frame stays";
+
+  // Hot without a hot bitmap: the normal one, tinted with the hot colour.
+  SetPropA(button, "DOHOT", reinterpret_cast<HANDLE>(1));
+  HANDLE blue = RemovePropA(button, "NORBMP");
+  DeleteObject(blue);
+  SetPropA(button, "NORBMP", solid_bitmap(76, 36, kBlack));
+  ctl_set_hot_color(&w, 1, kRed);
+  paint_now();
+  EXPECT_EQ(centre_of(button), kRed) << "black merged with red";
+
+  SetPropA(button, "HOTBMP", solid_bitmap(76, 36, kGreen));
+  paint_now();
+  EXPECT_EQ(centre_of(button), kGreen) << "the hot bitmap as it is";
+
+  RemovePropA(button, "DOHOT");
+  paint_now();
+  EXPECT_EQ(centre_of(button), kBlack) << "the normal bitmap when not hot";
+}
+
+TEST_F(HotButton, ARegionGivesTheShapeAndA3DEdgeOfTheBorderWidth) {
+  struct Case {
+    int border;
+    bool pressed;
+    int outer_left, inner_left, inner_right, outer_right; // system colours from the left edge to the right
+  } cases[] = {
+      {1, false, COLOR_BTNHIGHLIGHT, -1, -1, COLOR_3DDKSHADOW},
+      {1, true, COLOR_3DDKSHADOW, -1, -1, COLOR_BTNHIGHLIGHT},
+      {2, false, COLOR_3DLIGHT, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW, COLOR_3DDKSHADOW},
+      {2, true, COLOR_BTNSHADOW, COLOR_3DDKSHADOW, COLOR_3DLIGHT, COLOR_BTNHIGHLIGHT},
+  };
+  RECT r;
+  GetClientRect(button, &r);
+  SetWindowRgn(button, CreateRectRgn(0, 0, r.right, r.bottom), TRUE);
+  ctl_set_color(&w, 1, kBlack, kBlue);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.border) + (c.pressed ? " pressed" : " up"));
+    SetPropA(button, "BORDERWIDTH", reinterpret_cast<HANDLE>(static_cast<uintptr_t>(c.border)));
+    SendMessageA(button, BM_SETSTATE, c.pressed, 0);
+    paint_now();
+    Pixels p = Pixels::of_window(button);
+    const int y = p.height() / 2, right = p.width() - 1;
+    EXPECT_EQ(p.at(0, y), GetSysColor(c.outer_left));
+    EXPECT_EQ(p.at(right, y), GetSysColor(c.outer_right));
+    EXPECT_EQ(p.at(1, y), c.inner_left < 0 ? kBlue : GetSysColor(c.inner_left));
+    EXPECT_EQ(p.at(right - 1, y), c.inner_right < 0 ? kBlue : GetSysColor(c.inner_right));
+    EXPECT_EQ(p.at(p.width() / 2, y), kBlue) << "the region filled with BGRND";
+  }
+}
+
+TEST_F(HotButton, AnEllipticRegionLeavesTheCornersToTheParent) {
+  RECT r;
+  GetClientRect(button, &r);
+  SetWindowRgn(button, CreateEllipticRgn(0, 0, r.right, r.bottom), TRUE);
+  ctl_set_color(&w, 1, kBlack, kBlue);
+  SetPropA(button, "BORDERWIDTH", reinterpret_cast<HANDLE>(0));
+  UpdateWindow(w.handle);
+  paint_now();
+  Pixels p = Pixels::of_window(w.handle);
+  POINT origin = {0, 0};
+  MapWindowPoints(button, w.handle, &origin, 1);
+  EXPECT_EQ(p.at(origin.x + r.right / 2, origin.y + r.bottom / 2), kBlue);
+  EXPECT_EQ(p.at(origin.x + 1, origin.y + 1), w.back_color) << "outside the ellipse";
+}
+
+TEST_F(HotButton, NoBorderMeansTheFaceReachesTheEdge) {
+  ctl_set_color(&w, 1, kBlack, kBlue);
+  SetPropA(button, "BORDERWIDTH", reinterpret_cast<HANDLE>(0));
+  paint_now();
+  Pixels p = Pixels::of_window(button);
+  EXPECT_EQ(p.count(kBlue, 0, 0, p.width(), p.height()), p.width() * p.height());
+}
+
+TEST_F(HotButton, AFlatBorderShowsItsWholeWidthInTheDarkShadowColour) {
+  ctl_create(&w, 20, "", 10, 10, 80, 40, BS_FLAT, 2);
+  ctl_set_color(&w, 2, kBlack, kBlue);
+  SetPropA(child(2), "BORDERWIDTH", reinterpret_cast<HANDLE>(3));
+  InvalidateRect(child(2), nullptr, TRUE);
+  Pixels p = shown(child(2));
+  const COLORREF dark = GetSysColor(COLOR_3DDKSHADOW);
+  const int y = p.height() / 2, right = p.width() - 1;
+  for (int d = 0; d < 3; ++d) {
+    EXPECT_EQ(p.at(d, y), dark) << d;
+    EXPECT_EQ(p.at(right - d, y), dark) << d;
+    EXPECT_EQ(p.at(p.width() / 2, d), dark) << d;
+  }
+  EXPECT_EQ(p.at(3, y), kBlue);
+  EXPECT_EQ(p.at(right - 3, y), kBlue);
+}

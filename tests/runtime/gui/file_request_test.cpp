@@ -1,0 +1,320 @@
+// Real open and save dialogs over real files in a temporary folder, filled in
+// and answered by a driver thread as a person would.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "runtime/gui/gui.h"
+#include "tests/support/dialog_driver.h"
+#include "tests/support/temp_text.h"
+
+namespace {
+
+constexpr int NAME_COMBO_ID = 0x47C; // explorer-style file-name field
+constexpr int NAME_EDIT_ID = 0x480;  // the same field in older templates
+constexpr int TYPE_COMBO_ID = 0x470; // the list of file types
+
+HWND name_field(HWND dialog) {
+  HWND field = GetDlgItem(dialog, NAME_COMBO_ID);
+  return field ? field : GetDlgItem(dialog, NAME_EDIT_ID);
+}
+
+// What a driver saw of the file dialog.
+struct FileDialogSeen {
+  RECT rect = {0, 0, 0, 0};
+  std::vector<std::string> types; // entries of the file-type list
+  std::string prompt;             // text of the box that asked before overwriting
+};
+
+std::vector<std::string> combo_entries(HWND combo) {
+  std::vector<std::string> all;
+  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char text[512] = "";
+    if (SendMessageA(combo, CB_GETLBTEXTLEN, i, 0) < static_cast<LRESULT>(sizeof text))
+      SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    all.push_back(text);
+  }
+  return all;
+}
+
+// Finds the dialog titled title, records it, types name (when not null) and
+// presses button.
+DialogDriver::Script fill_in(const std::string& title, const char* name, int button,
+                             FileDialogSeen* seen = nullptr) {
+  std::string typed = name ? name : "";
+  bool type = name != nullptr;
+  return [=](DialogDriver& d) {
+    HWND dialog = d.wait_for(title);
+    if (!dialog)
+      return;
+    if (seen) {
+      GetWindowRect(dialog, &seen->rect);
+      seen->types = combo_entries(GetDlgItem(dialog, TYPE_COMBO_ID));
+    }
+    if (type)
+      DialogDriver::type_into(name_field(dialog), typed);
+    DialogDriver::press(dialog, button);
+    d.wait_gone(dialog);
+  };
+}
+
+const char* const APP_FILTER = "App files|*.app|All Files|*.*||";
+
+class FileRequest : public HeapTest {
+protected:
+  void SetUp() override {
+    HeapTest::SetUp();
+    // The file dialog makes the chosen folder the current one; it is given
+    // back before the folders are removed.
+    ASSERT_NE(GetCurrentDirectoryA(sizeof start_dir_, start_dir_), 0u);
+    char temp[MAX_PATH];
+    ASSERT_NE(GetTempPathA(sizeof temp, temp), 0u);
+    std::string stem = std::string(temp) + "tolvane-request-" + std::to_string(GetCurrentProcessId()) + "-";
+    for (int serial = 1; serial < 1000 && dir_.empty(); ++serial) {
+      std::string path = stem + std::to_string(serial);
+      if (CreateDirectoryA(path.c_str(), nullptr))
+        dir_ = path;
+    }
+    ASSERT_FALSE(dir_.empty()) << "no fresh folder in " << temp;
+    dirs_.push_back(dir_);
+    for (const char* name : {"a.app", "b.app"})
+      make_file(in_dir(name));
+  }
+  // Removes what the test made, files first, folders innermost first.
+  void TearDown() override {
+    SetCurrentDirectoryA(start_dir_);
+    for (const std::string& f : files_)
+      DeleteFileA(f.c_str());
+    for (auto d = dirs_.rbegin(); d != dirs_.rend(); ++d)
+      EXPECT_TRUE(RemoveDirectoryA(d->c_str())) << *d;
+    HeapTest::TearDown();
+  }
+  void make_dir(const std::string& path) {
+    ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr)) << path;
+    dirs_.push_back(path);
+  }
+  void make_file(const std::string& path) {
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(f, INVALID_HANDLE_VALUE) << path;
+    CloseHandle(f);
+    files_.push_back(path);
+  }
+  std::string in_dir(const char* name) const { return dir_ + "\\" + name; }
+
+  char start_dir_[MAX_PATH] = "";
+  std::string dir_;
+  std::vector<std::string> files_, dirs_;
+};
+
+struct ChoiceCase {
+  const char* name;
+  int open;
+  uint32_t flags;
+  const char* typed;
+  std::vector<const char*> chosen; // expected files, in order
+  bool multiple_form;              // every path followed by "|"
+  const char* default_ext = nullptr;
+};
+
+void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
+
+class FileRequestChoice : public FileRequest, public ::testing::WithParamInterface<ChoiceCase> {};
+
+TEST_P(FileRequestChoice, GivesTheChosenPaths) {
+  const ChoiceCase& c = GetParam();
+  DialogDriver driver(fill_in(c.name, c.typed, IDOK));
+  std::string result =
+      take(file_request(c.name, nullptr, c.open, APP_FILTER, c.default_ext, c.flags, dir_.c_str()));
+  ASSERT_TRUE(driver.finish()) << driver.failure();
+  std::string expected;
+  for (const char* f : c.chosen)
+    expected += in_dir(f) + (c.multiple_form ? "|" : "");
+  EXPECT_EQ(result, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, FileRequestChoice,
+    ::testing::Values(
+        ChoiceCase{"OpenOne", 1, 0, "a.app", {"a.app"}, false},
+        ChoiceCase{"MultipleOne", 1, OFN_ALLOWMULTISELECT, "a.app", {"a.app"}, true},
+        ChoiceCase{"MultipleTwo", 1, OFN_ALLOWMULTISELECT, "\"a.app\" \"b.app\"", {"a.app", "b.app"}, true},
+        ChoiceCase{"SaveNew", 0, 0, "new.app", {"new.app"}, false},
+        ChoiceCase{"SaveWithDefaultExtension", 0, 0, "new", {"new.app"}, false, "app"}),
+    [](const ::testing::TestParamInfo<ChoiceCase>& info) { return std::string(info.param.name); });
+
+struct CancelCase {
+  const char* name;
+  int open;
+  uint32_t flags;
+};
+
+void PrintTo(const CancelCase& c, std::ostream* os) { *os << c.name; }
+
+class FileRequestCancel : public FileRequest, public ::testing::WithParamInterface<CancelCase> {};
+
+TEST_P(FileRequestCancel, GivesAnEmptyText) {
+  const CancelCase& c = GetParam();
+  DialogDriver driver(fill_in(c.name, "a.app", IDCANCEL));
+  char* result = file_request(c.name, nullptr, c.open, APP_FILTER, nullptr, c.flags, dir_.c_str());
+  ASSERT_TRUE(driver.finish()) << driver.failure();
+  ASSERT_NE(result, nullptr);
+  EXPECT_EQ(take(result), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cancels, FileRequestCancel,
+                         ::testing::Values(CancelCase{"Open", 1, 0}, CancelCase{"Save", 0, 0},
+                                           CancelCase{"Multiple", 1, OFN_ALLOWMULTISELECT}),
+                         [](const ::testing::TestParamInfo<CancelCase>& info) {
+                           return std::string(info.param.name);
+                         });
+
+// Saving over a.app: the dialog asks first. Yes takes the name; No keeps
+// the dialog up (here then cancelled).
+TEST_F(FileRequest, SaveAsksBeforeOverwriting) {
+  for (bool replace : {true, false}) {
+    SCOPED_TRACE(replace ? "replace" : "keep");
+    std::string prompt;
+    std::vector<int> buttons;
+    bool dialog_stayed = false;
+    DialogDriver driver([&](DialogDriver& d) {
+      HWND dialog = d.wait_for("Save");
+      if (!dialog)
+        return;
+      DialogDriver::type_into(name_field(dialog), "a.app");
+      DialogDriver::press(dialog, IDOK);
+      HWND box = d.wait_for_other(dialog);
+      if (!box)
+        return;
+      for (HWND s : DialogDriver::visible_children(box, "Static"))
+        prompt += DialogDriver::text_of(s);
+      for (HWND b : DialogDriver::visible_children(box, "Button"))
+        buttons.push_back(GetDlgCtrlID(b));
+      DialogDriver::press(box, replace ? IDYES : IDNO);
+      if (!d.wait_gone(box))
+        return;
+      if (!replace) {
+        dialog_stayed = d.wait_for("Save") == dialog;
+        DialogDriver::press(dialog, IDCANCEL);
+      }
+      d.wait_gone(dialog);
+    });
+    std::string result = take(file_request("Save", nullptr, 0, APP_FILTER, nullptr, 0, dir_.c_str()));
+    ASSERT_TRUE(driver.finish()) << driver.failure();
+    EXPECT_FALSE(prompt.empty());
+    EXPECT_EQ(buttons, (std::vector<int>{IDYES, IDNO}));
+    if (replace) {
+      EXPECT_EQ(result, in_dir("a.app"));
+    } else {
+      EXPECT_TRUE(dialog_stayed);
+      EXPECT_EQ(result, "");
+    }
+  }
+}
+
+TEST_F(FileRequest, FilterTextBecomesTheListOfFileTypes) {
+  struct Case {
+    const char* filter;
+    std::vector<std::string> types;
+  } cases[] = {
+      {APP_FILTER, {"App files", "All Files"}},
+      {"Html files|*.html|All Files|*.*||", {"Html files", "All Files"}},
+      {nullptr, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.filter ? c.filter : "no filter");
+    FileDialogSeen seen;
+    DialogDriver driver(fill_in("Types", nullptr, IDCANCEL, &seen));
+    take(file_request("Types", nullptr, 1, c.filter, nullptr, 0, dir_.c_str()));
+    ASSERT_TRUE(driver.finish()) << driver.failure();
+    EXPECT_EQ(seen.types, c.types);
+  }
+}
+
+TEST_F(FileRequest, OverlongFilterIsCutAndTheDialogStillWorks) {
+  // 1000 bytes of description after the first pair: the copy stops at 254
+  // characters, so the first pair stays and nothing runs past the buffer.
+  std::string filter = "App files|*.app|" + std::string(1000, 'Z') + "|*.z||";
+  FileDialogSeen seen;
+  DialogDriver driver(fill_in("Long", "a.app", IDOK, &seen));
+  std::string result = take(file_request("Long", nullptr, 1, filter.c_str(), nullptr, 0, dir_.c_str()));
+  ASSERT_TRUE(driver.finish()) << driver.failure();
+  EXPECT_EQ(result, in_dir("a.app"));
+  ASSERT_FALSE(seen.types.empty());
+  EXPECT_EQ(seen.types[0], "App files");
+  for (const std::string& t : seen.types)
+    EXPECT_LE(t.size(), 254u - 16u);
+}
+
+TEST_F(FileRequest, DialogIsCentredOnTheWorkAreaOrItsOwner) {
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  Window owner{};
+  owner.handle = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_CAPTION | WS_VISIBLE, 150, 100, 700, 600,
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(owner.handle, nullptr);
+  RECT o;
+  GetWindowRect(owner.handle, &o);
+  struct Case {
+    const char* name;
+    Window* owner;
+    RECT ref;
+  } cases[] = {{"Alone", nullptr, work}, {"Owned", &owner, o}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FileDialogSeen seen;
+    DialogDriver driver(fill_in(c.name, nullptr, IDCANCEL, &seen));
+    take(file_request(c.name, c.owner, 1, APP_FILTER, nullptr, 0, dir_.c_str()));
+    ASSERT_TRUE(driver.finish()) << driver.failure();
+    // Both halves are rounded down: the doubled centres may differ by 2.
+    EXPECT_LE(std::abs((seen.rect.left + seen.rect.right) - (c.ref.left + c.ref.right)), 2);
+    EXPECT_LE(std::abs((seen.rect.top + seen.rect.bottom) - (c.ref.top + c.ref.bottom)), 2);
+  }
+  DestroyWindow(owner.handle);
+}
+
+// Each chosen name is joined with its directory, so the result can be far
+// longer than the dialog's own buffer: it is sized to fit, never cut.
+TEST_F(FileRequest, MultipleChoiceLongerThanTheDialogBufferIsWhole) {
+  ASSERT_LT(dir_.size(), 150u) << "the temporary folder leaves no room for a deep one";
+  std::string deep = dir_ + "\\" + std::string(180 - dir_.size(), 'd');
+  ASSERT_NO_FATAL_FAILURE(make_dir(deep));
+  std::string typed, expected;
+  for (int i = 0; i < 160; ++i) {
+    char name[16];
+    wsprintfA(name, "f%03d.app", i);
+    std::string path = deep + "\\" + name;
+    ASSERT_NO_FATAL_FAILURE(make_file(path));
+    typed += std::string("\"") + name + "\" ";
+    expected += path + "|";
+  }
+  ASSERT_GT(expected.size(), 30000u);
+  DialogDriver driver(fill_in("Many", typed.c_str(), IDOK));
+  std::string result =
+      take(file_request("Many", nullptr, 1, APP_FILTER, nullptr, OFN_ALLOWMULTISELECT, deep.c_str()));
+  ASSERT_TRUE(driver.finish()) << driver.failure();
+  EXPECT_EQ(result.size(), expected.size());
+  EXPECT_EQ(result, expected);
+}
+
+// In the root of a drive the directory already ends in "\".
+TEST_F(FileRequest, MultipleChoiceInTheRootOfADrive) {
+  std::string stem = "C:\\tolvane-root-" + std::to_string(GetCurrentProcessId());
+  std::string a = stem + "-a.app", b = stem + "-b.app";
+  for (const std::string& path : {a, b})
+    ASSERT_NO_FATAL_FAILURE(make_file(path));
+  std::string typed = "\"" + a.substr(3) + "\" \"" + b.substr(3) + "\"";
+  DialogDriver driver(fill_in("Root", typed.c_str(), IDOK));
+  std::string result =
+      take(file_request("Root", nullptr, 1, APP_FILTER, nullptr, OFN_ALLOWMULTISELECT, "C:\\"));
+  ASSERT_TRUE(driver.finish()) << driver.failure();
+  EXPECT_EQ(result, a + "|" + b + "|");
+}
+
+} // namespace

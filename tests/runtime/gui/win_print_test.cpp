@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <limits>
+#include <string>
+
+#include "tests/support/event_log.h"
+#include "tests/support/pixels.h"
+
+namespace {
+// win_print's output window, once named, stays for the life of the
+// process. Tests that name one mark it here; the standard-output tests
+// need a process where none has been named (as ctest runs each test).
+bool window_named = false;
+
+void name_output_window(Window* w) {
+  window_named = true;
+  win_print(1, VT_WINDOW, w);
+}
+
+// Runs f with the process's standard output sent into a pipe; gives what
+// was written.
+template <typename F> std::string capture_stdout(F f) {
+  HANDLE read_end, write_end;
+  if (!CreatePipe(&read_end, &write_end, nullptr, 1 << 16)) return "<no pipe>";
+  HANDLE saved = GetStdHandle(STD_OUTPUT_HANDLE);
+  SetStdHandle(STD_OUTPUT_HANDLE, write_end);
+  f();
+  SetStdHandle(STD_OUTPUT_HANDLE, saved);
+  CloseHandle(write_end);
+  std::string out;
+  char buffer[4096];
+  DWORD n;
+  while (ReadFile(read_end, buffer, sizeof buffer, &n, nullptr) && n > 0) out.append(buffer, n);
+  CloseHandle(read_end);
+  return out;
+}
+
+uint32_t float_bits(float f) {
+  uint32_t bits;
+  std::memcpy(&bits, &f, sizeof bits);
+  return bits;
+}
+
+SIZE text_size(HFONT font, const char* text) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE s = {0, 0};
+  GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &s);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return s;
+}
+
+class PrintToStdout : public GuiTest {
+protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    if (window_named) GTEST_SKIP() << "an earlier test in this process named an output window";
+  }
+};
+} // namespace
+
+TEST_F(PrintToStdout, AnIntegerAndARealAsTheSystemPrintfFormatsThem) {
+  EXPECT_EQ(capture_stdout([] { win_print(2, VT_INT32, 5, VT_REAL64, 2.5); }), "5  2.50");
+}
+
+TEST_F(PrintToStdout, EachTypeCodeHasItsFormat) {
+  struct Case {
+    const char* name;
+    std::string (*run)();
+    const char* want;
+  } cases[] = {
+      {"text", [] { return capture_stdout([] { win_print(1, VT_STRING, "abc"); }); }, "abc"},
+      {"null text", [] { return capture_stdout([] { win_print(2, VT_STRING, static_cast<const char*>(nullptr), VT_STRING, "x"); }); }, "x"},
+      {"character", [] { return capture_stdout([] { win_print(3, VT_BYTE, 'A', VT_BYTE, 13, VT_BYTE, 10); }); }, "A\r\n"},
+      {"int32", [] { return capture_stdout([] { win_print(1, VT_INT32, -42); }); }, "-42 "},
+      {"real32", [] { return capture_stdout([] { win_print(1, VT_REAL32, float_bits(-0.5f)); }); }, "-0.50"},
+      {"word", [] { return capture_stdout([] { win_print(1, VT_WORD, 0x10005u); }); }, "5 "},
+      {"real64 rounding", [] { return capture_stdout([] { win_print(1, VT_REAL64, 2.675); }); }, " 2.67"},
+      {"int64", [] { return capture_stdout([] { win_print(1, VT_INT64, std::numeric_limits<int64_t>::min()); }); }, "-9223372036854775808 "},
+      {"uint64", [] { return capture_stdout([] { win_print(1, VT_UINT64, std::numeric_limits<uint64_t>::max()); }); }, "18446744073709551615 "},
+      {"uint32", [] { return capture_stdout([] { win_print(1, VT_UINT32, 0xFFFFFFFFu); }); }, "4294967295 "},
+      {"unknown codes take 4 bytes", [] { return capture_stdout([] { win_print(3, 7, 123, VT_NONE, 0, VT_INT32, 8); }); }, "8 "},
+      {"8-byte values keep the pairs aligned", [] { return capture_stdout([] { win_print(4, VT_INT64, int64_t(1) << 40, VT_UINT64, uint64_t(3), VT_REAL64, 1.0, VT_INT32, 9); }); }, "1099511627776 3  1.009 "},
+      {"a window after the first value is ignored", [] { return capture_stdout([] { win_print(2, VT_INT32, 1, VT_WINDOW, static_cast<Window*>(nullptr)); }); }, "1 "},
+      {"nothing", [] { return capture_stdout([] { win_print(0); }); }, ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.run(), c.want) << c.name;
+}
+
+TEST_F(PrintToStdout, ALongLineIsCutNotOverrun) {
+  std::string long_text(3000, 'x');
+  std::string out = capture_stdout([&] { win_print(3, VT_STRING, long_text.c_str(), VT_REAL64, 1e300, VT_INT32, 7); });
+  EXPECT_EQ(out, std::string(1023, 'x'));
+  std::string near_end(1015, 'y');
+  out = capture_stdout([&] { win_print(3, VT_STRING, near_end.c_str(), VT_REAL64, -123456.75, VT_INT32, 77); });
+  EXPECT_EQ(out, near_end + "-123456."); // the real cut at the end of the line, nothing after it
+}
+
+using PrintToWindow = GuiTest;
+
+TEST_F(PrintToWindow, TextGoesToTheCurrentPositionAndTheLineBreakIsNotDrawn) {
+  Window w{};
+  ASSERT_EQ(win_open(&w, 0, 0, 200, 100, WIN_NO_CAPTION | WIN_BACKING_WINDOW_SIZE, nullptr, "p", nullptr), 1);
+  win_front_pen(&w, RGB(255, 0, 0));
+  win_move(&w, 5, 7);
+  window_named = true;
+  win_print(4, VT_WINDOW, &w, VT_STRING, "12", VT_BYTE, 13, VT_BYTE, 10);
+  SIZE s = text_size(w.font, "12");
+  EXPECT_EQ(w.pos_x, 5 + s.cx) << "the position moves to the end of the text";
+  EXPECT_EQ(w.pos_y, 7);
+  Pixels p = Pixels::of_bitmap(w.back_bitmap);
+  EXPECT_GT(p.count(RGB(255, 0, 0), 5, 7, 5 + s.cx, 7 + s.cy), 0) << "the text is drawn there";
+  EXPECT_EQ(p.count(RGB(255, 0, 0), 0, 0, 200, 7), 0);
+  EXPECT_EQ(p.count(RGB(255, 0, 0), 5 + s.cx, 0, 200, 100), 0) << "nothing after the text";
+
+  // A later call without a window draws into the same window.
+  win_print(1, VT_STRING, "3");
+  EXPECT_EQ(w.pos_x, 5 + s.cx + text_size(w.font, "3").cx);
+  // Only a line break: nothing to draw, the position stays.
+  int32_t x = w.pos_x;
+  win_print(2, VT_BYTE, 13, VT_BYTE, 10);
+  EXPECT_EQ(w.pos_x, x);
+  win_close(&w);
+}
+
+TEST_F(PrintToWindow, OnAWindowWithoutBackingStoreTheTextShowsOnTheScreen) {
+  Window w{};
+  ASSERT_EQ(win_open(&w, 300, 20, 200, 100, WIN_NO_CAPTION | WIN_NO_BACKING, nullptr, "p", nullptr), 1);
+  UpdateWindow(w.handle);
+  win_front_pen(&w, RGB(0, 0, 255));
+  win_back_pen(&w, RGB(255, 255, 0));
+  win_move(&w, 10, 10);
+  name_output_window(&w);
+  win_print(1, VT_STRING, "Hello");
+  SIZE s = text_size(w.font, "Hello");
+  Pixels p = Pixels::of_window(w.handle);
+  EXPECT_GT(p.count(RGB(0, 0, 255), 10, 10, 10 + s.cx, 10 + s.cy), 0) << "text colour";
+  EXPECT_GT(p.count(RGB(255, 255, 0), 10, 10, 10 + s.cx, 10 + s.cy), 0) << "text background";
+  EXPECT_EQ(p.count(RGB(255, 255, 0), 10 + s.cx, 0, 200, 100), 0);
+  win_close(&w);
+}
+
+TEST_F(PrintToWindow, AClosedOutputWindowDrawsNothing) {
+  static Window w{}; // stays the output window after the test
+
+  name_output_window(&w);
+  EXPECT_EQ(capture_stdout([] { win_print(1, VT_STRING, "x"); }), "");
+  EXPECT_EQ(w.pos_x, 0);
+}
