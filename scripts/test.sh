@@ -6,6 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="${TOLVANE_BUILD_DIR:-$root/build}"
 . "$root/scripts/deps.sh"
 . "$root/scripts/wine-env.sh"
+. "$root/scripts/printers.sh"
 
 tolvane_install_deps
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
@@ -16,6 +17,7 @@ tolvane_wine_env "$build"
 tolvane_wine_prefix
 trap tolvane_stop_all EXIT
 tolvane_start_x
+tolvane_start_printers
 wineserver -p
 # Wine starts its service processes with the first program; start them here
 # with no pipes of ctest's, which it would otherwise wait on to close.

@@ -58,10 +58,34 @@ void button_draw(HWND button, const DRAWITEMSTRUCT* item, int hot);
 
 // ---- Control commands ---------------------------------------------------------------
 
+// Works control id of the window by a command code and up to four typed
+// arguments; 0 for a closed window, an unknown id, a class it does not serve
+// (edit and rich-edit, list view, status bar, tool bar), an unknown code or a
+// wrong argument type.
+//
+// Strings that receive text never overflow. Codes that copy the control's
+// text into a caller's string (edit 11, 17 and 33 into a string, list-view 6
+// and 9) cut it to the string's capacity, the number of characters it holds
+// before its zero byte:
+//   - by default 254, a string variable's 255-byte buffer (by value and by
+//     reference alike);
+//   - another buffer gives its capacity as the next numeric argument the
+//     code does not otherwise use: edit 11 a3 (its maximum count), edit 17
+//     a2, edit 33 a3, list-view 6 a4, list-view 9 a3.
+//     A negative capacity counts as 0 (only the zero byte is written).
+// The bytes behind the zero byte are left untouched. Edit 17 and list-view
+// 6 give the length of the text stored; edit 33 the number of characters
+// the control streamed out, more than the string kept when it was cut. A line of any
+// length comes whole from ctl_line_text.
 int32_t ctl_command(Window* window, int32_t id, int32_t code, ValueSlot slot1, uint32_t type1, ValueSlot slot2,
                     uint32_t type2, ValueSlot slot3, uint32_t type3, ValueSlot slot4, uint32_t type4);
 LRESULT ctl_send(ValueSlot target, uint32_t target_type, UINT message, WPARAM wparam, ValueSlot lparam,
                  uint32_t lparam_type, int32_t item_id);
+// Line index (0-based) of an edit or rich-edit control, whole and of any
+// length, without its line end, as a String temporary: empty for a line the
+// control does not have; null when the window has no edit or rich-edit
+// control with this id.
+char* ctl_line_text(Window* window, int32_t id, int32_t index);
 
 // ---- Printer output -------------------------------------------------------------------
 

@@ -1,0 +1,107 @@
+// A fixture for control-command tests: a runtime window with one real child
+// control made directly with CreateWindowExA, and typed arguments written
+// the way the compiled program passes them.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "runtime/controls/controls.h"
+#include "tests/support/event_log.h"
+#include "tests/support/temp_text.h"
+
+struct Arg {
+  ValueSlot slot;
+  uint32_t type;
+};
+
+inline Arg num(int32_t value) { return {static_cast<ValueSlot>(static_cast<uint32_t>(value)), VT_INT32}; }
+inline Arg num_ref(int32_t* variable) { return {reinterpret_cast<ValueSlot>(variable), VT_INT32 | VT_BYREF}; }
+inline Arg str(const char* s) { return {reinterpret_cast<ValueSlot>(s), VT_STRING}; }
+inline Arg str_ref(char* s) { return {reinterpret_cast<ValueSlot>(s), VT_STRING | VT_BYREF}; }
+inline Arg channel_arg(FileChannel* channel) {
+  return {reinterpret_cast<ValueSlot>(channel), VT_TEXT_CHANNEL | VT_BYREF};
+}
+constexpr Arg none{0, VT_NONE};
+
+// A caller's string buffer: filled with a mark byte so that a test sees
+// every byte a command wrote.
+struct Buffer {
+  static constexpr char MARK = static_cast<char>(0xAB);
+  std::vector<char> bytes;
+  explicit Buffer(size_t size) : bytes(size, MARK) {}
+  char* data() { return bytes.data(); }
+  std::string text() const { return std::string(bytes.data(), strnlen(bytes.data(), bytes.size())); }
+  // True when every byte from index on still holds the mark.
+  bool untouched_from(size_t index) const {
+    for (size_t i = index; i < bytes.size(); ++i)
+      if (bytes[i] != MARK) return false;
+    return true;
+  }
+};
+
+// Compares two long texts without printing them whole.
+inline ::testing::AssertionResult same_text(const std::string& got, const std::string& want) {
+  if (got == want) return ::testing::AssertionSuccess();
+  size_t i = 0;
+  while (i < got.size() && i < want.size() && got[i] == want[i]) ++i;
+  return ::testing::AssertionFailure() << "lengths " << got.size() << " and " << want.size()
+                                       << ", first difference at " << i << ": \"" << got.substr(i, 20)
+                                       << "\" against \"" << want.substr(i, 20) << "\"";
+}
+
+class CommandTest : public GuiTest {
+protected:
+  static constexpr int32_t ID = 7;
+  Window parent{};
+  HWND control = nullptr;
+
+  void SetUp() override {
+    GuiTest::SetUp();
+    ASSERT_EQ(win_open(&parent, 40, 40, 420, 320, 0, nullptr, "Controls", EventLog::handler), 1);
+  }
+  void TearDown() override {
+    win_close(&parent);
+    GuiTest::TearDown();
+  }
+
+  // Makes the control of the test: a visible child with id ID.
+  HWND make(const char* class_name, DWORD style, const char* text = "", int width = 300, int height = 200) {
+    control = CreateWindowExA(0, class_name, text, WS_CHILD | WS_VISIBLE | style, 0, 0, width, height,
+                              parent.handle, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID)),
+                              GetModuleHandleA(nullptr), nullptr);
+    EXPECT_NE(control, nullptr) << class_name;
+    return control;
+  }
+  // Multi-line fields that do not wrap, as the editor's field.
+  static constexpr DWORD FIELD_STYLE = ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL;
+  HWND make_edit(const char* text = "") { return make("EDIT", FIELD_STYLE, text); }
+  HWND make_rich(const char* text = "") {
+    static HMODULE riched = LoadLibraryA("riched32.dll");
+    EXPECT_NE(riched, nullptr);
+    return make("RichEdit", FIELD_STYLE, text);
+  }
+  HWND make_common(const char* class_name, DWORD style) {
+    static bool ready = (InitCommonControls(), true);
+    (void)ready;
+    return make(class_name, style);
+  }
+
+  int32_t cmd(int32_t code, Arg a1 = none, Arg a2 = none, Arg a3 = none, Arg a4 = none) {
+    return ctl_command(&parent, ID, code, a1.slot, a1.type, a2.slot, a2.type, a3.slot, a3.type, a4.slot, a4.type);
+  }
+
+  std::string text() const {
+    int n = GetWindowTextLengthA(control);
+    std::string s(static_cast<size_t>(n) + 1, '\0');
+    SendMessageA(control, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(&s[0]));
+    s.resize(std::strlen(s.c_str()));
+    return s;
+  }
+  void set_text(const std::string& s) { SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(s.c_str())); }
+};

@@ -1,0 +1,226 @@
+// ctl_command on a real multi-line EDIT control: the codes the editor uses,
+// and the calls that must do nothing.
+#include "tests/runtime/controls/command_fixture.h"
+
+namespace {
+class EditCommand : public CommandTest {
+protected:
+  void SetUp() override {
+    CommandTest::SetUp();
+    make_edit();
+  }
+};
+
+void put_clipboard(HWND owner, const char* text) {
+  ASSERT_TRUE(OpenClipboard(owner));
+  EmptyClipboard();
+  size_t n = std::strlen(text) + 1;
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, n);
+  std::memcpy(GlobalLock(block), text, n);
+  GlobalUnlock(block);
+  EXPECT_NE(SetClipboardData(CF_TEXT, block), nullptr); // the clipboard owns the block now
+  CloseClipboard();
+}
+
+std::string clipboard_text(HWND owner) {
+  if (!OpenClipboard(owner)) return "<clipboard not opened>";
+  std::string s;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    s = static_cast<const char*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return s;
+}
+} // namespace
+
+TEST_F(EditCommand, AnEmptyFieldHasOneLineAndTheDefaultLimit) {
+  EXPECT_EQ(cmd(12), 1);
+  EXPECT_EQ(cmd(18), 0);
+  EXPECT_EQ(cmd(10), 30000);
+  EXPECT_EQ(cmd(13), 0) << "not modified";
+}
+
+TEST_F(EditCommand, LinesAndPositions) {
+  set_text("first\r\nsecond line\r\nx");
+  EXPECT_EQ(cmd(12), 3);
+  EXPECT_EQ(cmd(18), 21);
+  EXPECT_EQ(cmd(187, num(1)), 7) << "start of line 1";
+  EXPECT_EQ(cmd(187, num(2)), 20);
+  EXPECT_EQ(cmd(21, num(7)), 11) << "length of the line holding character 7";
+  EXPECT_EQ(cmd(20, num(8)), 1) << "character 8 is on line 1";
+  EXPECT_EQ(cmd(20, num(21)), 2);
+}
+
+TEST_F(EditCommand, SelectAllAndReadTheSelection) {
+  set_text("hello world");
+  int32_t start = -5, end = -5;
+  cmd(15, num(0), num(-1));
+  EXPECT_NE(cmd(16, num_ref(&start), num_ref(&end)), 0);
+  EXPECT_EQ(start, 0);
+  EXPECT_EQ(end, 11);
+  cmd(15, num(6), num(9));
+  cmd(16, num_ref(&start), num_ref(&end));
+  EXPECT_EQ(start, 6);
+  EXPECT_EQ(end, 9);
+
+  // By value the control would have nowhere to store the ends.
+  int32_t a = -5, b = -5;
+  EXPECT_EQ(cmd(16, num(a), num(b)), 0);
+  EXPECT_EQ(cmd(16, num_ref(&a), num(b)), 0);
+  EXPECT_EQ(a, -5);
+  EXPECT_EQ(b, -5);
+}
+
+TEST_F(EditCommand, UndoOfAReplacement) {
+  set_text("abc");
+  EXPECT_EQ(cmd(0), 0) << "setting the text leaves nothing to undo";
+  cmd(15, num(3), num(3));
+  cmd(24, str("def"));
+  EXPECT_EQ(text(), "abcdef");
+  EXPECT_NE(cmd(0), 0);
+  EXPECT_NE(cmd(13), 0) << "a replacement modifies the field";
+  cmd(32);
+  EXPECT_EQ(text(), "abc");
+  cmd(24, str("!"));
+  cmd(4);
+  EXPECT_EQ(cmd(0), 0) << "the undo buffer was emptied";
+}
+
+TEST_F(EditCommand, CutCopyPasteAndClearThroughTheClipboard) {
+  set_text("one two three");
+  cmd(15, num(4), num(7));
+  cmd(2);
+  EXPECT_EQ(clipboard_text(parent.handle), "two");
+  EXPECT_EQ(text(), "one two three") << "copy leaves the text";
+
+  cmd(15, num(0), num(4));
+  cmd(3);
+  EXPECT_EQ(text(), "two three");
+  EXPECT_EQ(clipboard_text(parent.handle), "one ");
+
+  put_clipboard(parent.handle, "pasted ");
+  cmd(15, num(0), num(0));
+  cmd(23);
+  EXPECT_EQ(text(), "pasted two three");
+
+  cmd(15, num(0), num(7));
+  cmd(1);
+  EXPECT_EQ(text(), "two three");
+  EXPECT_EQ(clipboard_text(parent.handle), "pasted ") << "clear does not touch the clipboard";
+}
+
+TEST_F(EditCommand, FirstVisibleLineFollowsScrolling) {
+  std::string many;
+  for (int i = 0; i < 100; ++i) many += "line " + std::to_string(i) + "\r\n";
+  set_text(many);
+  EXPECT_EQ(cmd(8), 0);
+  cmd(22, num(0), num(10));
+  EXPECT_EQ(cmd(8), 10);
+  cmd(22, num(0), num(-4));
+  EXPECT_EQ(cmd(8), 6);
+}
+
+TEST_F(EditCommand, TextLimit) {
+  cmd(9, num(5));
+  EXPECT_EQ(cmd(10), 5);
+  cmd(24, str("abcdefgh"));
+  EXPECT_EQ(text(), "abcde") << "the field keeps to its limit";
+}
+
+TEST_F(EditCommand, ModifiedFlag) {
+  cmd(14, num(1));
+  EXPECT_NE(cmd(13), 0);
+  cmd(14, num(0));
+  EXPECT_EQ(cmd(13), 0);
+}
+
+TEST_F(EditCommand, MarginsInPixels) {
+  EXPECT_EQ(cmd(29, num(5), num(9)), 0);
+  LRESULT margins = SendMessageA(control, EM_GETMARGINS, 0, 0);
+  EXPECT_EQ(LOWORD(margins), 5);
+  EXPECT_EQ(HIWORD(margins), 9);
+}
+
+// A code given an argument of the wrong type sends nothing.
+TEST_F(EditCommand, WrongArgumentTypesDoNothing) {
+  set_text("keep this");
+  cmd(9, num(40));
+  cmd(15, num(2), num(4));
+  cmd(29, num(3), num(3));
+  char word[] = "xx";
+  int32_t number = 3;
+  struct Case {
+    const char* what;
+    int32_t code;
+    Arg a1, a2;
+  } cases[] = {
+      {"limit from a string", 9, str(word), none},
+      {"limit missing", 9, none, none},
+      {"limit from a text channel", 9, {0, VT_TEXT_CHANNEL}, none},
+      {"limit from a 64-bit real", 9, {0, VT_REAL64}, none},
+      {"modified from a string", 14, str(word), none},
+      {"selection from strings", 15, str(word), str(word)},
+      {"selection without its end", 15, num(0), none},
+      {"replacement by a number", 24, num(65), none},
+      {"replacement by a null string", 24, {0, VT_STRING}, none},
+      {"scroll by a string", 22, str(word), num(1)},
+      {"line index of a string", 187, str(word), none},
+      {"by-reference number at no address", 9, {0, VT_INT32 | VT_BYREF}, none},
+      {"margins without the right one", 29, num(30), none},
+      {"line read into a number", 11, num(0), num_ref(&number)},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(cmd(c.code, c.a1, c.a2), 0) << c.what;
+    EXPECT_EQ(text(), "keep this") << c.what;
+    EXPECT_EQ(cmd(10), 40) << c.what;
+    int32_t start = 0, end = 0;
+    cmd(16, num_ref(&start), num_ref(&end));
+    EXPECT_EQ(start, 2) << c.what;
+    EXPECT_EQ(end, 4) << c.what;
+    EXPECT_EQ(SendMessageA(control, EM_GETMARGINS, 0, 0), MAKELONG(3, 3)) << c.what;
+  }
+  EXPECT_EQ(number, 3);
+}
+
+TEST_F(EditCommand, NumbersByReferenceAndUnsigned) {
+  int32_t limit = 77;
+  cmd(9, num_ref(&limit));
+  EXPECT_EQ(cmd(10), 77);
+  cmd(9, {static_cast<ValueSlot>(88), VT_UINT32});
+  EXPECT_EQ(cmd(10), 88);
+  int32_t line = 1;
+  set_text("a\r\nbc");
+  EXPECT_EQ(cmd(187, num_ref(&line)), 3);
+}
+
+TEST_F(EditCommand, UnlistedCodesDoNothing) {
+  set_text("text");
+  for (int32_t code : {30, 39, 100, 186, 188, 1000, -1}) {
+    EXPECT_EQ(cmd(code, num(1), num(2), num(3), num(4)), 0) << code;
+    EXPECT_EQ(text(), "text") << code;
+  }
+}
+
+TEST_F(EditCommand, ClosedWindowAndUnknownIdGiveZero) {
+  set_text("four");
+  EXPECT_EQ(ctl_command(&parent, ID + 1, 18, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE), 0);
+  Window closed{};
+  EXPECT_EQ(ctl_command(&closed, ID, 18, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE), 0);
+  EXPECT_EQ(cmd(18), 4);
+}
+
+class OtherClassCommand : public CommandTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(OtherClassCommand, ControlsOfOtherClassesAreNotServed) {
+  make(GetParam(), 0, "Hello");
+  SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Hello"));
+  EXPECT_EQ(cmd(18), 0) << "text length is not asked";
+  EXPECT_EQ(cmd(24, str("x")), 0);
+  EXPECT_EQ(cmd(0), 0);
+  char buffer[16] = "";
+  GetWindowTextA(control, buffer, sizeof buffer);
+  EXPECT_STREQ(buffer, "Hello");
+}
+
+INSTANTIATE_TEST_SUITE_P(Classes, OtherClassCommand, ::testing::Values("BUTTON", "LISTBOX", "STATIC"));
