@@ -1,8 +1,7 @@
 # Sourced by the build and test scripts: installs what building and testing
 # Tolvane needs on Debian or Ubuntu, when it is missing.
 
-# cups, cups-bsd and libcups2:i386 give Wine a printer for the print dialog tests.
-TOLVANE_PACKAGES="g++-mingw-w64-i686-posix cmake wine wine32 wine64 xvfb xauth googletest cups cups-bsd libcups2:i386"
+TOLVANE_PACKAGES="g++-mingw-w64-i686-posix cmake wine wine32 wine64 xvfb xauth googletest"
 
 tolvane_missing_packages() {
   local missing=""

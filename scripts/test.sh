@@ -1,12 +1,14 @@
 #!/bin/bash
 # Builds Tolvane and runs every test under Wine on a private X server.
-# Installs what is missing first. Extra arguments go to ctest.
+# Installs what is missing first. As root it also runs a private CUPS
+# spooler for the printing tests (scripts/cups.sh); without it they skip.
+# Extra arguments go to ctest.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${TOLVANE_BUILD_DIR:-$root/build}"
 . "$root/scripts/deps.sh"
 . "$root/scripts/wine-env.sh"
-. "$root/scripts/printers.sh"
+. "$root/scripts/cups.sh"
 
 tolvane_install_deps
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
@@ -15,9 +17,11 @@ cmake --build "$build" -j"$(nproc)"
 
 tolvane_wine_env "$build"
 tolvane_wine_prefix
-trap tolvane_stop_all EXIT
+trap 'tolvane_stop_all; tolvane_cups_stop' EXIT
 tolvane_start_x
-tolvane_start_printers
+# Before the first Wine program: Wine lists the spooler's queues as printers
+# when a program loads its spooler library.
+tolvane_cups_start
 wineserver -p
 # Wine starts its service processes with the first program; start them here
 # with no pipes of ctest's, which it would otherwise wait on to close.

@@ -1,0 +1,20 @@
+// Helpers of the printer output, shared with its tests; not part of the
+// runtime's public interface.
+#pragma once
+
+#include <cstdint>
+
+#include "runtime/core/core.h"
+
+// True when the program runs under Wine rather than Windows.
+bool print_under_wine();
+
+// The data type to hand the spooler for the one the program asked for.
+// Wine's print processor accepts a "TEXT" job and then drops it, so under
+// Wine the same bytes go as "RAW", which reaches the printer unchanged;
+// Windows gets the requested type as it is. Null stays null.
+const char* print_spool_data_type(const char* requested, bool under_wine);
+
+// The number a numeric typed argument holds. False when the argument has
+// none: a wide value passed by value, or an address of zero.
+bool print_value_number(ValueSlot slot, uint32_t type_word, double* x);

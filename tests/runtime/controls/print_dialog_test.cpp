@@ -1,0 +1,228 @@
+// The print dialog under the system's modal loop, answered by a driver
+// thread as a person would: pick the printer, set pages, copies and
+// collation, press OK or Cancel.
+#include "tests/runtime/controls/print_queue.h"
+
+#include <winspool.h>
+
+#include <string>
+#include <vector>
+
+#include "runtime/controls/controls.h"
+#include "tests/support/dialog_driver.h"
+
+namespace {
+
+// Controls of the system's print dialog.
+constexpr int PRINTER_COMBO = 0x473; // cmb4
+constexpr int PAGES_RADIO = 0x422;   // rad3
+constexpr int FROM_EDIT = 0x480;     // edt1
+constexpr int TO_EDIT = 0x481;       // edt2
+constexpr int COPIES_EDIT = 0x482;   // edt3
+constexpr int COLLATE_CHECK = 0x411; // chx2
+
+std::vector<std::string> local_printers() {
+  DWORD needed = 0, count = 0;
+  EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 4, nullptr, 0, &needed, &count);
+  std::vector<BYTE> buffer(needed + 1);
+  std::vector<std::string> names;
+  if (EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 4, buffer.data(), needed, &needed, &count))
+    for (DWORD i = 0; i < count; ++i)
+      names.push_back(reinterpret_cast<PRINTER_INFO_4A*>(buffer.data())[i].pPrinterName);
+  return names;
+}
+
+std::string default_printer() {
+  char name[512] = "";
+  DWORD size = sizeof name;
+  return GetDefaultPrinterA(name, &size) ? name : "";
+}
+
+unsigned short fpu_control_word() {
+  unsigned short word = 0;
+  __asm__ __volatile__("fnstcw %0" : "=m"(word));
+  return word;
+}
+
+void set_fpu_control_word(unsigned short word) { __asm__ __volatile__("fldcw %0" : : "m"(word)); }
+
+bool checked(HWND dialog, int id) {
+  DWORD_PTR state = 0;
+  SendMessageTimeoutA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state);
+  return state == BST_CHECKED;
+}
+
+// Clicks a button of the dialog and waits until its check state is the one wanted.
+void click_until(DialogDriver& d, HWND dialog, int id, bool wanted) {
+  PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+  d.wait([&] { return checked(dialog, id) == wanted; }, "a click did not change a check box");
+}
+
+// Picks the printer in the dialog's printer list as a person would.
+void pick_printer(DialogDriver& d, HWND dialog, const std::string& printer) {
+  HWND combo = GetDlgItem(dialog, PRINTER_COMBO);
+  DWORD_PTR index = static_cast<DWORD_PTR>(CB_ERR);
+  SendMessageTimeoutA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(printer.c_str()),
+                      SMTO_ABORTIFHUNG, 5000, &index);
+  if (static_cast<LRESULT>(index) == CB_ERR) {
+    d.fail("the print dialog does not list " + printer);
+    return;
+  }
+  DWORD_PTR unused = 0;
+  SendMessageTimeoutA(combo, CB_SETCURSEL, index, 0, SMTO_ABORTIFHUNG, 5000, &unused);
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(PRINTER_COMBO, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+class PrintDialogTest : public PrintQueueTest {
+protected:
+  void SetUp() override {
+    PrintQueueTest::SetUp();
+    if (IsSkipped())
+      return;
+    // Another printer is the default, so the dialog opens on it and the
+    // test's printer must be picked.
+    saved_default_ = default_printer();
+    for (const std::string& name : local_printers())
+      if (name != queue_.printer) {
+        other_ = name;
+        break;
+      }
+    ASSERT_FALSE(other_.empty()) << "the test script makes a second queue; Wine lists only " << queue_.printer;
+    ASSERT_TRUE(SetDefaultPrinterA(other_.c_str()));
+    owner_.handle = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_CAPTION | WS_VISIBLE, 100, 100, 300, 200,
+                                    nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(owner_.handle, nullptr);
+  }
+  void TearDown() override {
+    if (owner_.handle)
+      DestroyWindow(owner_.handle);
+    if (!saved_default_.empty())
+      SetDefaultPrinterA(saved_default_.c_str());
+    PrintQueueTest::TearDown();
+  }
+
+  std::string saved_default_;
+  std::string other_;
+  Window owner_{};
+};
+
+TEST_F(PrintDialogTest, OkGivesThePickedPrinterWhichReceivesTheJob) {
+  std::string shown_first;
+  HWND dialog_owner = nullptr;
+  DialogDriver driver([&](DialogDriver& d) {
+    HWND dialog = d.wait_for("Print");
+    if (!dialog)
+      return;
+    dialog_owner = GetWindow(dialog, GW_OWNER);
+    shown_first = DialogDriver::text_of(GetDlgItem(dialog, PRINTER_COMBO));
+    pick_printer(d, dialog, queue_.printer);
+    DialogDriver::press(dialog, IDOK);
+    d.wait_gone(dialog);
+  });
+  int32_t from = 1, to = 1, copies = 1, collate = 1;
+  std::string name = take(print_dialog(&owner_, &from, &to, &copies, &collate));
+  ASSERT_TRUE(driver.finish()) << driver.failure();
+  EXPECT_EQ(dialog_owner, owner_.handle);
+  EXPECT_EQ(shown_first, other_);
+  ASSERT_EQ(name, queue_.printer);
+
+  // The name opens the printer, as the editor's Print command uses it.
+  JobListener listener(queue_.port);
+  ASSERT_TRUE(listener.ok()) << listener.error();
+  char text[255] = "printed from the dialog's choice";
+  PrinterChannel channel = print_open(name.c_str(), "Document", "TEXT");
+  ASSERT_NE(channel, nullptr);
+  print_write(channel, reinterpret_cast<ValueSlot>(text), VT_STRING | VT_BYREF);
+  print_close(channel);
+  ASSERT_TRUE(listener.wait_job()) << "no job reached port " << queue_.port;
+  EXPECT_EQ(listener.bytes(), std::string(text) + "\r\n");
+}
+
+TEST_F(PrintDialogTest, PagesCopiesAndCollationComeBackAsChosen) {
+  bool collate_shown = false;
+  std::string copies_shown;
+  DialogDriver driver([&](DialogDriver& d) {
+    HWND dialog = d.wait_for("Print");
+    if (!dialog)
+      return;
+    collate_shown = checked(dialog, COLLATE_CHECK);
+    copies_shown = DialogDriver::text_of(GetDlgItem(dialog, COPIES_EDIT));
+    pick_printer(d, dialog, queue_.printer);
+    click_until(d, dialog, PAGES_RADIO, true);
+    DialogDriver::type_into(GetDlgItem(dialog, FROM_EDIT), "2");
+    DialogDriver::type_into(GetDlgItem(dialog, TO_EDIT), "4");
+    DialogDriver::type_into(GetDlgItem(dialog, COPIES_EDIT), "3");
+    click_until(d, dialog, COLLATE_CHECK, false);
+    DialogDriver::press(dialog, IDOK);
+    d.wait_gone(dialog);
+  });
+  int32_t from = 1, to = 5, copies = 2, collate = 1;
+  std::string name = take(print_dialog(&owner_, &from, &to, &copies, &collate));
+  ASSERT_TRUE(driver.finish()) << driver.failure();
+  EXPECT_TRUE(collate_shown);
+  EXPECT_EQ(copies_shown, "2");
+  EXPECT_EQ(name, queue_.printer);
+  EXPECT_EQ(from, 2);
+  EXPECT_EQ(to, 4);
+  EXPECT_EQ(copies, 3);
+  EXPECT_EQ(collate, 0);
+}
+
+TEST_F(PrintDialogTest, CollationChosenInTheDialogComesBack) {
+  bool collate_shown = true;
+  DialogDriver driver([&](DialogDriver& d) {
+    HWND dialog = d.wait_for("Print");
+    if (!dialog)
+      return;
+    collate_shown = checked(dialog, COLLATE_CHECK);
+    click_until(d, dialog, COLLATE_CHECK, true);
+    DialogDriver::press(dialog, IDOK);
+    d.wait_gone(dialog);
+  });
+  int32_t from = 1, to = 1, copies = 2, collate = 0;
+  take(print_dialog(nullptr, &from, &to, &copies, &collate));
+  ASSERT_TRUE(driver.finish()) << driver.failure();
+  EXPECT_FALSE(collate_shown);
+  EXPECT_EQ(collate, 1);
+  EXPECT_EQ(copies, 2);
+}
+
+TEST_F(PrintDialogTest, CancelGivesNoNameAndLeavesTheVariables) {
+  DialogDriver driver([&](DialogDriver& d) {
+    HWND dialog = d.wait_for("Print");
+    if (!dialog)
+      return;
+    pick_printer(d, dialog, queue_.printer);
+    DialogDriver::type_into(GetDlgItem(dialog, COPIES_EDIT), "4");
+    DialogDriver::press(dialog, IDCANCEL);
+    d.wait_gone(dialog);
+  });
+  int32_t from = 2, to = 7, copies = 3, collate = 1;
+  std::string name = take(print_dialog(&owner_, &from, &to, &copies, &collate));
+  ASSERT_TRUE(driver.finish()) << driver.failure();
+  EXPECT_EQ(name, "");
+  EXPECT_EQ(from, 2);
+  EXPECT_EQ(to, 7);
+  EXPECT_EQ(copies, 3);
+  EXPECT_EQ(collate, 1);
+}
+
+TEST_F(PrintDialogTest, TheFpuIsBackInTheRuntimesModeAfterTheDialog) {
+  DialogDriver driver([&](DialogDriver& d) {
+    HWND dialog = d.wait_for("Print");
+    if (!dialog)
+      return;
+    DialogDriver::press(dialog, IDCANCEL);
+    d.wait_gone(dialog);
+  });
+  unsigned short before = fpu_control_word();
+  set_fpu_control_word(0x0C7F); // 24-bit precision, rounding toward zero, as a driver might leave it
+  int32_t from = 1, to = 1, copies = 1, collate = 0;
+  take(print_dialog(nullptr, &from, &to, &copies, &collate));
+  unsigned short after = fpu_control_word();
+  set_fpu_control_word(before);
+  ASSERT_TRUE(driver.finish()) << driver.failure();
+  EXPECT_EQ(after & 0x1F3F, 0x033F) << std::hex << after;
+}
+
+} // namespace
