@@ -21,11 +21,11 @@ struct Arg {
 };
 
 inline Arg num(int32_t value) { return {static_cast<ValueSlot>(static_cast<uint32_t>(value)), VT_INT32}; }
-inline Arg num_ref(int32_t* variable) { return {reinterpret_cast<ValueSlot>(variable), VT_INT32 | VT_BYREF}; }
+inline Arg num_ref(int32_t* variable) { return {reinterpret_cast<ValueSlot>(variable), VT_INT32 | VT_REF}; }
 inline Arg str(const char* s) { return {reinterpret_cast<ValueSlot>(s), VT_STRING}; }
-inline Arg str_ref(char* s) { return {reinterpret_cast<ValueSlot>(s), VT_STRING | VT_BYREF}; }
+inline Arg str_ref(char* s) { return {reinterpret_cast<ValueSlot>(s), VT_STRING | VT_REF}; }
 inline Arg channel_arg(FileChannel* channel) {
-  return {reinterpret_cast<ValueSlot>(channel), VT_TEXT_CHANNEL | VT_BYREF};
+  return {reinterpret_cast<ValueSlot>(channel), VT_TEXT_CHANNEL | VT_REF};
 }
 constexpr Arg none{0, VT_NONE};
 

@@ -14,7 +14,7 @@ protected:
     make_rich();
   }
   void TearDown() override {
-    if (channel) file_close(&channel, VT_TEXT_CHANNEL | VT_BYREF);
+    if (channel) file_close(&channel, VT_TEXT_CHANNEL | VT_REF);
     for (const std::string& p : paths) DeleteFileA(p.c_str());
     CommandTest::TearDown();
   }
@@ -38,7 +38,7 @@ protected:
   void open(const std::string& path, const char* mode) {
     ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), mode), 0) << path;
   }
-  void close() { file_close(&channel, VT_TEXT_CHANNEL | VT_BYREF); }
+  void close() { file_close(&channel, VT_TEXT_CHANNEL | VT_REF); }
 };
 } // namespace
 
@@ -120,7 +120,7 @@ TEST_F(EditStream, InFromATextChannel) {
   open(path, "W");
   const char* lines[] = {"from a file", "line two"};
   for (const char* l : lines)
-    file_write(&channel, VT_TEXT_CHANNEL | VT_BYREF, reinterpret_cast<ValueSlot>(l), VT_STRING | VT_BYREF,
+    file_write(&channel, VT_TEXT_CHANNEL | VT_REF, reinterpret_cast<ValueSlot>(l), VT_STRING | VT_REF,
                text_len(l));
   close();
 
@@ -167,7 +167,7 @@ TEST_F(EditStream, WrongSourcesDoNothing) {
     Arg a1, a2;
   } cases[] = {
       {"closed channel", channel_arg(&closed), num(0)},
-      {"binary channel", {reinterpret_cast<ValueSlot>(&closed), VT_BIN_CHANNEL | VT_BYREF}, num(0)},
+      {"binary channel", {reinterpret_cast<ValueSlot>(&closed), VT_BIN_CHANNEL | VT_REF}, num(0)},
       {"a number", num_ref(&number), num(0)},
       {"no format argument", str(source), none},
       {"format as a string", str(source), str(source)},
