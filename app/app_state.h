@@ -28,7 +28,7 @@ extern char* document_text;
 extern FileChannel file_channel;
 
 // The type word of every call on file_channel.
-constexpr uint32_t FILE_CHANNEL_TYPE = VT_TEXT_CHANNEL | VT_BYREF;
+constexpr uint32_t FILE_CHANNEL_TYPE = VT_TEXT_CHANNEL | VT_REF;
 
 // Replaces the text a global holds, freeing the old one; takes value.
 void text_global_set(char** global, char* value);

@@ -15,7 +15,7 @@ void doc_print() {
   if (!channel) return;
   char* text = ctl_get_text(&editor_window, EDIT_FIELD_ID);
   // As a string variable passed by reference; the channel adds a line break.
-  print_write(channel, reinterpret_cast<ValueSlot>(text), VT_BYREF);
+  print_write(channel, reinterpret_cast<ValueSlot>(text), VT_REF);
   heap_free(text);
   print_close(channel);
 }

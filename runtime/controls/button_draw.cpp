@@ -2,7 +2,7 @@
 // the caption and the plain push button of kind 1.
 #include "runtime/controls/button_face.h"
 #include "runtime/controls/controls_internal.h"
-#include "runtime/controls/gdi_scope.h"
+#include "runtime/gui/gdi_scope.h"
 
 ButtonFace button_face(HWND button, const DRAWITEMSTRUCT* item) {
   ButtonFace face = {};

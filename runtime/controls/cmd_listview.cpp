@@ -62,28 +62,49 @@ int32_t set_item_text(HWND control, const CommandArgs& args) {
   return send(control, LVM_SETITEMTEXTA, static_cast<WPARAM>(arg_number(args.a[0])), &item);
 }
 
+// The list view writes a text cut to the buffer without its zero byte, and
+// may write behind the zero byte; so it writes into this scratch block, and
+// the caller's string gets only the text and one zero byte.
+struct TextScratch {
+  int32_t capacity;
+  char* text;
+  explicit TextScratch(int32_t most) : capacity(most), text(static_cast<char*>(heap_alloc_or_stop(most + 1))) {}
+  ~TextScratch() { heap_free(text); }
+  TextScratch(const TextScratch&) = delete;
+  TextScratch& operator=(const TextScratch&) = delete;
+  int size() const { return capacity + 1; }
+  // The text, cut and closed, into the caller's string; its length.
+  int32_t copy_to(char* destination) {
+    text[capacity] = 0;
+    return copy_cut(destination, capacity, text, text_len(text));
+  }
+};
+
 // Code 6: the text of item a1, sub-item a2, into the string a3 of capacity
-// a4 (else 254); its length.
+// a4 (else 254); the length stored.
 int32_t get_item_text(HWND control, const CommandArgs& args) {
   if (!arg_is_number(args.a[0]) || !arg_is_number(args.a[1]) || !arg_is_string(args.a[2])) return 0;
+  TextScratch scratch(arg_capacity(args.a[3]));
   LVITEMA item{};
   item.iSubItem = arg_number(args.a[1]);
-  item.pszText = arg_string(args.a[2]);
-  item.cchTextMax = arg_capacity(args.a[3]) + 1;
-  item.pszText[0] = 0;
-  return send(control, LVM_GETITEMTEXTA, static_cast<WPARAM>(arg_number(args.a[0])), &item);
+  item.pszText = scratch.text;
+  item.cchTextMax = scratch.size();
+  send(control, LVM_GETITEMTEXTA, static_cast<WPARAM>(arg_number(args.a[0])), &item);
+  return scratch.copy_to(arg_string(args.a[2]));
 }
 
 // Code 9: the title of column a1 into the string a2 of capacity a3 (else
-// 254).
+// 254); nonzero when the column exists.
 int32_t get_column(HWND control, const CommandArgs& args) {
   if (!arg_is_number(args.a[0]) || !arg_is_string(args.a[1])) return 0;
+  TextScratch scratch(arg_capacity(args.a[2]));
   LVCOLUMNA column{};
   column.mask = LVCF_TEXT;
-  column.pszText = arg_string(args.a[1]);
-  column.cchTextMax = arg_capacity(args.a[2]) + 1;
-  column.pszText[0] = 0;
-  return send(control, LVM_GETCOLUMNA, static_cast<WPARAM>(arg_number(args.a[0])), &column);
+  column.pszText = scratch.text;
+  column.cchTextMax = scratch.size();
+  int32_t found = send(control, LVM_GETCOLUMNA, static_cast<WPARAM>(arg_number(args.a[0])), &column);
+  scratch.copy_to(arg_string(args.a[1]));
+  return found;
 }
 
 // Code 12: selects item a1.

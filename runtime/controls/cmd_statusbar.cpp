@@ -22,7 +22,7 @@ void set_parts(HWND control, const CommandArgs& args) {
 
 int32_t statusbar_command(HWND control, int32_t code, const CommandArgs& args) {
   int32_t result = 0;
-  if (simple_command_run(control, STATUSBAR_SIMPLE, code, args, &result)) return 0;
+  if (simple_command_run(control, STATUSBAR_SIMPLE, code, args, &result)) return result; // always 0
   if (code == 0) set_parts(control, args);
   return 0;
 }

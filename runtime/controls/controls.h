@@ -70,12 +70,12 @@ void button_draw(HWND button, const DRAWITEMSTRUCT* item, int hot);
 //   - by default 254, a string variable's 255-byte buffer (by value and by
 //     reference alike);
 //   - another buffer gives its capacity as the next numeric argument the
-//     code does not otherwise use: edit 11 a3 (the maximum count EM_GETLINE
-//     is given), edit 17 a2, edit 33 a3, list-view 6 a4, list-view 9 a3.
+//     code does not otherwise use: edit 11 a3 (its maximum count), edit 17
+//     a2, edit 33 a3, list-view 6 a4, list-view 9 a3.
 //     A negative capacity counts as 0 (only the zero byte is written).
-// The bytes behind the zero byte are left untouched. Edit 17 gives the
-// length of the text stored; edit 33 the number of characters the control
-// streamed out, more than the string kept when it was cut. A line of any
+// The bytes behind the zero byte are left untouched. Edit 17 and list-view
+// 6 give the length of the text stored; edit 33 the number of characters
+// the control streamed out, more than the string kept when it was cut. A line of any
 // length comes whole from ctl_line_text.
 int32_t ctl_command(Window* window, int32_t id, int32_t code, ValueSlot slot1, uint32_t type1, ValueSlot slot2,
                     uint32_t type2, ValueSlot slot3, uint32_t type3, ValueSlot slot4, uint32_t type4);

@@ -3,7 +3,7 @@
 // shape given by a window region.
 #include "runtime/controls/button_face.h"
 #include "runtime/controls/controls_internal.h"
-#include "runtime/controls/gdi_scope.h"
+#include "runtime/gui/gdi_scope.h"
 
 namespace {
 HRGN window_region(HWND button) {

@@ -78,8 +78,8 @@ double num_abs(double x);
 //
 // A File channel is one system file handle, null while closed. Its kind
 // travels in the type word of each call: VT_TEXT_CHANNEL or VT_BIN_CHANNEL,
-// usually with VT_BYREF. Values go as a slot (the value itself, or with
-// VT_BYREF in the type word the address of the caller's variable) and a type
+// usually with VT_REF. Values go as a slot (the value itself, or with
+// VT_REF in the type word the address of the caller's variable) and a type
 // word.
 
 typedef HANDLE FileChannel;

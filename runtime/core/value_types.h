@@ -27,14 +27,15 @@ enum ValueType : uint32_t {
   VT_INT8 = 31,        // signed 8-bit
 };
 
-constexpr uint32_t VT_BYREF = 0x10000u;
+// Named apart from OLE's VT_BYREF, which the browser code also sees.
+constexpr uint32_t VT_REF = 0x10000u;
 constexpr uint32_t VT_CODE_MASK = 0xFFFFu;
 
 // The Value type code of a type word.
 constexpr uint32_t value_code(uint32_t type_word) { return type_word & VT_CODE_MASK; }
 
 // True when the slot holds the address of the caller's variable.
-constexpr bool value_byref(uint32_t type_word) { return type_word >= VT_BYREF; }
+constexpr bool value_byref(uint32_t type_word) { return type_word >= VT_REF; }
 
 // Size of one element of a type in block_alloc.
 constexpr uint32_t value_element_size(uint32_t code) {

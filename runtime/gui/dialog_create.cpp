@@ -10,25 +10,10 @@ namespace {
 constexpr uint32_t kDialogStyle = WS_POPUP | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT; // 0x900000C0
 constexpr size_t kTitleMax = sizeof(DialogTemplate::title) - 1;
 
-// A memory DC owned by one scope.
-class MemoryDc {
-public:
-  MemoryDc() : dc_(CreateCompatibleDC(nullptr)) {}
-  ~MemoryDc() {
-    if (dc_) DeleteDC(dc_);
-  }
-  MemoryDc(const MemoryDc&) = delete;
-  MemoryDc& operator=(const MemoryDc&) = delete;
-  HDC get() const { return dc_; }
-
-private:
-  HDC dc_;
-};
-
 // Base units of the measuring font, "MS Sans Serif" of height 8 in a memory
 // DC: average character width + 1 and character height.
 void measure_base_units(DialogTemplate* dialog) {
-  MemoryDc dc;
+  MemoryDC dc;
   GdiObject font(CreateFontA(8, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, DEFAULT_QUALITY, 0, "MS Sans Serif"));
   TEXTMETRICA tm{};
   bool measured = false;

@@ -2,6 +2,7 @@
 // the record's Handler, as for windows.
 #include "runtime/controls/controls.h"
 #include "runtime/gui/dialog_internal.h"
+#include "runtime/gui/gui_internal.h"
 
 const char* const DLG_RECORD_PROPERTY = "DLGPTR";
 
@@ -67,6 +68,10 @@ INT_PTR CALLBACK dlg_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
   if (result == 0 && message == WM_SETCURSOR && LOWORD(lparam) == HTCLIENT &&
       reinterpret_cast<HWND>(wparam) == hwnd)
     SetCursor(record->cursor);
-  if (message == WM_DESTROY && record->handle == hwnd) record->handle = nullptr;
+  if (message == WM_DESTROY && record->handle == hwnd) {
+    // Pens and fonts drawing left on the record go with the dialog, once.
+    gui_release_record(record, hwnd);
+    record->handle = nullptr;
+  }
   return result;
 }

@@ -1,6 +1,7 @@
 // Internal helpers shared by the window graphics operations.
 #pragma once
 
+#include "runtime/gui/gdi_scope.h"
 #include "runtime/gui/gui.h"
 
 // True when drawing goes to the record's backing bitmap.
@@ -23,22 +24,3 @@ void settle_selected(Window* record, HDC dc, HGDIOBJ made);
 // The erase handling's side of settle_selected (paint.cpp).
 void erase_adopt(Window* record, HGDIOBJ made);
 
-// A GDI object owned by one scope of C++ code.
-class GdiObject {
-public:
-  explicit GdiObject(HGDIOBJ object) : object_(object) {}
-  ~GdiObject() {
-    if (object_) DeleteObject(object_);
-  }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  HGDIOBJ get() const { return object_; }
-  HGDIOBJ release() {
-    HGDIOBJ o = object_;
-    object_ = nullptr;
-    return o;
-  }
-
-private:
-  HGDIOBJ object_;
-};

@@ -30,6 +30,11 @@ void set_control_font(Window* record, HWND control, const LOGFONTA& lf) {
   HFONT font = CreateFontIndirectA(&lf);
   if (!font) return;
   HFONT previous = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+  // A control the runtime installed keeps the font it was last given in
+  // "OWNFONT" and deletes it itself; only that one is ours to replace (what
+  // WM_GETFONT names may be a class's own default font).
+  bool installed = GetPropA(control, "LPFN") != nullptr;
+  if (installed) previous = static_cast<HFONT>(GetPropA(control, "OWNFONT"));
   HFONT window_font = reinterpret_cast<HFONT>(SendMessageA(record->handle, WM_GETFONT, 0, 0));
   SendMessageA(control, WM_SETFONT, 0, 0);
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);

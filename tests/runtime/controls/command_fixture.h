@@ -21,11 +21,11 @@ struct Arg {
 };
 
 inline Arg num(int32_t value) { return {static_cast<ValueSlot>(static_cast<uint32_t>(value)), VT_INT32}; }
-inline Arg num_ref(int32_t* variable) { return {reinterpret_cast<ValueSlot>(variable), VT_INT32 | VT_BYREF}; }
+inline Arg num_ref(int32_t* variable) { return {reinterpret_cast<ValueSlot>(variable), VT_INT32 | VT_REF}; }
 inline Arg str(const char* s) { return {reinterpret_cast<ValueSlot>(s), VT_STRING}; }
-inline Arg str_ref(char* s) { return {reinterpret_cast<ValueSlot>(s), VT_STRING | VT_BYREF}; }
+inline Arg str_ref(char* s) { return {reinterpret_cast<ValueSlot>(s), VT_STRING | VT_REF}; }
 inline Arg channel_arg(FileChannel* channel) {
-  return {reinterpret_cast<ValueSlot>(channel), VT_TEXT_CHANNEL | VT_BYREF};
+  return {reinterpret_cast<ValueSlot>(channel), VT_TEXT_CHANNEL | VT_REF};
 }
 constexpr Arg none{0, VT_NONE};
 
@@ -36,7 +36,7 @@ struct Buffer {
   std::vector<char> bytes;
   explicit Buffer(size_t size) : bytes(size, MARK) {}
   char* data() { return bytes.data(); }
-  std::string text() const { return std::string(bytes.data()); }
+  std::string text() const { return std::string(bytes.data(), strnlen(bytes.data(), bytes.size())); }
   // True when every byte from index on still holds the mark.
   bool untouched_from(size_t index) const {
     for (size_t i = index; i < bytes.size(); ++i)

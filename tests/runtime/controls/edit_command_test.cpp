@@ -166,7 +166,7 @@ TEST_F(EditCommand, WrongArgumentTypesDoNothing) {
       {"replacement by a null string", 24, {0, VT_STRING}, none},
       {"scroll by a string", 22, str(word), num(1)},
       {"line index of a string", 187, str(word), none},
-      {"by-reference number at no address", 9, {0, VT_INT32 | VT_BYREF}, none},
+      {"by-reference number at no address", 9, {0, VT_INT32 | VT_REF}, none},
       {"margins without the right one", 29, num(30), none},
       {"line read into a number", 11, num(0), num_ref(&number)},
   };

@@ -132,7 +132,7 @@ TEST_F(PrintDialogTest, OkGivesThePickedPrinterWhichReceivesTheJob) {
   char text[255] = "printed from the dialog's choice";
   PrinterChannel channel = print_open(name.c_str(), "Document", "TEXT");
   ASSERT_NE(channel, nullptr);
-  print_write(channel, reinterpret_cast<ValueSlot>(text), VT_STRING | VT_BYREF);
+  print_write(channel, reinterpret_cast<ValueSlot>(text), VT_STRING | VT_REF);
   print_close(channel);
   ASSERT_TRUE(listener.wait_job()) << "no job reached port " << queue_.port;
   EXPECT_EQ(listener.bytes(), std::string(text) + "\r\n");

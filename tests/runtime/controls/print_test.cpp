@@ -33,7 +33,7 @@ TEST_F(PrintJobTest, TextArrivesByteForByte) {
   // A string variable's buffer, passed by reference as the editor passes its text.
   char text[255] = "Tolvane print test\r\n\tindented\r\n\r\nbytes \xE4\xF6\xFC\x80 and a last line";
   print_job(queue_, [&](PrinterChannel channel) {
-    EXPECT_EQ(print_write(channel, string_slot(text), VT_STRING | VT_BYREF), 0);
+    EXPECT_EQ(print_write(channel, string_slot(text), VT_STRING | VT_REF), 0);
   });
   ASSERT_TRUE(listener.wait_job()) << "no job reached port " << queue_.port;
   EXPECT_EQ(listener.bytes(), std::string(text) + "\r\n");
@@ -45,10 +45,10 @@ TEST_F(PrintJobTest, StringsAreLinesAndNumbersStandSideBySide) {
   double real = 2.5;
   print_job(queue_, [&](PrinterChannel channel) {
     print_write(channel, string_slot("a"), VT_STRING);
-    print_write(channel, string_slot("b"), VT_STRING | VT_BYREF);
+    print_write(channel, string_slot("b"), VT_STRING | VT_REF);
     print_write(channel, 1, VT_INT32);
     print_write(channel, 2, VT_INT32);
-    print_write(channel, reinterpret_cast<ValueSlot>(&real), VT_REAL64 | VT_BYREF);
+    print_write(channel, reinterpret_cast<ValueSlot>(&real), VT_REAL64 | VT_REF);
     print_write(channel, string_slot(""), VT_STRING);
   });
   ASSERT_TRUE(listener.wait_job()) << "no job reached port " << queue_.port;
@@ -76,7 +76,7 @@ TEST(PrintOpen, NoPrinterGivesZero) {
 
 TEST(PrintChannelZero, WriteAndCloseDoNothing) {
   char text[] = "never printed";
-  EXPECT_EQ(print_write(nullptr, string_slot(text), VT_STRING | VT_BYREF), 0);
+  EXPECT_EQ(print_write(nullptr, string_slot(text), VT_STRING | VT_REF), 0);
   EXPECT_EQ(print_write(nullptr, 7, VT_INT32), 0);
   EXPECT_EQ(print_close(nullptr), 0);
 }
@@ -126,21 +126,21 @@ TEST(PrintValueNumber, EachValueTypeReadsItsOwnWidth) {
     double expected;
   } cases[] = {
       {"byte by value", 0xFFFFFF00u | 200u, VT_BYTE, true, 200},
-      {"byte by reference", ref(&byte), VT_BYTE | VT_BYREF, true, 200},
+      {"byte by reference", ref(&byte), VT_BYTE | VT_REF, true, 200},
       {"int8 by value", 0xFFFFFFFBu, VT_INT8, true, -5},
-      {"int8 by reference", ref(&small), VT_INT8 | VT_BYREF, true, -5},
+      {"int8 by reference", ref(&small), VT_INT8 | VT_REF, true, -5},
       {"word by value", 0x1234FDE8u, VT_WORD, true, 65000},
-      {"word by reference", ref(&word), VT_WORD | VT_BYREF, true, 65000},
-      {"int16 by reference", ref(&short_int), VT_INT16 | VT_BYREF, true, -30000},
+      {"word by reference", ref(&word), VT_WORD | VT_REF, true, 65000},
+      {"int16 by reference", ref(&short_int), VT_INT16 | VT_REF, true, -30000},
       {"int32 by value", static_cast<ValueSlot>(-7), VT_INT32, true, -7},
-      {"int32 by reference", ref(&integer), VT_INT32 | VT_BYREF, true, -123456},
+      {"int32 by reference", ref(&integer), VT_INT32 | VT_REF, true, -123456},
       {"uint32 by value", 4000000000u, VT_UINT32, true, 4000000000.0},
-      {"uint32 by reference", ref(&unsigned_int), VT_UINT32 | VT_BYREF, true, 4000000000.0},
+      {"uint32 by reference", ref(&unsigned_int), VT_UINT32 | VT_REF, true, 4000000000.0},
       {"real32 by value", real_slot, VT_REAL32, true, 0.75},
-      {"real32 by reference", ref(&real32), VT_REAL32 | VT_BYREF, true, 1.5},
-      {"real64 by reference", ref(&real64), VT_REAL64 | VT_BYREF, true, -2.25},
-      {"int64 by reference", ref(&big), VT_INT64 | VT_BYREF, true, -5000000000.0},
-      {"uint64 by reference", ref(&ubig), VT_UINT64 | VT_BYREF, true, 18000000000000000000.0},
+      {"real32 by reference", ref(&real32), VT_REAL32 | VT_REF, true, 1.5},
+      {"real64 by reference", ref(&real64), VT_REAL64 | VT_REF, true, -2.25},
+      {"int64 by reference", ref(&big), VT_INT64 | VT_REF, true, -5000000000.0},
+      {"uint64 by reference", ref(&ubig), VT_UINT64 | VT_REF, true, 18000000000000000000.0},
       {"real64 by value", 12345, VT_REAL64, false, 0},
       {"int64 by value", 12345, VT_INT64, false, 0},
       {"other code, a variable's address", ref(&integer), VT_POINTER, true, -123456},

@@ -22,8 +22,8 @@ TEST_F(FileErrors, AWrongChannelTypeShowsTheOperationsErrorBox) {
     const char* text;
     int want;
   } cases[] = {
-      {"file_open", [&] { return file_open(&channel, VT_STRING | VT_BYREF, missing.c_str(), "W"); }, FILE_ERROR_OPEN, 1},
-      {"file_close", [&] { return file_close(&other, VT_INT32 | VT_BYREF); }, FILE_ERROR_CLOSE, 0},
+      {"file_open", [&] { return file_open(&channel, VT_STRING | VT_REF, missing.c_str(), "W"); }, FILE_ERROR_OPEN, 1},
+      {"file_close", [&] { return file_close(&other, VT_INT32 | VT_REF); }, FILE_ERROR_CLOSE, 0},
       {"file_eof", [&] { return file_eof(&other, VT_WINDOW); }, FILE_ERROR_EOF, 1},
   };
   for (const Case& c : cases) {
@@ -54,7 +54,7 @@ TEST_F(FileErrors, ReadAndWriteRefuseAWrongTypeSilently) {
   // instead of waiting forever.
   DialogDriver driver([](DialogDriver& d) { d.wait_for(FILE_ERROR_TITLE, 500); });
   char buf[8] = "";
-  EXPECT_EQ(file_read(&channel, VT_INT32 | VT_BYREF, buf, VT_STRING | VT_BYREF, sizeof buf), -1);
-  EXPECT_EQ(file_write(&channel, VT_STRING, reinterpret_cast<ValueSlot>("x"), VT_STRING | VT_BYREF, 1), 0);
+  EXPECT_EQ(file_read(&channel, VT_INT32 | VT_REF, buf, VT_STRING | VT_REF, sizeof buf), -1);
+  EXPECT_EQ(file_write(&channel, VT_STRING, reinterpret_cast<ValueSlot>("x"), VT_STRING | VT_REF, 1), 0);
   EXPECT_FALSE(driver.finish()) << "a box titled Error appeared";
 }

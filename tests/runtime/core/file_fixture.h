@@ -12,8 +12,8 @@
 
 #include "tests/support/temp_text.h"
 
-constexpr uint32_t TEXT_CH = VT_TEXT_CHANNEL | VT_BYREF;
-constexpr uint32_t BIN_CH = VT_BIN_CHANNEL | VT_BYREF;
+constexpr uint32_t TEXT_CH = VT_TEXT_CHANNEL | VT_REF;
+constexpr uint32_t BIN_CH = VT_BIN_CHANNEL | VT_REF;
 
 class FileTest : public HeapTest {
 protected:
@@ -71,7 +71,7 @@ protected:
   std::string read_into_buffer(int* result) {
     char buf[1024];
     std::memset(buf, 'Z', sizeof buf);
-    *result = file_read(&channel, TEXT_CH, buf, VT_STRING | VT_BYREF, sizeof buf);
+    *result = file_read(&channel, TEXT_CH, buf, VT_STRING | VT_REF, sizeof buf);
     return buf;
   }
 

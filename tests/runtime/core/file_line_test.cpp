@@ -78,7 +78,7 @@ TEST_F(FileLines, AnEmptyFileIsAtItsEndAtOnce) {
   open_text("");
   EXPECT_EQ(file_eof(&channel, TEXT_CH), 1);
   char buf[8] = "old";
-  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_BYREF, sizeof buf), -1);
+  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_REF, sizeof buf), -1);
   EXPECT_STREQ(buf, "");
 }
 
@@ -87,13 +87,13 @@ TEST_F(FileLines, ALongLineIsCutToTheBufferAndTheRestOfItSkipped) {
   open_text(long_line + "\r\nsecond\r\n" + long_line + "\n" + "third");
   char buf[20];
   std::memset(buf, 'Z', sizeof buf);
-  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_BYREF, 16), 0);
+  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_REF, 16), 0);
   EXPECT_EQ(std::string(buf), std::string(15, 'q'));
   EXPECT_EQ(std::string(buf + 16, 4), "ZZZZ") << "wrote past the buffer";
 
   int result = 0;
   EXPECT_EQ(read_whole_line(&result), "second");
-  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_BYREF, 1), 0);
+  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_REF, 1), 0);
   EXPECT_STREQ(buf, "");
   EXPECT_EQ(read_whole_line(&result), "third");
 }
@@ -102,11 +102,11 @@ TEST_F(FileLines, ABufferOfNoBytesGetsNothingButTheLineIsStillConsumed) {
   open_text("one\r\ntwo\r\n");
   for (int32_t count : {0, -5}) {
     char buf[4] = {'Z', 'Z', 'Z', 'Z'};
-    EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_BYREF, count), 0) << count;
+    EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_REF, count), 0) << count;
     EXPECT_EQ(std::string(buf, 4), "ZZZZ") << count;
   }
   char buf[4] = {'Z', 'Z', 'Z', 'Z'};
-  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_BYREF, 0), -1);
+  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_REF, 0), -1);
   EXPECT_EQ(std::string(buf, 4), "ZZZZ");
 }
 
@@ -128,14 +128,14 @@ TEST_F(FileLines, AWholeLineOfAnyLengthComesBackAsATemporary) {
 TEST_F(FileLines, ClosedChannelsAndOtherKindsReadNothing) {
   int result = 0;
   char buf[8] = "keep";
-  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_BYREF, sizeof buf), -1);
+  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_REF, sizeof buf), -1);
   EXPECT_STREQ(buf, "keep");
   EXPECT_EQ(file_read_line(&channel, TEXT_CH, &result), nullptr);
   EXPECT_EQ(result, -1);
   EXPECT_EQ(file_eof(&channel, TEXT_CH), 1);
 
   open_text("line\r\n");
-  EXPECT_EQ(file_read(&channel, VT_INT32 | VT_BYREF, buf, VT_STRING | VT_BYREF, sizeof buf), -1);
+  EXPECT_EQ(file_read(&channel, VT_INT32 | VT_REF, buf, VT_STRING | VT_REF, sizeof buf), -1);
   EXPECT_EQ(file_read_line(&channel, BIN_CH, &result), nullptr);
   EXPECT_EQ(result, -1);
   EXPECT_EQ(read_whole_line(&result), "line") << "a refused read moved the position";

@@ -35,7 +35,7 @@ TEST_F(FileNumbers, ANumberIsFoundInTextAndTheByteBehindItConsumed) {
   for (const Case& c : cases) {
     open_text("x=-12.5;rest");
     Slot s;
-    EXPECT_EQ(file_read(&channel, TEXT_CH, s.bytes, c.code | VT_BYREF, 0), 0);
+    EXPECT_EQ(file_read(&channel, TEXT_CH, s.bytes, c.code | VT_REF, 0), 0);
     if (c.code == VT_REAL64)
       EXPECT_EQ(s.as<double>(), c.want);
     else
@@ -58,7 +58,7 @@ TEST_F(FileNumbers, IntegersRoundToTheNearestAndHalvesToEven) {
   for (const Case& c : cases) {
     open_text(c.text);
     int32_t got = 99;
-    EXPECT_EQ(file_read(&channel, TEXT_CH, &got, VT_INT32 | VT_BYREF, 0), 0) << c.text;
+    EXPECT_EQ(file_read(&channel, TEXT_CH, &got, VT_INT32 | VT_REF, 0), 0) << c.text;
     EXPECT_EQ(got, c.want) << c.text;
     file_close(&channel, TEXT_CH);
   }
@@ -82,7 +82,7 @@ TEST_F(FileNumbers, EachCodeStoresItsOwnWidth) {
   for (const Case& c : cases) {
     open_text(c.text);
     Slot s;
-    EXPECT_EQ(file_read(&channel, TEXT_CH, s.bytes, c.code | VT_BYREF, 0), 0) << c.code;
+    EXPECT_EQ(file_read(&channel, TEXT_CH, s.bytes, c.code | VT_REF, 0), 0) << c.code;
     EXPECT_EQ(s.stored(), c.width) << c.code;
     int64_t got = 0;
     switch (c.width) {
@@ -99,10 +99,10 @@ TEST_F(FileNumbers, EachCodeStoresItsOwnWidth) {
 TEST_F(FileNumbers, RealsKeepTheirFraction) {
   open_text("0.25 -1.125");
   Slot a, b;
-  EXPECT_EQ(file_read(&channel, TEXT_CH, a.bytes, VT_REAL32 | VT_BYREF, 0), 0);
+  EXPECT_EQ(file_read(&channel, TEXT_CH, a.bytes, VT_REAL32 | VT_REF, 0), 0);
   EXPECT_EQ(a.stored(), 4);
   EXPECT_EQ(a.as<float>(), 0.25f);
-  EXPECT_EQ(file_read(&channel, TEXT_CH, b.bytes, VT_REAL64 | VT_BYREF, 0), 0);
+  EXPECT_EQ(file_read(&channel, TEXT_CH, b.bytes, VT_REAL64 | VT_REF, 0), 0);
   EXPECT_EQ(b.stored(), 8);
   EXPECT_EQ(b.as<double>(), -1.125);
 }
@@ -112,14 +112,14 @@ TEST_F(FileNumbers, NumbersFollowOneAnotherUntilOnlyLettersRemain) {
   double want[] = {10, 20, -3.25};
   for (double w : want) {
     double got = 0;
-    EXPECT_EQ(file_read(&channel, TEXT_CH, &got, VT_REAL64 | VT_BYREF, 0), 0);
+    EXPECT_EQ(file_read(&channel, TEXT_CH, &got, VT_REAL64 | VT_REF, 0), 0);
     EXPECT_EQ(got, w);
   }
   double got = 99;
-  EXPECT_EQ(file_read(&channel, TEXT_CH, &got, VT_REAL64 | VT_BYREF, 0), -1);
+  EXPECT_EQ(file_read(&channel, TEXT_CH, &got, VT_REAL64 | VT_REF, 0), -1);
   EXPECT_EQ(got, 0);
   int32_t whole = 99;
-  EXPECT_EQ(file_read(&channel, TEXT_CH, &whole, VT_INT32 | VT_BYREF, 0), -1);
+  EXPECT_EQ(file_read(&channel, TEXT_CH, &whole, VT_INT32 | VT_REF, 0), -1);
   EXPECT_EQ(whole, 0);
   EXPECT_EQ(file_eof(&channel, TEXT_CH), 1);
 }
@@ -140,9 +140,9 @@ TEST_F(FileNumbers, ANumberTakesAtMostFortyBytes) {
 TEST_F(FileNumbers, HugeValuesAreHeldAtTheEndsOfTheRange) {
   open_text("99999999999999999999 -99999999999999999999");
   int64_t big = 0;
-  EXPECT_EQ(file_read(&channel, TEXT_CH, &big, VT_INT64 | VT_BYREF, 0), 0);
+  EXPECT_EQ(file_read(&channel, TEXT_CH, &big, VT_INT64 | VT_REF, 0), 0);
   EXPECT_EQ(big, INT64_MAX);
-  EXPECT_EQ(file_read(&channel, TEXT_CH, &big, VT_INT64 | VT_BYREF, 0), 0);
+  EXPECT_EQ(file_read(&channel, TEXT_CH, &big, VT_INT64 | VT_REF, 0), 0);
   EXPECT_EQ(big, INT64_MIN);
 }
 
@@ -151,6 +151,6 @@ TEST_F(FileNumbers, AClosedChannelHasNoNumber) {
   EXPECT_EQ(file_read_number(&channel, &found), 0);
   EXPECT_FALSE(found);
   int32_t got = 5;
-  EXPECT_EQ(file_read(&channel, TEXT_CH, &got, VT_INT32 | VT_BYREF, 0), -1);
+  EXPECT_EQ(file_read(&channel, TEXT_CH, &got, VT_INT32 | VT_REF, 0), -1);
   EXPECT_EQ(got, 5) << "a closed channel stores nothing";
 }

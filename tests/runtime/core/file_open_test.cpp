@@ -51,13 +51,13 @@ TEST_F(FileOpen, WriteEmptiesTheFileAndAppendWritesBehindIt) {
   std::string path = file_with("old\r\n");
   ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "a"), 0);
   char text[] = "new";
-  EXPECT_EQ(file_write(&channel, TEXT_CH, reinterpret_cast<ValueSlot>(text), VT_STRING | VT_BYREF, 3), 5);
+  EXPECT_EQ(file_write(&channel, TEXT_CH, reinterpret_cast<ValueSlot>(text), VT_STRING | VT_REF, 3), 5);
   file_close(&channel, TEXT_CH);
   EXPECT_EQ(contents(path), "old\r\nnew\r\n");
 
   ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "W"), 0);
   EXPECT_EQ(file_eof(&channel, TEXT_CH), 1);
-  EXPECT_EQ(file_write(&channel, TEXT_CH, reinterpret_cast<ValueSlot>(text), VT_STRING | VT_BYREF, 3), 5);
+  EXPECT_EQ(file_write(&channel, TEXT_CH, reinterpret_cast<ValueSlot>(text), VT_STRING | VT_REF, 3), 5);
   file_close(&channel, TEXT_CH);
   EXPECT_EQ(contents(path), "new\r\n");
 }

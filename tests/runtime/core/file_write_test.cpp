@@ -36,7 +36,7 @@ TEST_F(FileWrite, StringsBecomeLinesOfTheGivenLength) {
   for (const Case& c : cases) {
     std::string path = new_path();
     ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "W"), 0);
-    int put = file_write(&channel, TEXT_CH, address_of(c.text), VT_STRING | VT_BYREF, c.length);
+    int put = file_write(&channel, TEXT_CH, address_of(c.text), VT_STRING | VT_REF, c.length);
     file_close(&channel, TEXT_CH);
     EXPECT_EQ(contents(path), c.want) << c.text << " " << c.length;
     EXPECT_EQ(put, static_cast<int>(std::strlen(c.want))) << c.text;
@@ -60,21 +60,21 @@ TEST_F(FileWrite, NumbersAreWrittenAsTheirTextAndOneBlank) {
     const char* want;
   } cases[] = {
       {"int32 in the slot", 5, VT_INT32, " 5 "},
-      {"int32 by reference", address_of(&i32), VT_INT32 | VT_BYREF, " -3 "},
+      {"int32 by reference", address_of(&i32), VT_INT32 | VT_REF, " -3 "},
       {"zero", 0, VT_INT32, " 0 "},
       {"uint32 in the slot", 3000000000u, VT_UINT32, " 3000000000 "},
       {"byte in the slot, high bits ignored", 0xAB00 | 200, VT_BYTE, " 200 "},
-      {"byte by reference", address_of(&u8), VT_BYTE | VT_BYREF, " 200 "},
+      {"byte by reference", address_of(&u8), VT_BYTE | VT_REF, " 200 "},
       {"signed byte", 0xFF, VT_INT8, " -1 "},
       {"word", 0xFFFF, VT_WORD, " 65535 "},
       {"signed word", 0xFFFF, VT_INT16, " -1 "},
-      {"signed word by reference", address_of(&i16), VT_INT16 | VT_BYREF, " -300 "},
+      {"signed word by reference", address_of(&i16), VT_INT16 | VT_REF, " -300 "},
       {"real32 in the slot", bits_of(0.25f), VT_REAL32, " 0.25 "},
-      {"real32 by reference", address_of(&f32), VT_REAL32 | VT_BYREF, " -0.75 "},
+      {"real32 by reference", address_of(&f32), VT_REAL32 | VT_REF, " -0.75 "},
       {"real64 always through the address", address_of(&f64), VT_REAL64, " 2.50 "},
-      {"real64 by reference", address_of(&third), VT_REAL64 | VT_BYREF, " 0.33 "},
+      {"real64 by reference", address_of(&third), VT_REAL64 | VT_REF, " 0.33 "},
       {"int64 through the address", address_of(&i64), VT_INT64, " 1099511627776 "},
-      {"uint64 above the signed range", address_of(&u64), VT_UINT64 | VT_BYREF, " 9223372036854775808.00 "},
+      {"uint64 above the signed range", address_of(&u64), VT_UINT64 | VT_REF, " 9223372036854775808.00 "},
       {"another code is an int32 behind the address", address_of(&other), VT_RAW, " 77 "},
   };
   for (const Case& c : cases) {
@@ -92,10 +92,10 @@ TEST_F(FileWrite, LinesAndNumbersFollowEachOtherAndReadBack) {
   ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "W"), 0);
   const char* first = "first line";
   double half = 12.5;
-  file_write(&channel, TEXT_CH, address_of(first), VT_STRING | VT_BYREF, 10);
+  file_write(&channel, TEXT_CH, address_of(first), VT_STRING | VT_REF, 10);
   file_write(&channel, TEXT_CH, 42, VT_INT32, 0);
-  file_write(&channel, TEXT_CH, address_of(&half), VT_REAL64 | VT_BYREF, 0);
-  file_write(&channel, TEXT_CH, address_of(""), VT_STRING | VT_BYREF, 0);
+  file_write(&channel, TEXT_CH, address_of(&half), VT_REAL64 | VT_REF, 0);
+  file_write(&channel, TEXT_CH, address_of(""), VT_STRING | VT_REF, 0);
   file_close(&channel, TEXT_CH);
   EXPECT_EQ(contents(path), "first line\r\n 42  12.50 \r\n");
 
@@ -108,10 +108,10 @@ TEST_F(FileWrite, LinesAndNumbersFollowEachOtherAndReadBack) {
 
 TEST_F(FileWrite, NothingIsWrittenToAClosedChannelOrAnotherKind) {
   const char* text = "text";
-  EXPECT_EQ(file_write(&channel, TEXT_CH, address_of(text), VT_STRING | VT_BYREF, 4), 0);
+  EXPECT_EQ(file_write(&channel, TEXT_CH, address_of(text), VT_STRING | VT_REF, 4), 0);
   std::string path = new_path();
   ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "W"), 0);
-  EXPECT_EQ(file_write(&channel, VT_INT32 | VT_BYREF, address_of(text), VT_STRING | VT_BYREF, 4), 0);
+  EXPECT_EQ(file_write(&channel, VT_INT32 | VT_REF, address_of(text), VT_STRING | VT_REF, 4), 0);
   EXPECT_EQ(file_write(&channel, TEXT_CH, 0, VT_REAL64, 0), 0) << "a null address is not read";
   file_close(&channel, TEXT_CH);
   EXPECT_EQ(contents(path), "");

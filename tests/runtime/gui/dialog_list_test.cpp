@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "runtime/gui/dialog_records.h"
+#include "tests/support/dialog_helpers.h"
 #include "tests/support/event_log.h"
 
 namespace {
@@ -15,22 +16,11 @@ ControlItem* new_item(const char* text) {
   return item;
 }
 
-// Blocks in use on the process heap, where global memory lives.
-int busy_blocks() {
-  HANDLE heap = GetProcessHeap();
-  HeapLock(heap);
-  PROCESS_HEAP_ENTRY entry{};
-  int n = 0;
-  while (HeapWalk(heap, &entry))
-    if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) ++n;
-  HeapUnlock(heap);
-  return n;
-}
 } // namespace
 
 TEST(DialogList, FreesEveryTemplateItemAndTextOnce) {
   Window a{}, b{}, c{};
-  int before = busy_blocks();
+  int before = busy_heap_blocks();
   a.dialog = static_cast<DialogTemplate*>(block_alloc(VT_BYTE, sizeof(DialogTemplate)));
   ControlItem* first = new_item("Find Next");
   ControlItem* second = new_item(nullptr);
@@ -40,11 +30,11 @@ TEST(DialogList, FreesEveryTemplateItemAndTextOnce) {
   dlg_list_add(&a);
   dlg_list_add(&b);
   dlg_list_add(&c); // a record without a template is passed over
-  EXPECT_EQ(busy_blocks(), before + 8) << "2 templates, 2 items, 1 text, 3 list nodes";
+  EXPECT_EQ(busy_heap_blocks(), before + 8) << "2 templates, 2 items, 1 text, 3 list nodes";
 
   dlg_list_free();
   EXPECT_EQ(a.dialog, nullptr);
   EXPECT_EQ(b.dialog, nullptr);
-  EXPECT_EQ(busy_blocks(), before);
+  EXPECT_EQ(busy_heap_blocks(), before);
   dlg_list_free(); // an empty list: nothing to do, nothing freed twice
 }

@@ -192,3 +192,18 @@ TEST_F(DialogRun, SizeChangesArriveAsSizeEventThenTheMessage) {
   EXPECT_EQ(log.last(EV_SIZE)->lparam, reinterpret_cast<uint32_t>(dlg.handle));
   expect_all_events_name_the_record();
 }
+
+TEST_F(DialogRun, DrawingObjectsLeftOnTheRecordGoWithTheDialog) {
+  ASSERT_NE(dlg_show(&dlg, nullptr), nullptr);
+  win_front_pen(&dlg, make_rgb(10, 20, 30));
+  win_set_font(&dlg, "", 9, 700, 0, 0);
+  HPEN pen = dlg.pen;
+  HFONT font = dlg.font;
+  ASSERT_EQ(GetObjectType(pen), static_cast<DWORD>(OBJ_PEN));
+  ASSERT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
+  dlg_close(&dlg, 0);
+  EXPECT_EQ(dlg.handle, nullptr);
+  EXPECT_EQ(GetObjectType(pen), 0u);
+  EXPECT_EQ(GetObjectType(font), 0u);
+  EXPECT_EQ(dlg.pen, nullptr);
+}

@@ -1,5 +1,5 @@
-// Owners for the GDI objects and DC states the button drawing makes: each is
-// deleted (or restored) exactly once, when its owner goes out of scope.
+// Owners for GDI objects, memory DCs and saved DC states inside one function:
+// each is deleted (or restored) exactly once, when its owner goes out of scope.
 #pragma once
 
 #include <windows.h>
@@ -20,10 +20,10 @@ private:
   Handle handle_;
 };
 
-// A memory DC compatible with another.
+// A memory DC compatible with another (with the screen when none is given).
 class MemoryDC {
 public:
-  explicit MemoryDC(HDC like) : dc_(CreateCompatibleDC(like)) {}
+  explicit MemoryDC(HDC like = nullptr) : dc_(CreateCompatibleDC(like)) {}
   ~MemoryDC() {
     if (dc_) DeleteDC(dc_);
   }

@@ -1,0 +1,132 @@
+// ctl_command on a real rich-edit 1.0 control: search, selection text,
+// character and paragraph formats, event mask, wrapping, paste special.
+#include "runtime/controls/richedit_api.h"
+
+#include "tests/runtime/controls/command_fixture.h"
+
+namespace {
+class RichCommand : public CommandTest {
+protected:
+  void SetUp() override {
+    CommandTest::SetUp();
+    make_rich();
+  }
+  CHARFORMATA format_of(WPARAM which) {
+    CHARFORMATA f{};
+    f.cbSize = sizeof f;
+    SendMessageA(control, EM_GETCHARFORMAT, which, reinterpret_cast<LPARAM>(&f));
+    return f;
+  }
+  void select(int32_t start, int32_t end) { cmd(15, num(start), num(end)); }
+};
+} // namespace
+
+TEST_F(RichCommand, FindTextWithAndWithoutCase) {
+  set_text("Hello there, hello again");
+  EXPECT_EQ(cmd(5, str("hello"), num(0), num(0)), 13) << "same case only";
+  EXPECT_EQ(cmd(5, str("hello"), num(0), num(1)), 0) << "any case";
+  EXPECT_EQ(cmd(5, str("hello"), num(1), num(1)), 13) << "from position 1";
+  EXPECT_EQ(cmd(5, str("HELLO"), num(0), num(0)), -1);
+  EXPECT_EQ(cmd(5, str("absent"), num(0), num(1)), -1);
+  EXPECT_EQ(cmd(5, str("hello"), num(0), none), 0) << "a3 missing: nothing is searched";
+}
+
+TEST_F(RichCommand, SelectedTextIsCutToTheString) {
+  set_text("Hello world");
+  select(0, 5);
+  Buffer buffer(300);
+  EXPECT_EQ(cmd(17, str_ref(buffer.data())), 5);
+  EXPECT_EQ(buffer.text(), "Hello");
+  EXPECT_TRUE(buffer.untouched_from(6));
+
+  Buffer small(300);
+  select(0, 11);
+  EXPECT_EQ(cmd(17, str(small.data()), num(3)), 3);
+  EXPECT_EQ(small.text(), "Hel");
+  EXPECT_TRUE(small.untouched_from(4));
+
+  set_text(std::string(400, 'w'));
+  select(0, -1);
+  Buffer variable(400);
+  EXPECT_EQ(cmd(17, str(variable.data())), 254) << "a string variable holds 254 characters";
+  EXPECT_EQ(variable.text(), std::string(254, 'w'));
+  EXPECT_TRUE(variable.untouched_from(255));
+}
+
+TEST_F(RichCommand, EventMask) {
+  EXPECT_EQ(cmd(7, num(ENM_CHANGE | ENM_SELCHANGE)), 0) << "the previous mask";
+  EXPECT_EQ(cmd(6), ENM_CHANGE | ENM_SELCHANGE);
+}
+
+TEST_F(RichCommand, DefaultFontFromFaceSizeBoldAndStyleBits) {
+  set_text("text");
+  EXPECT_EQ(cmd(25, str("Arial"), num(12), num(1), num(0x10011)), 0);
+  CHARFORMATA f = format_of(SCF_DEFAULT);
+  EXPECT_EQ(f.yHeight, 240);
+  EXPECT_STREQ(f.szFaceName, "Arial");
+  EXPECT_EQ(f.dwEffects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT),
+            static_cast<DWORD>(CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE));
+  EXPECT_EQ(f.bCharSet, 1);
+}
+
+TEST_F(RichCommand, SelectionFontAndColourLeaveTheRest) {
+  set_text("plain marked");
+  select(6, 12);
+  EXPECT_EQ(cmd(27, str("Courier New"), num(20), num(0), num(0x20)), 0);
+  EXPECT_NE(cmd(28, num(static_cast<int32_t>(make_rgb(200, 10, 20)))), 0);
+  CHARFORMATA marked = format_of(SCF_SELECTION);
+  EXPECT_EQ(marked.yHeight, 400);
+  EXPECT_STREQ(marked.szFaceName, "Courier New");
+  EXPECT_EQ(marked.dwEffects & (CFE_BOLD | CFE_STRIKEOUT), static_cast<DWORD>(CFE_STRIKEOUT));
+  EXPECT_EQ(marked.crTextColor, make_rgb(200, 10, 20));
+  EXPECT_EQ(marked.dwEffects & CFE_AUTOCOLOR, 0u);
+
+  select(0, 5);
+  CHARFORMATA plain = format_of(SCF_SELECTION);
+  EXPECT_NE(plain.yHeight, 400);
+  EXPECT_EQ(plain.dwEffects & CFE_STRIKEOUT, 0u);
+}
+
+TEST_F(RichCommand, DefaultColour) {
+  EXPECT_NE(cmd(26, num(static_cast<int32_t>(make_rgb(0, 0, 255)))), 0);
+  EXPECT_EQ(format_of(SCF_DEFAULT).crTextColor, make_rgb(0, 0, 255));
+}
+
+TEST_F(RichCommand, RaisedTextAndAlignment) {
+  set_text("E=mc2");
+  select(4, 5);
+  cmd(37, num(100));
+  EXPECT_EQ(format_of(SCF_SELECTION).yOffset, 100);
+
+  cmd(36, num(PFA_CENTER));
+  PARAFORMAT p{};
+  p.cbSize = sizeof p;
+  SendMessageA(control, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&p));
+  EXPECT_EQ(p.wAlignment, PFA_CENTER);
+  cmd(36, num(PFA_RIGHT));
+  SendMessageA(control, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&p));
+  EXPECT_EQ(p.wAlignment, PFA_RIGHT);
+}
+
+TEST_F(RichCommand, WrappingAtTheEdgeOrNot) {
+  std::string words;
+  for (int i = 0; i < 60; ++i) words += "word ";
+  set_text(words);
+  EXPECT_EQ(cmd(31, num(0)), 0);
+  EXPECT_GT(cmd(12), 1) << "wraps at the window's edge";
+  cmd(31, num(1));
+  EXPECT_EQ(cmd(12), 1) << "no wrapping";
+}
+
+TEST_F(RichCommand, PasteSpecialTakesTheFirstClipboardFormat) {
+  set_text("");
+  ASSERT_TRUE(OpenClipboard(parent.handle));
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 8);
+  std::memcpy(GlobalLock(block), "special", 8);
+  GlobalUnlock(block);
+  SetClipboardData(CF_TEXT, block);
+  CloseClipboard();
+  EXPECT_EQ(cmd(35), 0);
+  EXPECT_EQ(text(), "special");
+}
