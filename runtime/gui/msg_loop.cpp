@@ -27,16 +27,13 @@ bool should_dispatch(MSG& msg) {
       return false;
     return true;
   }
-  bool dispatch = false;
+  // A keystroke an accelerator turned into a command is done with: were it
+  // dispatched too, Ctrl+S would also type an "s" into the focused field.
   HACCEL accel = static_cast<HACCEL>(GetPropA(record->handle, ACCEL_PROPERTY));
-  if (accel && !TranslateAcceleratorA(record->handle, accel, &msg)) dispatch = true;
-  // Windows see every message, an accelerator's keystroke included; a
-  // dialog's keys go through the dialog manager, which handles what it takes.
-  if (!record->dialog_keys)
-    dispatch = true;
-  else
-    dispatch = !IsDialogMessageA(record->handle, &msg);
-  return dispatch;
+  if (accel && TranslateAcceleratorA(record->handle, accel, &msg)) return false;
+  // A dialog's keys go through the dialog manager, which handles what it takes.
+  if (record->dialog_keys) return !IsDialogMessageA(record->handle, &msg);
+  return true;
 }
 } // namespace
 
