@@ -34,7 +34,8 @@ TEST_F(FileOpen, ReadingModesNeedTheFileWritingModesMakeIt) {
     const char* mode;
     uint32_t kind;
     int want;
-  } cases[] = {{"R", VT_TEXT_CHANNEL, 1}, {"r+", VT_BIN_CHANNEL, 1}, {"W", VT_TEXT_CHANNEL, 0}, {"a", VT_TEXT_CHANNEL, 0}};
+  } cases[] = {{"R", VT_TEXT_CHANNEL, 1}, {"r+", VT_BIN_CHANNEL, 1}, {"W", VT_TEXT_CHANNEL, 0},
+               {"a", VT_TEXT_CHANNEL, 0}};
   for (const Case& c : cases) {
     std::string path = new_path();
     FileChannel before = channel;
@@ -75,17 +76,15 @@ TEST_F(FileOpen, ReadLetsOthersWriteTheWritingModesOnlyLetThemRead) {
   EXPECT_EQ(other, nullptr);
 }
 
-TEST_F(FileOpen, OpeningAnOpenChannelAgainLetsGoOfTheFirstFile) {
+TEST_F(FileOpen, OpeningAgainLetsGoOfTheFirstFileAndClosingTwiceDoesNothing) {
   std::string first = new_path();
   std::string second = new_path();
   ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, first.c_str(), "W"), 0);
   ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, second.c_str(), "W"), 0);
   // Were the first handle still open, its sharing (read only) would refuse this.
   EXPECT_EQ(file_open(&other, VT_TEXT_CHANNEL, first.c_str(), "W"), 0);
-}
-
-TEST_F(FileOpen, ClosingAClosedChannelDoesNothing) {
-  EXPECT_EQ(file_close(&channel, TEXT_CH), 0);
+  for (FileChannel* c : {&channel, &other}) file_close(c, TEXT_CH);
+  EXPECT_EQ(file_close(&channel, TEXT_CH), 0) << "closing a closed channel does nothing";
   EXPECT_EQ(file_close(&channel, BIN_CH), 0);
   EXPECT_EQ(file_close(nullptr, TEXT_CH), 0);
   EXPECT_EQ(channel, nullptr);
