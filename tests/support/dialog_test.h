@@ -28,7 +28,7 @@ protected:
     ctl_create(&dlg, KIND_EDIT, "", 15, 15, 150, 20, WS_TABSTOP | ES_AUTOHSCROLL, kEdit);
     ctl_create(&dlg, KIND_BUTTON, "Find Next", 40, 60, 80, 24, WS_TABSTOP | BS_DEFPUSHBUTTON, kButton);
     log.on_event = [this] {
-      if (event_code == WM_INITDIALOG) SetTimer(dlg.handle, kGuardTimer, 8000, nullptr);
+      if (event_code == WM_INITDIALOG) SetTimer(event_window->handle, kGuardTimer, 8000, nullptr);
       if (event_code == WM_TIMER && event_wparam == kGuardTimer) {
         ADD_FAILURE() << "the dialog was still running when the guard fired";
         dlg_close(event_window, kGuardResult);

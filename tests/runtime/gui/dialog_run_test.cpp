@@ -8,8 +8,7 @@
 namespace {
 class DialogRun : public DialogTest {
 protected:
-  // Commands other than an edit field's own notifications (a Cancel command
-  // comes as a click, notification 0).
+  // Commands other than an edit field's own notifications (a Cancel command is a click, notification 0).
   int clicks_and_picks() const {
     int n = log.count(EV_MENU);
     for (const EventSnap& e : log.events) n += e.code == EV_COMMAND && e.notify == BN_CLICKED;
@@ -20,8 +19,6 @@ protected:
     for (const EventSnap& e : log.events) EXPECT_EQ(e.window, &dlg) << "event " << std::hex << e.code;
   }
 };
-
-HWND seen_at_init = nullptr;
 } // namespace
 
 TEST_F(DialogRun, ModalCloseBoxReturnsTwoAndTheHandlerSeesOneCloseRequest) {
@@ -96,6 +93,13 @@ TEST_F(DialogRun, ModelessCloseAndShowAgainFromTheSameDescription) {
   }
   EXPECT_EQ(runtime_dialog_windows(), 0);
   win_close(&owner);
+  script = [this] {
+    if (event_code == WM_INITDIALOG) PostMessageA(dlg.handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return 0;
+  };
+  EXPECT_EQ(dlg_modal(&dlg, nullptr), 2) << "then modal, ended by its close box";
+  EXPECT_EQ(dlg.dialog->modeless, 0u);
+  EXPECT_EQ(runtime_dialog_windows(), 0);
 }
 
 TEST_F(DialogRun, ModelessCloseBoxIsOnlyARequest) {
@@ -128,18 +132,6 @@ TEST_F(DialogRun, TitleOf300CharactersIsShownCutTo255) {
   dlg_close(&other, 0);
 }
 
-TEST_F(DialogRun, ModalAfterModelessEndsByItsCloseBox) {
-  ASSERT_NE(dlg_show(&dlg, nullptr), nullptr);
-  dlg_close(&dlg, 0);
-  script = [this] {
-    if (event_code == WM_INITDIALOG) PostMessageA(dlg.handle, WM_SYSCOMMAND, SC_CLOSE, 0);
-    return 0;
-  };
-  EXPECT_EQ(dlg_modal(&dlg, nullptr), 2);
-  EXPECT_EQ(dlg.dialog->modeless, 0u);
-  EXPECT_EQ(runtime_dialog_windows(), 0);
-}
-
 TEST_F(DialogRun, ShowingARunningDialogGivesTheSameWindow) {
   HWND first = dlg_show(&dlg, nullptr);
   ASSERT_NE(first, nullptr);
@@ -154,8 +146,8 @@ TEST_F(DialogRun, ShowingARunningDialogGivesTheSameWindow) {
 }
 
 TEST_F(DialogRun, ModelessDialogClosedByItsHandlerWhileStarting) {
-  seen_at_init = nullptr;
-  script = [] {
+  HWND seen_at_init = nullptr;
+  script = [&] {
     if (event_code == WM_INITDIALOG) {
       seen_at_init = event_window->handle;
       dlg_close(event_window, 0);
