@@ -18,14 +18,13 @@ Loaded inspect(HANDLE bitmap) {
   DIBSECTION dib = {};
   EXPECT_EQ(GetObjectA(bitmap, sizeof dib, &dib), static_cast<int>(sizeof dib)) << "a DIB section";
   Pixels p = Pixels::of_bitmap(static_cast<HBITMAP>(bitmap));
-  return {true, bitmap_size(bitmap), p.at(0, 0)};
+  return {true, {p.width(), p.height()}, p.at(0, 0)};
 }
 
-HANDLE button_image(HWND button) {
-  return reinterpret_cast<HANDLE>(SendMessageA(button, BM_GETIMAGE, IMAGE_BITMAP, 0));
-}
-HANDLE static_image(HWND control) {
-  return reinterpret_cast<HANDLE>(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
+// The bitmap a button or a static control shows.
+HANDLE image_of(HWND control) {
+  UINT message = lstrcmpiA(class_of(control).c_str(), "Static") == 0 ? STM_GETIMAGE : BM_GETIMAGE;
+  return reinterpret_cast<HANDLE>(SendMessageA(control, message, IMAGE_BITMAP, 0));
 }
 } // namespace
 
@@ -85,7 +84,7 @@ TEST_F(BitmapText, BitmapButtonsAndStaticsShowTheirBitmapAtOnce) {
     ctl_create(&w, c.kind, c.text, 10, 10, 40, 40, c.style, id);
     HWND control = child(id++);
     ASSERT_NE(control, nullptr);
-    HANDLE image = c.kind == 7 ? static_image(control) : button_image(control);
+    HANDLE image = image_of(control);
     Loaded got = inspect(image);
     EXPECT_TRUE(got.found);
     EXPECT_EQ(got.color, c.color);
@@ -100,7 +99,7 @@ TEST_F(BitmapText, NewTextLoadsANewBitmapAndFreesTheOldOne) {
   ctl_create(&w, 7, "101", 60, 10, 40, 40, SS_BITMAP, 2);
   for (int id : {1, 2}) {
     SCOPED_TRACE(id);
-    auto image = [&] { return id == 1 ? button_image(child(id)) : static_image(child(id)); };
+    auto image = [&] { return image_of(child(id)); };
     HANDLE first = image();
     ASSERT_EQ(inspect(first).color, kRed);
     SetWindowTextA(child(id), file.path());
@@ -122,9 +121,7 @@ TEST_F(BitmapText, ControlsWithoutABitmapStyleKeepTheirText) {
   ctl_create(&w, 1, "101", 10, 10, 40, 40, 0, 1);
   ctl_create(&w, 7, "101", 60, 10, 40, 40, SS_LEFT, 2);
   ctl_create(&w, 7, "101", 60, 10, 40, 40, SS_ENHMETAFILE, 3); // not SS_BITMAP, though it has its bits
-  EXPECT_EQ(button_image(child(1)), nullptr);
-  EXPECT_EQ(static_image(child(2)), nullptr);
-  EXPECT_EQ(static_image(child(3)), nullptr);
+  for (int id : {1, 2, 3}) EXPECT_EQ(image_of(child(id)), nullptr) << id;
   SetWindowTextA(child(1), "LOGO");
-  EXPECT_EQ(button_image(child(1)), nullptr);
+  EXPECT_EQ(image_of(child(1)), nullptr);
 }

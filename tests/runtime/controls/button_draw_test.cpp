@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <vector>
 
 #include "tests/runtime/controls/control_test_support.h"
 
@@ -63,92 +62,31 @@ Box glyph_box(HWND control, const char* text) {
   return b;
 }
 
-// A dialog of the system's dialog class from an in-memory template, whose
-// procedure does what the runtime's dialogs do: install the controls'
-// procedures, name the default button, reflect drawing to the button.
-class SystemDialog {
-public:
-  explicit SystemDialog(HWND owner) {
-    std::vector<WORD> t;
-    auto dword = [&](DWORD v) {
-      t.push_back(LOWORD(v));
-      t.push_back(HIWORD(v));
-    };
-    auto align = [&] {
-      if (t.size() % 2) t.push_back(0);
-    };
-    dword(WS_POPUP | WS_VISIBLE | WS_BORDER);
-    dword(0);
-    t.push_back(3);
-    for (WORD v : {10, 10, 200, 80}) t.push_back(v);
-    t.push_back(0); // menu
-    t.push_back(0); // class
-    t.push_back(0); // title
-    struct Item {
-      DWORD style;
-      WORD id;
-      WORD class_atom;
-      short x, y;
-    } items[] = {
-        {WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER, 1, 0x81, 5, 5},
-        {WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 2, 0x80, 5, 30},
-        {WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 3, 0x80, 100, 30},
-    };
-    for (const Item& i : items) {
-      align();
-      dword(i.style);
-      dword(0);
-      for (short v : {i.x, i.y, short(80), short(30)}) t.push_back(static_cast<WORD>(v));
-      t.push_back(i.id);
-      t.push_back(0xFFFF);
-      t.push_back(i.class_atom);
-      t.push_back(0); // no text
-      t.push_back(0); // no creation data
-    }
-    handle_ = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(t.data()),
-                                         owner, &SystemDialog::proc, 0);
-  }
-  ~SystemDialog() {
-    if (handle_) DestroyWindow(handle_);
-  }
-  SystemDialog(const SystemDialog&) = delete;
-  SystemDialog& operator=(const SystemDialog&) = delete;
-  HWND item(int id) const { return GetDlgItem(handle_, id); }
-  HWND handle() const { return handle_; }
-
-private:
-  static INT_PTR CALLBACK proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-    switch (message) {
-    case WM_INITDIALOG:
-      ctl_install(GetDlgItem(dialog, 1), 4);
-      ctl_install(GetDlgItem(dialog, 2), 1);
-      ctl_install(GetDlgItem(dialog, 3), 1);
-      SendMessageA(dialog, DM_SETDEFID, 2, 0);
-      return TRUE;
-    case WM_DRAWITEM:
-      if (HWND c = GetDlgItem(dialog, static_cast<int>(wparam))) {
-        SetWindowLongPtrA(dialog, DWLP_MSGRESULT, SendMessageA(c, WM_DRAWITEM, wparam, lparam));
-        return TRUE;
-      }
-      return FALSE;
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-      return static_cast<INT_PTR>(SendMessageA(reinterpret_cast<HWND>(lparam), 0x19, wparam, lparam));
-    }
-    return FALSE;
-  }
-  HWND handle_;
-};
 } // namespace
 
-using ButtonDraw = ControlTest;
+class ButtonDraw : public ControlTest {
+protected:
+  Window dialog{}; // listed until dlg_list_free
+  void TearDown() override {
+    if (dialog.handle) dlg_close(&dialog, 0);
+    dlg_list_free();
+    ControlTest::TearDown();
+  }
+};
+
 
 TEST_F(ButtonDraw, TheDefaultButtonHasADarkOutlineAndItsFrameOnePixelInside) {
-  SystemDialog dialog(w.handle);
-  ASSERT_NE(dialog.handle(), nullptr);
-  ASSERT_NE(GetFocus(), dialog.item(2)) << "the outline must come from the default id, not the focus";
-  Pixels with_default = shown(dialog.item(2));
-  Pixels plain = shown(dialog.item(3));
+  ASSERT_EQ(dlg_create(&dialog, 0, 0, 300, 150, WS_POPUP | WS_BORDER, &w, "", nullptr), 1);
+  ctl_create(&dialog, KIND_EDIT, "", 5, 5, 100, 20, WS_TABSTOP, 1); // takes the focus
+  ctl_create(&dialog, KIND_BUTTON, "", 5, 40, 120, 45, BS_DEFPUSHBUTTON, 2);
+  ctl_create(&dialog, KIND_BUTTON, "", 150, 40, 120, 45, 0, 3);
+  ASSERT_NE(dlg_show(&dialog, nullptr), nullptr);
+  HWND default_button = GetDlgItem(dialog.handle, 2), plain_button = GetDlgItem(dialog.handle, 3);
+  MoveWindow(plain_button, 150, 40, 120, 45, TRUE); // both the same size in pixels
+  MoveWindow(default_button, 5, 40, 120, 45, TRUE);
+  ASSERT_NE(GetFocus(), default_button) << "the outline must come from the default id, not the focus";
+  Pixels with_default = shown(default_button);
+  Pixels plain = shown(plain_button);
   const int wd = with_default.width(), ht = with_default.height();
   ASSERT_EQ(plain.width(), wd);
   EXPECT_EQ(with_default.count(kBlack, 0, 0, wd, 1), wd) << "top edge";

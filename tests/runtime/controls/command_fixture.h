@@ -1,6 +1,5 @@
-// A fixture for control-command tests: a runtime window with one real child
-// control made directly with CreateWindowExA, and typed arguments written
-// the way the compiled program passes them.
+// A fixture for control-command tests: a runtime window with one real child control made directly
+// with CreateWindowExA, and typed arguments written the way the compiled program passes them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -29,8 +28,7 @@ inline Arg channel_arg(FileChannel* channel) {
 }
 constexpr Arg none{0, VT_NONE};
 
-// A caller's string buffer: filled with a mark byte so that a test sees
-// every byte a command wrote.
+// A caller's string buffer, filled with a mark byte so that a test sees every byte a command wrote.
 struct Buffer {
   static constexpr char MARK = static_cast<char>(0xAB);
   std::vector<char> bytes;
@@ -44,6 +42,18 @@ struct Buffer {
     return true;
   }
 };
+
+// Puts a text on the clipboard, as another program would.
+inline void put_clipboard(HWND owner, const char* text) {
+  ASSERT_TRUE(OpenClipboard(owner));
+  EmptyClipboard();
+  size_t n = std::strlen(text) + 1;
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, n);
+  std::memcpy(GlobalLock(block), text, n);
+  GlobalUnlock(block);
+  EXPECT_NE(SetClipboardData(CF_TEXT, block), nullptr); // the clipboard owns the block now
+  CloseClipboard();
+}
 
 // Compares two long texts without printing them whole.
 inline ::testing::AssertionResult same_text(const std::string& got, const std::string& want) {

@@ -11,17 +11,6 @@ protected:
   }
 };
 
-void put_clipboard(HWND owner, const char* text) {
-  ASSERT_TRUE(OpenClipboard(owner));
-  EmptyClipboard();
-  size_t n = std::strlen(text) + 1;
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, n);
-  std::memcpy(GlobalLock(block), text, n);
-  GlobalUnlock(block);
-  EXPECT_NE(SetClipboardData(CF_TEXT, block), nullptr); // the clipboard owns the block now
-  CloseClipboard();
-}
-
 std::string clipboard_text(HWND owner) {
   if (!OpenClipboard(owner)) return "<clipboard not opened>";
   std::string s;
@@ -50,6 +39,8 @@ TEST_F(EditCommand, LinesAndPositions) {
   EXPECT_EQ(cmd(21, num(7)), 11) << "length of the line holding character 7";
   EXPECT_EQ(cmd(20, num(8)), 1) << "character 8 is on line 1";
   EXPECT_EQ(cmd(20, num(21)), 2);
+  int32_t line = 2;
+  EXPECT_EQ(cmd(187, num_ref(&line)), 20) << "a line number by reference";
 }
 
 TEST_F(EditCommand, SelectAllAndReadTheSelection) {
@@ -121,25 +112,21 @@ TEST_F(EditCommand, FirstVisibleLineFollowsScrolling) {
   EXPECT_EQ(cmd(8), 6);
 }
 
-TEST_F(EditCommand, TextLimit) {
+TEST_F(EditCommand, TextLimitModifiedFlagAndMargins) {
+  int32_t limit = 77;
+  cmd(9, num_ref(&limit));
+  EXPECT_EQ(cmd(10), 77) << "a number by reference";
+  cmd(9, {static_cast<ValueSlot>(88), VT_UINT32});
+  EXPECT_EQ(cmd(10), 88) << "an unsigned number";
   cmd(9, num(5));
-  EXPECT_EQ(cmd(10), 5);
   cmd(24, str("abcdefgh"));
   EXPECT_EQ(text(), "abcde") << "the field keeps to its limit";
-}
-
-TEST_F(EditCommand, ModifiedFlag) {
   cmd(14, num(1));
   EXPECT_NE(cmd(13), 0);
   cmd(14, num(0));
   EXPECT_EQ(cmd(13), 0);
-}
-
-TEST_F(EditCommand, MarginsInPixels) {
   EXPECT_EQ(cmd(29, num(5), num(9)), 0);
-  LRESULT margins = SendMessageA(control, EM_GETMARGINS, 0, 0);
-  EXPECT_EQ(LOWORD(margins), 5);
-  EXPECT_EQ(HIWORD(margins), 9);
+  EXPECT_EQ(SendMessageA(control, EM_GETMARGINS, 0, 0), MAKELONG(5, 9)) << "margins in pixels";
 }
 
 // A code given an argument of the wrong type sends nothing.
@@ -183,44 +170,30 @@ TEST_F(EditCommand, WrongArgumentTypesDoNothing) {
   EXPECT_EQ(number, 3);
 }
 
-TEST_F(EditCommand, NumbersByReferenceAndUnsigned) {
-  int32_t limit = 77;
-  cmd(9, num_ref(&limit));
-  EXPECT_EQ(cmd(10), 77);
-  cmd(9, {static_cast<ValueSlot>(88), VT_UINT32});
-  EXPECT_EQ(cmd(10), 88);
-  int32_t line = 1;
-  set_text("a\r\nbc");
-  EXPECT_EQ(cmd(187, num_ref(&line)), 3);
-}
-
-TEST_F(EditCommand, UnlistedCodesDoNothing) {
+TEST_F(EditCommand, UnlistedCodesClosedWindowsAndUnknownIdsDoNothing) {
   set_text("text");
   for (int32_t code : {30, 39, 100, 186, 188, 1000, -1}) {
     EXPECT_EQ(cmd(code, num(1), num(2), num(3), num(4)), 0) << code;
     EXPECT_EQ(text(), "text") << code;
   }
-}
-
-TEST_F(EditCommand, ClosedWindowAndUnknownIdGiveZero) {
-  set_text("four");
   EXPECT_EQ(ctl_command(&parent, ID + 1, 18, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE), 0);
   Window closed{};
   EXPECT_EQ(ctl_command(&closed, ID, 18, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE), 0);
   EXPECT_EQ(cmd(18), 4);
 }
 
-class OtherClassCommand : public CommandTest, public ::testing::WithParamInterface<const char*> {};
+using OtherClassCommand = CommandTest;
 
-TEST_P(OtherClassCommand, ControlsOfOtherClassesAreNotServed) {
-  make(GetParam(), 0, "Hello");
-  SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Hello"));
-  EXPECT_EQ(cmd(18), 0) << "text length is not asked";
-  EXPECT_EQ(cmd(24, str("x")), 0);
-  EXPECT_EQ(cmd(0), 0);
-  char buffer[16] = "";
-  GetWindowTextA(control, buffer, sizeof buffer);
-  EXPECT_STREQ(buffer, "Hello");
+TEST_F(OtherClassCommand, ControlsOfOtherClassesAreNotServed) {
+  for (const char* class_name : {"BUTTON", "LISTBOX", "STATIC"}) {
+    make(class_name, 0, "Hello");
+    SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Hello"));
+    EXPECT_EQ(cmd(18), 0) << class_name << ": text length is not asked";
+    EXPECT_EQ(cmd(24, str("x")), 0) << class_name;
+    EXPECT_EQ(cmd(0), 0) << class_name;
+    char buffer[16] = "";
+    GetWindowTextA(control, buffer, sizeof buffer);
+    EXPECT_STREQ(buffer, "Hello") << class_name;
+    DestroyWindow(control);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Classes, OtherClassCommand, ::testing::Values("BUTTON", "LISTBOX", "STATIC"));

@@ -1,58 +1,36 @@
-// Streaming a real rich-edit control's text in from and out to strings and
-// text channels on real temporary files (codes 33 and 34).
-#include "runtime/controls/edit_stream.h"
+// Streaming a real rich-edit control's text in from and out to strings and text channels on real
+// temporary files (codes 34 and 33).
+#include <richedit.h>
+
 #include "tests/runtime/controls/command_fixture.h"
+#include "tests/runtime/core/file_fixture.h"
 
 namespace {
 class EditStream : public CommandTest {
 protected:
   FileChannel channel = nullptr;
-  std::vector<std::string> paths;
+  TempFiles files;
 
   void SetUp() override {
     CommandTest::SetUp();
     make_rich();
   }
   void TearDown() override {
-    if (channel) file_close(&channel, VT_TEXT_CHANNEL | VT_REF);
-    for (const std::string& p : paths) DeleteFileA(p.c_str());
+    close();
     CommandTest::TearDown();
-  }
-  std::string new_path() {
-    char dir[MAX_PATH], name[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    GetTempFileNameA(dir, "tls", 0, name);
-    paths.push_back(name);
-    return name;
-  }
-  std::string file_bytes(const std::string& path) {
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                           0, nullptr);
-    std::string s;
-    char chunk[512];
-    DWORD got = 0;
-    while (ReadFile(f, chunk, sizeof chunk, &got, nullptr) && got > 0) s.append(chunk, got);
-    CloseHandle(f);
-    return s;
   }
   void open(const std::string& path, const char* mode) {
     ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), mode), 0) << path;
   }
-  void close() { file_close(&channel, VT_TEXT_CHANNEL | VT_REF); }
+  void close() { file_close(&channel, TEXT_CH); }
 };
 } // namespace
 
-TEST_F(EditStream, InFromAStringAsPlainText) {
-  char source[] = "first line\r\nsecond";
+TEST_F(EditStream, InFromAStringAsPlainTextUpToItsZeroByte) {
+  char source[] = "first line\r\nsecond\0never";
   EXPECT_EQ(cmd(34, str_ref(source), num(0)), 18) << "characters read";
   EXPECT_EQ(text(), "first line\r\nsecond");
   EXPECT_STREQ(source, "first line\r\nsecond") << "the source is not changed";
-}
-
-TEST_F(EditStream, InFromAStringStopsAtItsZeroByte) {
-  char source[] = "abc\0def";
-  cmd(34, str(source), num(0));
-  EXPECT_EQ(text(), "abc");
 }
 
 TEST_F(EditStream, InFromAStringAsRichText) {
@@ -66,7 +44,7 @@ TEST_F(EditStream, InFromAStringAsRichText) {
   EXPECT_NE(f.dwEffects & CFE_BOLD, 0u);
 }
 
-TEST_F(EditStream, OutToAStringEmptiesItFirst) {
+TEST_F(EditStream, OutToAStringEmptiesItFirstAndRichTextStreamsBackIn) {
   Buffer buffer(300);
   std::memcpy(buffer.data(), "old text", 9);
   EXPECT_EQ(cmd(33, str_ref(buffer.data()), num(0)), 0) << "an empty control gives nothing";
@@ -76,21 +54,17 @@ TEST_F(EditStream, OutToAStringEmptiesItFirst) {
   EXPECT_EQ(cmd(33, str_ref(buffer.data()), num(0)), 8);
   EXPECT_EQ(buffer.text(), "one\r\ntwo");
   EXPECT_TRUE(buffer.untouched_from(9));
-}
 
-TEST_F(EditStream, OutAsRichTextCanBeStreamedBackIn) {
   set_text("round trip");
   Buffer rtf(2000);
-  int32_t n = cmd(33, str(rtf.data()), num(1), num(1999));
-  EXPECT_GT(n, 10);
+  EXPECT_GT(cmd(33, str(rtf.data()), num(1), num(1999)), 10);
   EXPECT_EQ(rtf.text().rfind("{\\rtf", 0), 0u) << rtf.text();
   set_text("");
   cmd(34, str(rtf.data()), num(1));
   EXPECT_EQ(text(), "round trip");
 }
 
-// Streaming out into a string keeps to the string's capacity.
-TEST_F(EditStream, OutToAStringIsCut) {
+TEST_F(EditStream, OutToAStringIsCutToItsCapacity) {
   struct Case {
     const char* what;
     size_t text_length;
@@ -98,10 +72,8 @@ TEST_F(EditStream, OutToAStringIsCut) {
     int32_t size;
     size_t kept;
   } cases[] = {
-      {"string variable", 600, false, 0, 254},
-      {"capacity 5", 600, true, 5, 5},
-      {"capacity 0", 50, true, 0, 0},
-      {"larger buffer", 600, true, 1000, 600},
+      {"string variable", 600, false, 0, 254}, {"capacity 5", 600, true, 5, 5},
+      {"capacity 0", 50, true, 0, 0},          {"larger buffer", 600, true, 1000, 600},
       {"fits exactly", 254, false, 0, 254},
   };
   for (const Case& c : cases) {
@@ -115,40 +87,22 @@ TEST_F(EditStream, OutToAStringIsCut) {
   }
 }
 
-TEST_F(EditStream, InFromATextChannel) {
-  std::string path = new_path();
-  open(path, "W");
-  const char* lines[] = {"from a file", "line two"};
-  for (const char* l : lines)
-    file_write(&channel, VT_TEXT_CHANNEL | VT_REF, reinterpret_cast<ValueSlot>(l), VT_STRING | VT_REF,
-               text_len(l));
-  close();
-
-  open(path, "R");
+TEST_F(EditStream, InFromAndOutToATextChannelByteForByte) {
+  std::string big;
+  for (int i = 0; i < 3000; ++i) big += "line " + std::to_string(i) + "\r\n";
+  std::string small = files.file_with("from a file\r\nline two\r\n");
+  open(small, "R");
   EXPECT_EQ(cmd(34, channel_arg(&channel), num(0)), 23);
   close();
   EXPECT_EQ(text(), "from a file\r\nline two\r\n");
-}
 
-TEST_F(EditStream, OutToATextChannel) {
-  set_text("saved\r\ntext");
-  std::string path = new_path();
-  open(path, "W");
-  EXPECT_EQ(cmd(33, channel_arg(&channel), num(0)), 11);
-  close();
-  EXPECT_EQ(file_bytes(path), "saved\r\ntext");
-}
-
-TEST_F(EditStream, LargeTextThroughAChannelBothWays) {
-  std::string big;
-  for (int i = 0; i < 3000; ++i) big += "line " + std::to_string(i) + "\r\n";
   SendMessageA(control, EM_EXLIMITTEXT, 0, 1 << 20);
   set_text(big);
-  std::string path = new_path();
+  std::string path = files.new_path();
   open(path, "W");
-  cmd(33, channel_arg(&channel), num(0));
+  EXPECT_EQ(cmd(33, channel_arg(&channel), num(0)), static_cast<int32_t>(big.size()));
   close();
-  EXPECT_TRUE(same_text(file_bytes(path), big));
+  EXPECT_TRUE(same_text(TempFiles::contents(path), big));
 
   set_text("");
   open(path, "R");
@@ -179,14 +133,4 @@ TEST_F(EditStream, WrongSourcesDoNothing) {
     EXPECT_EQ(text(), "stays") << c.what;
   }
   EXPECT_STREQ(source, "new");
-}
-
-TEST(StreamCallbacks, StopWithoutACookieOrForAnUnknownSource) {
-  BYTE buffer[16] = {};
-  LONG done = 99;
-  EXPECT_EQ(stream_read(0, buffer, sizeof buffer, &done), 1u);
-  EXPECT_EQ(stream_write(0, buffer, sizeof buffer, &done), 1u);
-  StreamCookie unknown{VT_INT32, nullptr, nullptr, 0, 0};
-  EXPECT_EQ(stream_read(reinterpret_cast<DWORD_PTR>(&unknown), buffer, sizeof buffer, &done), 1u);
-  EXPECT_EQ(stream_write(reinterpret_cast<DWORD_PTR>(&unknown), buffer, sizeof buffer, &done), 1u);
 }

@@ -53,9 +53,11 @@ TEST_F(RichCommand, SelectedTextIsCutToTheString) {
   EXPECT_TRUE(variable.untouched_from(255));
 }
 
-TEST_F(RichCommand, EventMask) {
+TEST_F(RichCommand, EventMaskAndDefaultColour) {
   EXPECT_EQ(cmd(7, num(ENM_CHANGE | ENM_SELCHANGE)), 0) << "the previous mask";
   EXPECT_EQ(cmd(6), ENM_CHANGE | ENM_SELCHANGE);
+  EXPECT_NE(cmd(26, num(static_cast<int32_t>(make_rgb(0, 0, 255)))), 0);
+  EXPECT_EQ(format_of(SCF_DEFAULT).crTextColor, make_rgb(0, 0, 255));
 }
 
 TEST_F(RichCommand, DefaultFontFromFaceSizeBoldAndStyleBits) {
@@ -87,11 +89,6 @@ TEST_F(RichCommand, SelectionFontAndColourLeaveTheRest) {
   EXPECT_EQ(plain.dwEffects & CFE_STRIKEOUT, 0u);
 }
 
-TEST_F(RichCommand, DefaultColour) {
-  EXPECT_NE(cmd(26, num(static_cast<int32_t>(make_rgb(0, 0, 255)))), 0);
-  EXPECT_EQ(format_of(SCF_DEFAULT).crTextColor, make_rgb(0, 0, 255));
-}
-
 TEST_F(RichCommand, RaisedTextAndAlignment) {
   set_text("E=mc2");
   select(4, 5);
@@ -120,13 +117,7 @@ TEST_F(RichCommand, WrappingAtTheEdgeOrNot) {
 
 TEST_F(RichCommand, PasteSpecialTakesTheFirstClipboardFormat) {
   set_text("");
-  ASSERT_TRUE(OpenClipboard(parent.handle));
-  EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 8);
-  std::memcpy(GlobalLock(block), "special", 8);
-  GlobalUnlock(block);
-  SetClipboardData(CF_TEXT, block);
-  CloseClipboard();
+  put_clipboard(parent.handle, "special");
   EXPECT_EQ(cmd(35), 0);
   EXPECT_EQ(text(), "special");
 }
