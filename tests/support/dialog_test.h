@@ -1,6 +1,5 @@
-// A fixture for tests of running dialogs: a described dialog with an edit
-// field and a default push button, a Handler that records every event, and
-// a guard that ends a modal dialog that a test failed to end.
+// A fixture for tests of running dialogs: a described dialog with an edit field and a default push
+// button, a Handler that records every event, and a guard that ends a modal dialog a test failed to end.
 #pragma once
 
 #include <functional>
@@ -38,7 +37,8 @@ protected:
     };
   }
   void TearDown() override {
-    if (dlg.handle) dlg_close(&dlg, 0);
+    for (Window* d : {&dlg, &other})
+      if (d->handle) dlg_close(d, 0);
     dlg_list_free();
     GuiTest::TearDown();
   }

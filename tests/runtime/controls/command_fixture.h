@@ -14,10 +14,7 @@
 #include "tests/support/event_log.h"
 #include "tests/support/temp_text.h"
 
-struct Arg {
-  ValueSlot slot;
-  uint32_t type;
-};
+struct Arg { ValueSlot slot; uint32_t type; };
 
 inline Arg num(int32_t value) { return {static_cast<ValueSlot>(static_cast<uint32_t>(value)), VT_INT32}; }
 inline Arg num_ref(int32_t* variable) { return {reinterpret_cast<ValueSlot>(variable), VT_INT32 | VT_REF}; }

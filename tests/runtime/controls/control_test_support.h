@@ -32,11 +32,7 @@ inline bool gdi_alive(HANDLE object) { return object && GetObjectType(object) !=
 // Records the class, style and extended style of every window CreateWindowExA makes on this thread.
 class CreationSpy {
 public:
-  struct Creation {
-    std::string class_name;
-    DWORD style;
-    DWORD ex_style;
-  };
+  struct Creation { std::string class_name; DWORD style; DWORD ex_style; };
   CreationSpy() {
     all().clear();
     hook_ = SetWindowsHookExA(WH_CBT, &CreationSpy::proc, nullptr, GetCurrentThreadId());

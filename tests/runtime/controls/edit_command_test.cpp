@@ -137,11 +137,7 @@ TEST_F(EditCommand, WrongArgumentTypesDoNothing) {
   cmd(29, num(3), num(3));
   char word[] = "xx";
   int32_t number = 3;
-  struct Case {
-    const char* what;
-    int32_t code;
-    Arg a1, a2;
-  } cases[] = {
+  struct Case { const char* what; int32_t code; Arg a1, a2; } cases[] = {
       {"limit from a string", 9, str(word), none},
       {"limit missing", 9, none, none},
       {"limit from a text channel", 9, {0, VT_TEXT_CHANNEL}, none},

@@ -116,10 +116,7 @@ TEST_F(EditStream, WrongSourcesDoNothing) {
   FileChannel closed = nullptr;
   char source[] = "new";
   int32_t number = 5;
-  struct Case {
-    const char* what;
-    Arg a1, a2;
-  } cases[] = {
+  struct Case { const char* what; Arg a1, a2; } cases[] = {
       {"closed channel", channel_arg(&closed), num(0)},
       {"binary channel", {reinterpret_cast<ValueSlot>(&closed), VT_BIN_CHANNEL | VT_REF}, num(0)},
       {"a number", num_ref(&number), num(0)},

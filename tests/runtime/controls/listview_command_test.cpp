@@ -106,11 +106,7 @@ TEST_F(ListViewCommand, SelectionAndDeletion) {
 
 TEST_F(ListViewCommand, WrongArgumentsAndUnknownCodesDoNothing) {
   char text[] = "x";
-  struct Case {
-    const char* what;
-    int32_t code;
-    Arg a1, a2, a3;
-  } cases[] = {
+  struct Case { const char* what; int32_t code; Arg a1, a2, a3; } cases[] = {
       {"insert item without text", 3, num(0), num(5), none},
       {"insert item at a string", 3, str(text), str(text), none},
       {"insert column without title", 4, num(2), none, none},

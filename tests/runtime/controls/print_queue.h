@@ -16,10 +16,7 @@
 #include "tests/support/temp_text.h"
 #include "tests/support/wait.h"
 
-struct PrintQueue {
-  std::string printer;
-  int port = 0;
-};
+struct PrintQueue { std::string printer; int port = 0; };
 
 // The queue the test script set up; false, with the reason, when none was.
 inline bool find_print_queue(PrintQueue* queue, std::string* why) {

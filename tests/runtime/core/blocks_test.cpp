@@ -4,11 +4,7 @@
 #include "runtime/core/core.h"
 
 namespace {
-struct BlockCase {
-  uint32_t type;
-  uint32_t count;
-  SIZE_T bytes;
-};
+struct BlockCase { uint32_t type; uint32_t count; SIZE_T bytes; };
 } // namespace
 
 TEST(Blocks, SizeIsCountTimesElementSizeAndZeroed) {

@@ -77,11 +77,7 @@ TEST_F(FileBinary, ReadWriteModeChangesBytesInPlace) {
 
 TEST_F(FileBinary, SeekMovesFromTheStartAndMinusOneReportsThePosition) {
   ASSERT_EQ(file_open(&channel, VT_BIN_CHANNEL, file_with("abcdef").c_str(), "R"), 0);
-  struct Step {
-    int64_t position;
-    int64_t want;
-    int eof;
-  } steps[] = {
+  struct Step { int64_t position; int64_t want; int eof; } steps[] = {
       {-1, 0, 0}, {3, 3, 0}, {-1, 3, 0}, {6, 6, 1}, {0, 0, 0},
       {-7, 0, 0},                            // unreachable: stays where it is
       {10, 10, 1},                           // past the end

@@ -40,10 +40,7 @@ TEST_F(FileNumbers, ANumberIsFoundInTextAndTheByteBehindItConsumed) {
 }
 
 TEST_F(FileNumbers, IntegersRoundToTheNearestAndHalvesToEven) {
-  struct Case {
-    const char* text;
-    int32_t want;
-  } cases[] = {
+  struct Case { const char* text; int32_t want; } cases[] = {
       {"0.5", 0},  {"1.5", 2},   {"2.5", 2},   {"3.5", 4},   {"-0.5", 0},  {"-1.5", -2}, {"-2.5", -2},
       {"2.51", 3}, {"2.49", 2},  {"-2.51", -3}, {"7", 7},    {"0", 0},     {"-", 0},     {"12.", 12},
       {"1.2.3", 1}, {"--4", 0},  {"4-", 4},    {"2147483647", 2147483647},

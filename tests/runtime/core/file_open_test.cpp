@@ -8,11 +8,7 @@
 using FileOpen = FileTest;
 
 TEST_F(FileOpen, ModesAreMatchedExactlyAndReadWriteOnlyOnBinaryChannels) {
-  struct Case {
-    const char* mode;
-    uint32_t kind;
-    int want;
-  } cases[] = {
+  struct Case { const char* mode; uint32_t kind; int want; } cases[] = {
       {"R", VT_TEXT_CHANNEL, 0},  {"r", VT_TEXT_CHANNEL, 0},  {"R", VT_BIN_CHANNEL, 0},
       {"R+", VT_TEXT_CHANNEL, 1}, {"r+", VT_TEXT_CHANNEL, 1}, {"R+", VT_BIN_CHANNEL, 0},
       {"r+", BIN_CH, 0},          {"W", VT_TEXT_CHANNEL, 0},  {"w", VT_BIN_CHANNEL, 0},

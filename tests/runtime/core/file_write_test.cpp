@@ -22,11 +22,7 @@ ValueSlot address_of(T* p) {
 } // namespace
 
 TEST_F(FileWrite, StringsBecomeLinesOfTheGivenLength) {
-  struct Case {
-    const char* text;
-    int32_t length;
-    const char* want;
-  } cases[] = {
+  struct Case { const char* text; int32_t length; const char* want; } cases[] = {
       {"hello", 5, "hello\r\n"},
       {"hello", 3, "hel\r\n"},
       {"", 0, "\r\n"},
@@ -53,12 +49,7 @@ TEST_F(FileWrite, NumbersAreWrittenAsTheirTextAndOneBlank) {
   int64_t i64 = 1099511627776LL;
   uint64_t u64 = 9223372036854775808ULL;
   int32_t other = 77;
-  struct Case {
-    const char* what;
-    ValueSlot slot;
-    uint32_t type;
-    const char* want;
-  } cases[] = {
+  struct Case { const char* what; ValueSlot slot; uint32_t type; const char* want; } cases[] = {
       {"int32 in the slot", 5, VT_INT32, " 5 "},
       {"int32 by reference", address_of(&i32), VT_INT32 | VT_REF, " -3 "},
       {"zero", 0, VT_INT32, " 0 "},

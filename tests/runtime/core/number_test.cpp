@@ -9,10 +9,7 @@
 using Numbers = HeapTest;
 
 TEST_F(Numbers, NumToTextHasALeadingBlankAndTwoPlacesForFractions) {
-  struct Case {
-    double x;
-    const char* want;
-  } cases[] = {
+  struct Case { double x; const char* want; } cases[] = {
       {5, " 5"},          {-3, " -3"},       {0, " 0"},          {-0.0, " 0"},
       {2.5, " 2.50"},     {1.0 / 3, " 0.33"}, {-0.5, " -0.50"},  {7.0, " 7"},
       {2.75, " 2.75"},    {-0.25, " -0.25"}, {1e9, " 1000000000"}, {0.001, " 0.00"},
@@ -34,10 +31,7 @@ TEST_F(Numbers, NumToTextRoundsHalvesAsTheSystemRuntime) {
 }
 
 TEST_F(Numbers, TextToNumReadsOnlyItsSimpleForm) {
-  struct Case {
-    const char* s;
-    double want;
-  } cases[] = {
+  struct Case { const char* s; double want; } cases[] = {
       {"  -12.50x", -12.5}, {".5", 0.5},  {"abc", 0},  {"1e3", 1},     {"+4", 0},
       {"\t42", 42},         {"3.25", 3.25}, {"", 0},   {"7.", 7},      {"1.2.3", 1.2},
       {"- 5", 0},           {"0.001", 0.001},
@@ -50,10 +44,7 @@ TEST_F(Numbers, TextToNumReadsOnlyItsSimpleForm) {
 
 TEST(Int64Text, DigitsThenOneBlank) {
   char buffer[32];
-  struct Case {
-    int64_t v;
-    const char* want;
-  } cases[] = {
+  struct Case { int64_t v; const char* want; } cases[] = {
       {123, "123 "},
       {-45, "-45 "},
       {0, "0 "},
@@ -71,9 +62,7 @@ TEST(Int64Text, DigitsThenOneBlank) {
 }
 
 TEST(NumPower, FollowsTheSignRules) {
-  struct Case {
-    double x, y, want;
-  } cases[] = {
+  struct Case { double x, y, want; } cases[] = {
       {-2, 3, -8}, {-2, 2, 4},      {-2, 0.5, 0}, {0, 0, 1},  {10, -2, 0.01},
       {0, 5, 0},   {2, 10, 1024},   {9, 0.5, 3},  {-3, -1, -1.0 / 3},
       {10, 3, 1000},

@@ -9,10 +9,7 @@
 #include "tests/support/wait.h"
 
 namespace {
-struct FindBox {
-  DWORD pid;
-  HWND found;
-};
+struct FindBox { DWORD pid; HWND found; };
 
 BOOL CALLBACK find_box(HWND w, LPARAM lp) {
   FindBox* f = reinterpret_cast<FindBox*>(lp);

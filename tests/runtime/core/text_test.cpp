@@ -9,11 +9,7 @@
 using TextOps = HeapTest;
 
 TEST_F(TextOps, LeftRightMidClampTheirArguments) {
-  struct Case {
-    const char* what;
-    std::string got;
-    const char* want;
-  } cases[] = {
+  struct Case { const char* what; std::string got; const char* want; } cases[] = {
       {"left abc -1", take(text_left("abc", -1)), ""},
       {"left abc 5", take(text_left("abc", 5)), "abc"},
       {"left abc 2", take(text_left("abc", 2)), "ab"},
@@ -34,12 +30,7 @@ TEST_F(TextOps, LeftRightMidClampTheirArguments) {
 }
 
 TEST_F(TextOps, FindGivesOneBasedPositionsFromTheStartOfTheText) {
-  struct Case {
-    const char* s;
-    const char* sub;
-    int32_t start;
-    int32_t want;
-  } cases[] = {
+  struct Case { const char* s; const char* sub; int32_t start; int32_t want; } cases[] = {
       {"abcabc", "c", 1, 3}, {"abcabc", "c", 4, 6},  {"abc", "c", 4, 0},     {"abc", "", 1, 0},
       {"abc", "C", 1, 0},    {"abcabc", "c", 0, 3},  {"abcabc", "bc", 3, 5}, {"", "a", 1, 0},
       {"aab", "ab", 1, 2},   {"abc", "abcd", 1, 0},  {"abc", "c", 3, 3},     {"abc", "a", -2, 1},
@@ -51,10 +42,7 @@ TEST_F(TextOps, FindGivesOneBasedPositionsFromTheStartOfTheText) {
 TEST_F(TextOps, TrimCharCodeConcatDupAndUpper) {
   char source[] = "Mixed case \xE9";
   std::string big(70000, 'x');
-  struct Case {
-    const char* what;
-    std::string got, want;
-  } cases[] = {
+  struct Case { const char* what; std::string got, want; } cases[] = {
       {"trim left", take(text_trim_left(" \tab ")), "ab "},
       {"trim right", take(text_trim_right(" ab\t ")), " ab"},
       {"trim left, blanks only", take(text_trim_left(" \t \t")), ""},

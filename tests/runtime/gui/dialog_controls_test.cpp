@@ -46,8 +46,7 @@ TEST_F(DialogControls, ControlsAddedWhileRunningAppearFromTheNextRun) {
 
 // The editor's search dialog: its button has no flag, so Enter gives IDOK (1), the button's own id.
 TEST_F(DialogControls, TheParentOwnsTheDialogAndEnterWithoutADefaultGivesIdOk) {
-  Window owner{};
-  ASSERT_EQ(win_open(&owner, 50, 50, 640, 480, 0x70010, nullptr, "Editor", nullptr), 1);
+  Window& owner = open(50, 50, 640, 480, 0x70010);
   ASSERT_EQ(dlg_create(&other, 0, 0, 100, 70, 0xC80000, &owner, "Search", EventLog::handler), 1);
   ctl_create(&other, KIND_EDIT, "", 15, 15, 70, 20, 0x10080, 2);
   ctl_create(&other, KIND_BUTTON, "Find Next", 25, 45, 55, 20, 0x10000, 1);
@@ -56,6 +55,4 @@ TEST_F(DialogControls, TheParentOwnsTheDialogAndEnterWithoutADefaultGivesIdOk) {
   ctl_set_focus(&other, 2);
   PostMessageA(GetDlgItem(other.handle, 2), WM_KEYDOWN, VK_RETURN, 0x001C0001);
   EXPECT_TRUE(pump_until([&] { return log.last(EV_COMMAND) && log.last(EV_COMMAND)->id == 1; }, 5000));
-  dlg_close(&other, 0);
-  win_close(&owner);
 }

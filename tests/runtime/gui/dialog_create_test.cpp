@@ -7,10 +7,7 @@
 #include "tests/support/event_log.h"
 
 namespace {
-struct UnitCase {
-  int32_t base_x, base_y, x, y, width, height;
-  DialogRect expected;
-};
+struct UnitCase { int32_t base_x, base_y, x, y, width, height; DialogRect expected; };
 
 // The base units of "MS Sans Serif" of height 8, measured here on their own.
 void measured_units(int32_t* bx, int32_t* by) {
@@ -57,8 +54,7 @@ TEST(DialogUnits, EdgesAreScaledAndRoundedToTheNearestUnit) {
 }
 
 TEST_F(DialogCreate, FillsTheRecordAndTheTemplate) {
-  Window parent{};
-  ASSERT_EQ(win_open(&parent, 10, 10, 200, 100, 0x70010, nullptr, "Parent", nullptr), 1);
+  Window& parent = open(10, 10, 200, 100, 0x70010);
   dialog.bk_mode = 2;
   dialog.pen_style = 3;
   dialog.paint_dc = reinterpret_cast<HDC>(1);
@@ -92,7 +88,6 @@ TEST_F(DialogCreate, FillsTheRecordAndTheTemplate) {
   EXPECT_EQ(t->y, frame.y);
   EXPECT_EQ(t->width, frame.width);
   EXPECT_EQ(t->height, frame.height);
-  win_close(&parent);
 }
 
 TEST_F(DialogCreate, RegistersTheDialogClassOnce) {

@@ -155,23 +155,36 @@ TEST_F(FileRequest, SaveAsksBeforeOverwriting) {
   }
 }
 
-TEST_F(FileRequest, FilterTextBecomesTheListOfFileTypes) {
+// The dialog is centred on the work area, or on its owner; the filter text becomes its list of types.
+TEST_F(FileRequest, CentredWithTheFilterAsItsListOfFileTypes) {
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  Window owner{};
+  owner.handle = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_CAPTION | WS_VISIBLE, 150, 100, 700, 600,
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   struct Case {
     const char* filter;
+    Window* owner;
     std::vector<std::string> types;
   } cases[] = {
-      {APP_FILTER, {"App files", "All Files"}},
-      {"Html files|*.html|All Files|*.*||", {"Html files", "All Files"}},
-      {nullptr, {}},
+      {APP_FILTER, nullptr, {"App files", "All Files"}},
+      {"Html files|*.html|All Files|*.*||", &owner, {"Html files", "All Files"}},
+      {nullptr, nullptr, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.filter ? c.filter : "no filter");
     Seen seen;
     DialogDriver driver(fill_in("Types", nullptr, IDCANCEL, &seen));
-    take(file_request("Types", nullptr, 1, c.filter, nullptr, 0, dir_.c_str()));
+    take(file_request("Types", c.owner, 1, c.filter, nullptr, 0, dir_.c_str()));
     ASSERT_TRUE(driver.finish()) << driver.failure();
     EXPECT_EQ(seen.types, c.types);
+    RECT ref = work;
+    if (c.owner) GetWindowRect(owner.handle, &ref);
+    // Both halves are rounded down: the doubled centres may differ by 2.
+    EXPECT_LE(std::abs((seen.rect.left + seen.rect.right) - (ref.left + ref.right)), 2);
+    EXPECT_LE(std::abs((seen.rect.top + seen.rect.bottom) - (ref.top + ref.bottom)), 2);
   }
+  DestroyWindow(owner.handle);
 
   // 1000 bytes of description: the copy stops at 254 characters, the first pair stays, nothing runs over.
   std::string filter = "App files|*.app|" + std::string(1000, 'Z') + "|*.z||";
@@ -183,32 +196,6 @@ TEST_F(FileRequest, FilterTextBecomesTheListOfFileTypes) {
   ASSERT_FALSE(seen.types.empty());
   EXPECT_EQ(seen.types[0], "App files");
   for (const std::string& t : seen.types) EXPECT_LE(t.size(), 254u - 16u);
-}
-
-TEST_F(FileRequest, DialogIsCentredOnTheWorkAreaOrItsOwner) {
-  RECT work, o;
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  Window owner{};
-  owner.handle = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_CAPTION | WS_VISIBLE, 150, 100, 700, 600,
-                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(owner.handle, nullptr);
-  GetWindowRect(owner.handle, &o);
-  struct Case {
-    const char* name;
-    Window* owner;
-    RECT ref;
-  } cases[] = {{"Alone", nullptr, work}, {"Owned", &owner, o}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    Seen seen;
-    DialogDriver driver(fill_in(c.name, nullptr, IDCANCEL, &seen));
-    take(file_request(c.name, c.owner, 1, APP_FILTER, nullptr, 0, dir_.c_str()));
-    ASSERT_TRUE(driver.finish()) << driver.failure();
-    // Both halves are rounded down: the doubled centres may differ by 2.
-    EXPECT_LE(std::abs((seen.rect.left + seen.rect.right) - (c.ref.left + c.ref.right)), 2);
-    EXPECT_LE(std::abs((seen.rect.top + seen.rect.bottom) - (c.ref.top + c.ref.bottom)), 2);
-  }
-  DestroyWindow(owner.handle);
 }
 
 // Each chosen name is joined with its folder, so the result can be far longer than the dialog's own buffer.

@@ -19,8 +19,7 @@ using MdiLayout = GuiTest;
 
 TEST_F(MdiLayout, StatusAndToolBarsTakeTheirSideOfTheClientArea) {
   InitCommonControls();
-  Window frame{};
-  ASSERT_EQ(win_open(&frame, 0, 0, 500, 400, 0x70030, nullptr, "Frame", nullptr), 1);
+  Window& frame = open(0, 0, 500, 400, 0x70030);
   RECT area, before = client_in_frame(frame);
   GetClientRect(frame.handle, &area);
   EXPECT_EQ(mdi_layout(frame.handle, frame.mdi_client), 0);
@@ -53,5 +52,4 @@ TEST_F(MdiLayout, StatusAndToolBarsTakeTheirSideOfTheClientArea) {
     EXPECT_EQ(r.bottom, area.bottom - c.dbottom * h);
     DestroyWindow(bar);
   }
-  win_close(&frame);
 }

@@ -34,8 +34,7 @@ void fill_bitmap(HBITMAP bitmap, RECT r, COLORREF c) {
 using Paint = GuiTest;
 
 TEST_F(Paint, BackingStoreSurvivesARepaint) {
-  Window w{};
-  ASSERT_EQ(win_open(&w, 20, 20, 200, 100, kBacking, nullptr, "p", EventLog::handler), 1);
+  Window& w = open(20, 20, 200, 100, kBacking, nullptr, "", EventLog::handler);
   win_box(&w, 10, 10, 20, 20, kRed, kRed);
   fill_bitmap(w.back_bitmap, {60, 10, 80, 30}, kGreen); // not on the screen yet
   repaint(w.handle, TRUE);
@@ -44,12 +43,10 @@ TEST_F(Paint, BackingStoreSurvivesARepaint) {
   EXPECT_EQ(p.at(70, 20), kGreen) << "painting copies the backing bitmap";
   EXPECT_EQ(p.at(150, 50), w.back_color);
   EXPECT_EQ(log.count(WM_PAINT), 0) << "a window with backing store paints itself";
-  win_close(&w);
 }
 
 TEST_F(Paint, OutsideA1To1BitmapTheErasedBackgroundStays) {
-  Window w{};
-  ASSERT_EQ(win_open(&w, 20, 150, 100, 80, kBacking, nullptr, "p", nullptr), 1);
+  Window& w = open(20, 150, 100, 80, kBacking);
   win_box(&w, 0, 0, 101, 81, kRed, kRed); // the whole 101 x 81 bitmap
   w.back_color = kBlue;
   SetWindowPos(w.handle, nullptr, 0, 0, 200, 150, SWP_NOMOVE | SWP_NOZORDER);
@@ -59,12 +56,10 @@ TEST_F(Paint, OutsideA1To1BitmapTheErasedBackgroundStays) {
   EXPECT_EQ(p.at(100, 40), kRed);
   EXPECT_EQ(p.at(101, 40), kBlue);
   EXPECT_EQ(p.at(150, 120), kBlue);
-  win_close(&w);
 }
 
 TEST_F(Paint, StretchedBackingMapsTheDrawnBoundsAndShrinksWithHalftone) {
-  Window w{};
-  ASSERT_EQ(win_open(&w, 0, 0, 640, 480, kStretched, nullptr, "s", nullptr), 1);
+  Window& w = open(0, 0, 640, 480, kStretched);
   BITMAP bm{};
   GetObjectA(w.back_bitmap, sizeof bm, &bm);
   ASSERT_EQ(bm.bmWidth, 640);
@@ -97,12 +92,10 @@ TEST_F(Paint, StretchedBackingMapsTheDrawnBoundsAndShrinksWithHalftone) {
   EXPECT_NE(shrunk, kBlack) << std::hex << shrunk;
   EXPECT_EQ(GetBValue(shrunk), 0) << std::hex << shrunk;
   EXPECT_GE(GetRValue(shrunk) + GetGValue(shrunk), 250) << std::hex << shrunk;
-  win_close(&w);
 }
 
 TEST_F(Paint, AWindowWithoutBackingStoreGetsPaintEvents) {
-  Window w{};
-  ASSERT_EQ(win_open(&w, 20, 20, 200, 100, kNoBacking, nullptr, "n", EventLog::handler), 1);
+  Window& w = open(20, 20, 200, 100, kNoBacking, nullptr, "", EventLog::handler);
   UpdateWindow(w.handle);
   log.clear();
   repaint(w.handle, FALSE);
@@ -110,12 +103,10 @@ TEST_F(Paint, AWindowWithoutBackingStoreGetsPaintEvents) {
   EXPECT_EQ(log.count(EV_ERASE), 0);
   repaint(w.handle, TRUE);
   EXPECT_EQ(log.codes_among({WM_PAINT, EV_ERASE}), (std::vector<int32_t>{WM_PAINT, EV_ERASE, WM_PAINT}));
-  win_close(&w);
 }
 
 TEST_F(Paint, EraseFillsTheBackColourAndNamesItsDcWhileTheHandlerRuns) {
-  Window w{};
-  ASSERT_EQ(win_open(&w, 20, 20, 200, 100, kNoBacking, nullptr, "e", EventLog::handler), 1);
+  Window& w = open(20, 20, 200, 100, kNoBacking, nullptr, "", EventLog::handler);
   UpdateWindow(w.handle);
   HDC seen_paint_dc = nullptr;
   uint32_t seen_wparam = 0;
@@ -133,12 +124,10 @@ TEST_F(Paint, EraseFillsTheBackColourAndNamesItsDcWhileTheHandlerRuns) {
   EXPECT_EQ(w.paint_dc, nullptr) << "cleared after the event";
   Pixels p = Pixels::of_window(w.handle);
   EXPECT_EQ(p.at(100, 50), kBlue);
-  win_close(&w);
 }
 
 TEST_F(Paint, DrawingInTheEraseEventUsesTheEraseDcAndFreesItsObjects) {
-  Window w{};
-  ASSERT_EQ(win_open(&w, 20, 20, 200, 100, kNoBacking, nullptr, "e", EventLog::handler), 1);
+  Window& w = open(20, 20, 200, 100, kNoBacking, nullptr, "", EventLog::handler);
   UpdateWindow(w.handle);
   win_move(&w, 3, 4);
   HPEN record_pen = w.pen;
@@ -167,12 +156,10 @@ TEST_F(Paint, DrawingInTheEraseEventUsesTheEraseDcAndFreesItsObjects) {
   EXPECT_EQ(w.pos_y, 4);
   Pixels p = Pixels::of_window(w.handle);
   EXPECT_EQ(p.at(10, 20), kGreen);
-  win_close(&w);
 }
 
 TEST_F(Paint, DrawingInAnOpenScopeShowsBeforeTheScopeCloses) {
-  Window w{};
-  ASSERT_EQ(win_open(&w, 20, 20, 200, 100, kBacking, nullptr, "o", nullptr), 1);
+  Window& w = open(20, 20, 200, 100, kBacking);
   UpdateWindow(w.handle);
   HDC dc = begin_draw(&w);
   ASSERT_NE(dc, nullptr);
@@ -185,5 +172,4 @@ TEST_F(Paint, DrawingInAnOpenScopeShowsBeforeTheScopeCloses) {
   EXPECT_EQ(p.at(55, 15), kGreen);
   end_draw(&w, dc, 0);
   EXPECT_EQ(w.draw_dc, nullptr);
-  win_close(&w);
 }

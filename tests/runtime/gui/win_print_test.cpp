@@ -60,11 +60,7 @@ protected:
 } // namespace
 
 TEST_F(PrintToStdout, EachTypeCodeHasItsFormat) {
-  struct Case {
-    const char* name;
-    void (*print)();
-    const char* want;
-  } cases[] = {
+  struct Case { const char* name; void (*print)(); const char* want; } cases[] = {
       {"an integer and a real", [] { win_print(2, VT_INT32, 5, VT_REAL64, 2.5); }, "5  2.50"},
       {"text", [] { win_print(1, VT_STRING, "abc"); }, "abc"},
       {"null text", [] { win_print(2, VT_STRING, static_cast<const char*>(nullptr), VT_STRING, "x"); }, "x"},
@@ -99,8 +95,7 @@ TEST_F(PrintToStdout, ALongLineIsCutNotOverrun) {
 using PrintToWindow = GuiTest;
 
 TEST_F(PrintToWindow, TextGoesToTheCurrentPositionAndTheLineBreakIsNotDrawn) {
-  Window w{};
-  ASSERT_EQ(win_open(&w, 0, 0, 200, 100, WIN_NO_CAPTION | WIN_BACKING_WINDOW_SIZE, nullptr, "p", nullptr), 1);
+  Window& w = open(0, 0, 200, 100, WIN_NO_CAPTION | WIN_BACKING_WINDOW_SIZE);
   win_front_pen(&w, RGB(255, 0, 0));
   win_move(&w, 5, 7);
   window_named = true;
@@ -120,12 +115,10 @@ TEST_F(PrintToWindow, TextGoesToTheCurrentPositionAndTheLineBreakIsNotDrawn) {
   int32_t x = w.pos_x;
   win_print(2, VT_BYTE, 13, VT_BYTE, 10);
   EXPECT_EQ(w.pos_x, x);
-  win_close(&w);
 }
 
 TEST_F(PrintToWindow, OnAWindowWithoutBackingStoreTheTextShowsOnTheScreen) {
-  Window w{};
-  ASSERT_EQ(win_open(&w, 300, 20, 200, 100, WIN_NO_CAPTION | WIN_NO_BACKING, nullptr, "p", nullptr), 1);
+  Window& w = open(300, 20, 200, 100, WIN_NO_CAPTION | WIN_NO_BACKING);
   UpdateWindow(w.handle);
   win_front_pen(&w, RGB(0, 0, 255));
   win_back_pen(&w, RGB(255, 255, 0));
@@ -137,7 +130,6 @@ TEST_F(PrintToWindow, OnAWindowWithoutBackingStoreTheTextShowsOnTheScreen) {
   EXPECT_GT(p.count(RGB(0, 0, 255), 10, 10, 10 + s.cx, 10 + s.cy), 0) << "text colour";
   EXPECT_GT(p.count(RGB(255, 255, 0), 10, 10, 10 + s.cx, 10 + s.cy), 0) << "text background";
   EXPECT_EQ(p.count(RGB(255, 255, 0), 10 + s.cx, 0, 200, 100), 0);
-  win_close(&w);
 }
 
 TEST_F(PrintToWindow, AClosedOutputWindowDrawsNothing) {
