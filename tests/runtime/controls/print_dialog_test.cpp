@@ -63,8 +63,7 @@ class PrintDialogTest : public PrintQueueTest {
 protected:
   void SetUp() override {
     PrintQueueTest::SetUp();
-    if (IsSkipped())
-      return;
+    if (IsSkipped()) return;
     // Another printer is the default, so the dialog opens on it and the test's printer must be picked.
     saved_default_ = default_printer();
     for (const std::string& name : local_printers())
@@ -79,51 +78,17 @@ protected:
     ASSERT_NE(owner_.handle, nullptr);
   }
   void TearDown() override {
-    if (owner_.handle)
-      DestroyWindow(owner_.handle);
-    if (!saved_default_.empty())
-      SetDefaultPrinterA(saved_default_.c_str());
+    if (owner_.handle) DestroyWindow(owner_.handle);
+    if (!saved_default_.empty()) SetDefaultPrinterA(saved_default_.c_str());
     PrintQueueTest::TearDown();
   }
 
-  std::string saved_default_;
-  std::string other_;
+  std::string saved_default_, other_;
   Window owner_{};
 };
 
-TEST_F(PrintDialogTest, OkGivesThePickedPrinterWhichReceivesTheJob) {
-  std::string shown_first;
-  HWND dialog_owner = nullptr;
-  DialogDriver driver([&](DialogDriver& d) {
-    HWND dialog = d.wait_for("Print");
-    if (!dialog)
-      return;
-    dialog_owner = GetWindow(dialog, GW_OWNER);
-    shown_first = DialogDriver::text_of(GetDlgItem(dialog, PRINTER_COMBO));
-    pick_printer(d, dialog, queue_.printer);
-    DialogDriver::press(dialog, IDOK);
-    d.wait_gone(dialog);
-  });
-  int32_t from = 1, to = 1, copies = 1, collate = 1;
-  std::string name = take(print_dialog(&owner_, &from, &to, &copies, &collate));
-  ASSERT_TRUE(driver.finish()) << driver.failure();
-  EXPECT_EQ(dialog_owner, owner_.handle);
-  EXPECT_EQ(shown_first, other_);
-  ASSERT_EQ(name, queue_.printer);
-
-  // The name opens the printer, as the editor's Print command uses it.
-  JobListener listener(queue_.port);
-  ASSERT_TRUE(listener.ok()) << listener.error();
-  char text[255] = "printed from the dialog's choice";
-  PrinterChannel channel = print_open(name.c_str(), "Document", "TEXT");
-  ASSERT_NE(channel, nullptr);
-  print_write(channel, reinterpret_cast<ValueSlot>(text), VT_STRING | VT_REF);
-  print_close(channel);
-  ASSERT_TRUE(listener.wait_job()) << "no job reached port " << queue_.port;
-  EXPECT_EQ(listener.bytes(), std::string(text) + "\r\n");
-}
-
-TEST_F(PrintDialogTest, PagesCopiesAndCollationComeBackAsChosen) {
+// OK gives the printer picked (the dialog opens on the default one), pages, copies and collation.
+TEST_F(PrintDialogTest, OkGivesThePickedPrinterPagesCopiesAndCollation) {
   struct Case {
     bool owned, pages; // pages: pick the test's printer, pages 2 to 4 and 3 copies
     int32_t collate;   // before; the test clicks it over
@@ -131,10 +96,13 @@ TEST_F(PrintDialogTest, PagesCopiesAndCollationComeBackAsChosen) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.pages ? "pages" : "collation only");
     bool collate_shown = !c.collate;
-    std::string copies_shown;
+    std::string copies_shown, shown_first;
+    HWND dialog_owner = nullptr;
     DialogDriver driver([&](DialogDriver& d) {
       HWND dialog = d.wait_for("Print");
       if (!dialog) return;
+      dialog_owner = GetWindow(dialog, GW_OWNER);
+      shown_first = DialogDriver::text_of(GetDlgItem(dialog, PRINTER_COMBO));
       collate_shown = checked(dialog, COLLATE_CHECK);
       copies_shown = DialogDriver::text_of(GetDlgItem(dialog, COPIES_EDIT));
       if (c.pages) {
@@ -151,12 +119,16 @@ TEST_F(PrintDialogTest, PagesCopiesAndCollationComeBackAsChosen) {
     int32_t from = 1, to = 5, copies = 2, collate = c.collate;
     std::string name = take(print_dialog(c.owned ? &owner_ : nullptr, &from, &to, &copies, &collate));
     ASSERT_TRUE(driver.finish()) << driver.failure();
+    if (c.owned) {
+      EXPECT_EQ(dialog_owner, owner_.handle);
+    }
+    EXPECT_EQ(shown_first, other_);
+    EXPECT_EQ(name, c.pages ? queue_.printer : other_);
     EXPECT_EQ(collate_shown, c.collate != 0);
     EXPECT_EQ(copies_shown, "2");
     EXPECT_EQ(collate, c.collate ? 0 : 1);
     EXPECT_EQ(copies, c.pages ? 3 : 2);
     if (c.pages) {
-      EXPECT_EQ(name, queue_.printer);
       EXPECT_EQ(from, 2);
       EXPECT_EQ(to, 4);
     }

@@ -16,55 +16,33 @@ ValueSlot string_slot(const char* text) { return reinterpret_cast<ValueSlot>(tex
 // The job's text as the printer output formats a number.
 std::string number_item(double x) { return take(num_to_text(x)) + " "; }
 
-// Prints one job through the channel functions: open, feed, close.
-template <typename Feed>
-void print_job(const PrintQueue& queue, Feed feed) {
-  PrinterChannel channel = print_open(queue.printer.c_str(), "Document", "TEXT");
-  ASSERT_NE(channel, nullptr) << "print_open of " << queue.printer << " failed, error " << GetLastError();
-  feed(channel);
-  EXPECT_EQ(print_close(channel), 0);
-}
-
 using PrintJobTest = PrintQueueTest;
 
+// Strings are lines, numbers stand side by side, and a long text arrives whole.
 TEST_F(PrintJobTest, TextArrivesByteForByte) {
   JobListener listener(queue_.port);
   ASSERT_TRUE(listener.ok()) << listener.error();
   // A string variable's buffer, passed by reference as the editor passes its text.
   char text[255] = "Tolvane print test\r\n\tindented\r\n\r\nbytes \xE4\xF6\xFC\x80 and a last line";
-  print_job(queue_, [&](PrinterChannel channel) {
-    EXPECT_EQ(print_write(channel, string_slot(text), VT_STRING | VT_REF), 0);
-  });
-  ASSERT_TRUE(listener.wait_job()) << "no job reached port " << queue_.port;
-  EXPECT_EQ(listener.bytes(), std::string(text) + "\r\n");
-}
-
-TEST_F(PrintJobTest, StringsAreLinesAndNumbersStandSideBySide) {
-  JobListener listener(queue_.port);
-  ASSERT_TRUE(listener.ok()) << listener.error();
+  std::string long_text;
+  for (int line = 1; long_text.size() < 300000; ++line)
+    long_text += "line " + std::to_string(line) + " of a long document\r\n";
   double real = 2.5;
-  print_job(queue_, [&](PrinterChannel channel) {
-    print_write(channel, string_slot("a"), VT_STRING);
-    print_write(channel, string_slot("b"), VT_STRING | VT_REF);
-    print_write(channel, 1, VT_INT32);
-    print_write(channel, 2, VT_INT32);
-    print_write(channel, reinterpret_cast<ValueSlot>(&real), VT_REAL64 | VT_REF);
-    print_write(channel, string_slot(""), VT_STRING);
-  });
+  PrinterChannel channel = print_open(queue_.printer.c_str(), "Document", "TEXT");
+  ASSERT_NE(channel, nullptr) << "print_open of " << queue_.printer << " failed, error " << GetLastError();
+  EXPECT_EQ(print_write(channel, string_slot(text), VT_STRING | VT_REF), 0);
+  print_write(channel, string_slot("a"), VT_STRING);
+  print_write(channel, 1, VT_INT32);
+  print_write(channel, 2, VT_INT32);
+  print_write(channel, reinterpret_cast<ValueSlot>(&real), VT_REAL64 | VT_REF);
+  print_write(channel, string_slot(""), VT_STRING);
+  print_write(channel, string_slot(long_text.c_str()), VT_STRING);
+  EXPECT_EQ(print_close(channel), 0);
   ASSERT_TRUE(listener.wait_job()) << "no job reached port " << queue_.port;
-  EXPECT_EQ(listener.bytes(), "a\r\nb\r\n" + number_item(1) + number_item(2) + number_item(2.5) + "\r\n");
-}
-
-TEST_F(PrintJobTest, LongTextArrivesWhole) {
-  JobListener listener(queue_.port);
-  ASSERT_TRUE(listener.ok()) << listener.error();
-  std::string text;
-  for (int line = 1; text.size() < 300000; ++line)
-    text += "line " + std::to_string(line) + " of a long document\r\n";
-  print_job(queue_, [&](PrinterChannel channel) { print_write(channel, string_slot(text.c_str()), VT_STRING); });
-  ASSERT_TRUE(listener.wait_job()) << "no job reached port " << queue_.port;
-  EXPECT_EQ(listener.bytes().size(), text.size() + 2);
-  EXPECT_TRUE(listener.bytes() == text + "\r\n");
+  std::string want = std::string(text) + "\r\na\r\n" + number_item(1) + number_item(2) + number_item(2.5) + "\r\n" +
+                     long_text + "\r\n";
+  EXPECT_EQ(listener.bytes().size(), want.size());
+  EXPECT_TRUE(listener.bytes() == want) << "the job's bytes differ";
 }
 
 TEST(PrintChannel, NoPrinterGivesZeroAndAZeroChannelDoesNothing) {

@@ -95,24 +95,18 @@ TEST_F(ToolBarCommand, WrongArgumentsDoNothing) {
 }
 
 // In an MDI frame the client moves below the bar when its size changes.
-TEST(ToolBarInFrame, SizesMoveTheMdiClient) {
-  ASSERT_EQ(heap_start(), 1);
-  InitCommonControls();
-  Window frame{};
-  ASSERT_EQ(win_open(&frame, 30, 30, 500, 400, WIN_MDI_FRAME, nullptr, "Frame", EventLog::handler), 1);
-  ASSERT_NE(frame.mdi_client, nullptr);
+TEST_F(ToolBarCommand, SizesInAnMdiFrameMoveTheClient) {
+  Window& frame = open(30, 30, 500, 400, WIN_MDI_FRAME);
   HWND bar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | CCS_TOP, 0, 0, 0, 0, frame.handle,
                              reinterpret_cast<HMENU>(9), GetModuleHandleA(nullptr), nullptr);
   add_buttons(bar);
   MoveWindow(frame.mdi_client, 0, 0, 100, 100, TRUE);
   EXPECT_EQ(ctl_command(&frame, 9, 1, 32, VT_INT32, 32, VT_INT32, 0, VT_NONE, 0, VT_NONE), 0);
-  RECT b, client;
+  RECT b, client, area;
   GetWindowRect(bar, &b);
   GetWindowRect(frame.mdi_client, &client);
   MapWindowPoints(nullptr, frame.handle, reinterpret_cast<POINT*>(&client), 2);
-  EXPECT_EQ(client.top, b.bottom - b.top) << "the client starts below the bar";
-  RECT area;
   GetClientRect(frame.handle, &area);
+  EXPECT_EQ(client.top, b.bottom - b.top) << "the client starts below the bar";
   EXPECT_EQ(client.bottom, area.bottom);
-  win_close(&frame);
 }

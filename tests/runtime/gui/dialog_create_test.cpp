@@ -7,8 +7,6 @@
 #include "tests/support/event_log.h"
 
 namespace {
-struct UnitCase { int32_t base_x, base_y, x, y, width, height; DialogRect expected; };
-
 // The base units of "MS Sans Serif" of height 8, measured here on their own.
 void measured_units(int32_t* bx, int32_t* by) {
   HDC dc = CreateCompatibleDC(nullptr);
@@ -27,7 +25,6 @@ void measured_units(int32_t* bx, int32_t* by) {
 class DialogCreate : public GuiTest {
 protected:
   Window dialog{};
-  Window other{};
   void TearDown() override {
     dlg_list_free();
     GuiTest::TearDown();
@@ -36,20 +33,20 @@ protected:
 } // namespace
 
 TEST(DialogUnits, EdgesAreScaledAndRoundedToTheNearestUnit) {
-  const UnitCase cases[] = {
-      {6, 8, 0, 0, 100, 70, {0, 0, 67, 70}},    // the search dialog
-      {8, 16, 16, 32, 40, 16, {8, 16, 20, 8}},  // a control at 16, 32
-      {6, 8, 25, 45, 55, 20, {17, 45, 36, 20}}, // 16.7 .. 53.3: each edge on its own
-      {6, 8, 15, 15, 70, 20, {10, 15, 47, 20}}, // 10 .. 56.7
-      {8, 8, 1, 1, 1, 1, {1, 1, 0, 1}},         // 0.5 and 1.0 both give 1: width 0
-      {6, 8, -3, -5, 6, 10, {-2, -5, 4, 10}},   // negative positions
+  struct Case { int32_t base_x, base_y, x, y, width, height; const char* units; } cases[] = {
+      {6, 8, 0, 0, 100, 70, "0,0 67x70"},    // the search dialog
+      {8, 16, 16, 32, 40, 16, "8,16 20x8"},  // a control at 16, 32
+      {6, 8, 25, 45, 55, 20, "17,45 36x20"}, // 16.7 .. 53.3: each edge on its own
+      {6, 8, 15, 15, 70, 20, "10,15 47x20"}, // 10 .. 56.7
+      {8, 8, 1, 1, 1, 1, "1,1 0x1"},         // 0.5 and 1.0 both give 1: width 0
+      {6, 8, -3, -5, 6, 10, "-2,-5 4x10"},   // negative positions
   };
-  for (const UnitCase& c : cases) {
+  for (const Case& c : cases) {
     DialogRect r = dlg_units_from_pixels(c.base_x, c.base_y, c.x, c.y, c.width, c.height);
-    EXPECT_EQ(r.x, c.expected.x) << c.x << " at " << c.base_x;
-    EXPECT_EQ(r.y, c.expected.y) << c.y << " at " << c.base_y;
-    EXPECT_EQ(r.width, c.expected.width) << c.x << "+" << c.width << " at " << c.base_x;
-    EXPECT_EQ(r.height, c.expected.height) << c.y << "+" << c.height << " at " << c.base_y;
+    std::string units = std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.width) + "x" +
+                        std::to_string(r.height);
+    EXPECT_EQ(units, c.units) << c.x << "," << c.y << " " << c.width << "x" << c.height << " at " << c.base_x
+                              << "x" << c.base_y;
   }
 }
 
@@ -88,21 +85,6 @@ TEST_F(DialogCreate, FillsTheRecordAndTheTemplate) {
   EXPECT_EQ(t->y, frame.y);
   EXPECT_EQ(t->width, frame.width);
   EXPECT_EQ(t->height, frame.height);
-}
-
-TEST_F(DialogCreate, RegistersTheDialogClassOnce) {
-  dlg_create(&dialog, 0, 0, 10, 10, 0, nullptr, "a", nullptr);
-  ATOM atom = gui_dlg_class_atom();
-  ASSERT_NE(atom, 0);
-  dlg_create(&other, 0, 0, 10, 10, 0, nullptr, nullptr, nullptr);
-  EXPECT_EQ(gui_dlg_class_atom(), atom);
-  EXPECT_STREQ(other.dialog->title, "") << "no title";
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  ASSERT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), "CorvatineDlgClass", &wc));
-  EXPECT_EQ(wc.lpfnWndProc, reinterpret_cast<WNDPROC>(DefDlgProcA));
-  EXPECT_EQ(wc.cbWndExtra, DLGWINDOWEXTRA);
-  EXPECT_EQ(wc.style & CS_GLOBALCLASS, 0u);
 }
 
 TEST_F(DialogCreate, DescribingARecordAgainReplacesItsDescription) {
