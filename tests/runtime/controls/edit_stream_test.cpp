@@ -65,22 +65,15 @@ TEST_F(EditStream, OutToAStringEmptiesItFirstAndRichTextStreamsBackIn) {
 }
 
 TEST_F(EditStream, OutToAStringIsCutToItsCapacity) {
-  struct Case {
-    const char* what;
-    size_t text_length;
-    bool give_size;
-    int32_t size;
-    size_t kept;
-  } cases[] = {
-      {"string variable", 600, false, 0, 254}, {"capacity 5", 600, true, 5, 5},
-      {"capacity 0", 50, true, 0, 0},          {"larger buffer", 600, true, 1000, 600},
-      {"fits exactly", 254, false, 0, 254},
+  struct Case { const char* what; size_t text_length; int32_t size; size_t kept; } cases[] = { // size -1: none
+      {"string variable", 600, -1, 254}, {"capacity 5", 600, 5, 5},         {"capacity 0", 50, 0, 0},
+      {"larger buffer", 600, 1000, 600}, {"fits exactly", 254, -1, 254},
   };
   for (const Case& c : cases) {
     std::string long_text(c.text_length, 'k');
     set_text(long_text);
     Buffer buffer(1200);
-    int32_t n = cmd(33, str(buffer.data()), num(0), c.give_size ? num(c.size) : none);
+    int32_t n = cmd(33, str(buffer.data()), num(0), c.size >= 0 ? num(c.size) : none);
     EXPECT_EQ(n, static_cast<int32_t>(c.text_length)) << c.what << ": the control's count";
     EXPECT_TRUE(same_text(buffer.text(), long_text.substr(0, c.kept))) << c.what;
     EXPECT_TRUE(buffer.untouched_from(c.kept + 1)) << c.what;

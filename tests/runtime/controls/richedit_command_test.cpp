@@ -60,7 +60,7 @@ TEST_F(RichCommand, EventMaskAndDefaultColour) {
   EXPECT_EQ(format_of(SCF_DEFAULT).crTextColor, make_rgb(0, 0, 255));
 }
 
-TEST_F(RichCommand, DefaultFontFromFaceSizeBoldAndStyleBits) {
+TEST_F(RichCommand, FontsFromFaceSizeBoldAndStyleBitsForAllOrTheSelection) {
   set_text("text");
   EXPECT_EQ(cmd(25, str("Arial"), num(12), num(1), num(0x10011)), 0);
   CHARFORMATA f = format_of(SCF_DEFAULT);
@@ -69,27 +69,24 @@ TEST_F(RichCommand, DefaultFontFromFaceSizeBoldAndStyleBits) {
   EXPECT_EQ(f.dwEffects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT),
             static_cast<DWORD>(CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE));
   EXPECT_EQ(f.bCharSet, 1);
-}
 
-TEST_F(RichCommand, SelectionFontAndColourLeaveTheRest) {
+  // The selection's font and colour leave the rest.
   set_text("plain marked");
   select(6, 12);
   EXPECT_EQ(cmd(27, str("Courier New"), num(20), num(0), num(0x20)), 0);
   EXPECT_NE(cmd(28, num(static_cast<int32_t>(make_rgb(200, 10, 20)))), 0);
-  CHARFORMATA marked = format_of(SCF_SELECTION);
-  EXPECT_EQ(marked.yHeight, 400);
-  EXPECT_STREQ(marked.szFaceName, "Courier New");
-  EXPECT_EQ(marked.dwEffects & (CFE_BOLD | CFE_STRIKEOUT), static_cast<DWORD>(CFE_STRIKEOUT));
-  EXPECT_EQ(marked.crTextColor, make_rgb(200, 10, 20));
-  EXPECT_EQ(marked.dwEffects & CFE_AUTOCOLOR, 0u);
-
+  f = format_of(SCF_SELECTION);
+  EXPECT_EQ(f.yHeight, 400);
+  EXPECT_STREQ(f.szFaceName, "Courier New");
+  EXPECT_EQ(f.dwEffects & (CFE_BOLD | CFE_STRIKEOUT | CFE_AUTOCOLOR), static_cast<DWORD>(CFE_STRIKEOUT));
+  EXPECT_EQ(f.crTextColor, make_rgb(200, 10, 20));
   select(0, 5);
-  CHARFORMATA plain = format_of(SCF_SELECTION);
-  EXPECT_NE(plain.yHeight, 400);
-  EXPECT_EQ(plain.dwEffects & CFE_STRIKEOUT, 0u);
+  f = format_of(SCF_SELECTION);
+  EXPECT_NE(f.yHeight, 400);
+  EXPECT_EQ(f.dwEffects & CFE_STRIKEOUT, 0u);
 }
 
-TEST_F(RichCommand, RaisedTextAndAlignment) {
+TEST_F(RichCommand, RaisedTextAlignmentAndWrapping) {
   set_text("E=mc2");
   select(4, 5);
   cmd(37, num(100));
@@ -103,9 +100,7 @@ TEST_F(RichCommand, RaisedTextAndAlignment) {
   cmd(36, num(PFA_RIGHT));
   SendMessageA(control, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&p));
   EXPECT_EQ(p.wAlignment, PFA_RIGHT);
-}
 
-TEST_F(RichCommand, WrappingAtTheEdgeOrNot) {
   std::string words;
   for (int i = 0; i < 60; ++i) words += "word ";
   set_text(words);

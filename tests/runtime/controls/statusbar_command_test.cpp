@@ -30,7 +30,7 @@ TEST_F(StatusBarCommand, PartsFromAnArrayByReferenceOnly) {
   EXPECT_EQ(got[1], 200);
 }
 
-TEST_F(StatusBarCommand, TextOfAPart) {
+TEST_F(StatusBarCommand, TextOfAPartAndRefittingToTheParent) {
   int32_t edges[2] = {150, -1};
   cmd(0, num(2), num_ref(edges));
   EXPECT_EQ(cmd(1, num(1), str("Ready")), 0);
@@ -39,9 +39,7 @@ TEST_F(StatusBarCommand, TextOfAPart) {
   EXPECT_EQ(part_text(0), "Line 3");
   EXPECT_EQ(cmd(1, num(0), num(5)), 0);
   EXPECT_EQ(part_text(0), "Line 3") << "a number is not a text";
-}
 
-TEST_F(StatusBarCommand, RefitsItselfToItsParent) {
   MoveWindow(control, 5, 5, 40, 10, FALSE);
   EXPECT_EQ(cmd(2), 0);
   RECT bar, client;

@@ -72,6 +72,14 @@ protected:
   void open_text(const std::string& bytes) {
     ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, file_with(bytes).c_str(), "R"), 0);
   }
+  // What write() puts into a new file through channel, opened with kind and mode "W".
+  template <typename F> std::string written(uint32_t kind, F write) {
+    std::string path = new_path();
+    EXPECT_EQ(file_open(&channel, kind, path.c_str(), "W"), 0);
+    write();
+    file_close(&channel, kind | VT_REF);
+    return contents(path);
+  }
   // One line through file_read with a roomy buffer.
   std::string read_into_buffer(int* result) {
     char buf[1024];
