@@ -1,5 +1,5 @@
-// A fixture for control-command tests: a runtime window with one real child control made directly
-// with CreateWindowExA, and typed arguments written the way the compiled program passes them.
+// A fixture for control-command tests: one real child control of the parent window made directly with
+// CreateWindowExA, and typed arguments written the way the compiled program passes them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/controls/controls.h"
-#include "tests/support/event_log.h"
+#include "tests/runtime/controls/control_test_support.h"
 #include "tests/support/temp_text.h"
 
 struct Arg { ValueSlot slot; uint32_t type; };
@@ -62,20 +61,11 @@ inline ::testing::AssertionResult same_text(const std::string& got, const std::s
                                        << "\" against \"" << want.substr(i, 20) << "\"";
 }
 
-class CommandTest : public GuiTest {
+class CommandTest : public ControlTest {
 protected:
   static constexpr int32_t ID = 7;
-  Window parent{};
+  Window& parent = w;
   HWND control = nullptr;
-
-  void SetUp() override {
-    GuiTest::SetUp();
-    ASSERT_EQ(win_open(&parent, 40, 40, 420, 320, 0, nullptr, "Controls", EventLog::handler), 1);
-  }
-  void TearDown() override {
-    win_close(&parent);
-    GuiTest::TearDown();
-  }
 
   // Makes the control of the test: a visible child with id ID.
   HWND make(const char* class_name, DWORD style, const char* text = "", int width = 300, int height = 200) {

@@ -22,7 +22,7 @@ TEST_F(CtlSend, TargetByHandleByReferenceOrThroughARecordOrNone) {
   EXPECT_EQ(ctl_send(reinterpret_cast<ValueSlot>(&parent), VT_RAW, WM_GETTEXTLENGTH, 0, 0, VT_NONE, ID), 5);
   EXPECT_EQ(ctl_send(reinterpret_cast<ValueSlot>(&parent), VT_RAW | VT_REF, WM_GETTEXTLENGTH, 0, 0, VT_NONE, ID), 5);
   EXPECT_EQ(ctl_send(reinterpret_cast<ValueSlot>(&parent), VT_RAW, WM_GETTEXTLENGTH, 0, 0, VT_NONE, 0), 8)
-      << "the record's own window, titled Controls";
+      << "the record's own window, titled controls";
   // No target: zero.
   EXPECT_EQ(ctl_send(handle_slot(), VT_STRING, WM_GETTEXTLENGTH, 0, 0, VT_NONE, 0), 0);
   EXPECT_EQ(ctl_send(0, VT_NONE, WM_GETTEXTLENGTH, 0, 0, VT_NONE, 0), 0);

@@ -53,20 +53,17 @@ TEST(DialogUnits, EdgesAreScaledAndRoundedToTheNearestUnit) {
 TEST_F(DialogCreate, FillsTheRecordAndTheTemplate) {
   Window& parent = open(10, 10, 200, 100, 0x70010);
   dialog.bk_mode = 2;
-  dialog.pen_style = 3;
   dialog.paint_dc = reinterpret_cast<HDC>(1);
   ASSERT_EQ(dlg_create(&dialog, 0, 0, 100, 70, 0xC80000, &parent, "Search", EventLog::handler), 1);
-
   EXPECT_EQ(dialog.handle, nullptr);
   EXPECT_EQ(dialog.handler, &EventLog::handler);
   EXPECT_EQ(dialog.is_dialog, 1u);
   EXPECT_EQ(dialog.dialog_keys, 1u);
   EXPECT_EQ(dialog.pen_width, 1);
   EXPECT_EQ(dialog.cursor, LoadCursorA(nullptr, IDC_ARROW));
-  EXPECT_EQ(dialog.bk_mode + dialog.pen_style, 0u) << "what was in the record is cleared";
+  EXPECT_EQ(dialog.bk_mode, 0u) << "what was in the record is cleared";
   EXPECT_EQ(dialog.paint_dc, nullptr);
   ASSERT_NE(dialog.dialog, nullptr);
-
   const DialogTemplate* t = dialog.dialog;
   EXPECT_EQ(t->style, 0x90C800C0u);
   EXPECT_EQ(t->ex_style, 0u);
@@ -74,7 +71,6 @@ TEST_F(DialogCreate, FillsTheRecordAndTheTemplate) {
   EXPECT_EQ(t->owner, parent.handle) << "the parent's handle, taken now";
   EXPECT_EQ(t->controls, nullptr);
   EXPECT_EQ(t->modeless, 0u);
-
   int32_t bx = 0, by = 0;
   measured_units(&bx, &by);
   ASSERT_GT(bx * by, 1);
