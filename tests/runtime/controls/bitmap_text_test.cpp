@@ -53,7 +53,7 @@ TEST_F(BitmapText, BitmapButtonsAndStaticsShowTheirBitmapAtOnceAndFreeIt) {
   }
 }
 
-TEST_F(BitmapText, NewTextLoadsANewBitmapAndFreesTheOldOne) {
+TEST_F(BitmapText, NewTextLoadsANewBitmapAndFreesTheOldOneAndOtherStylesKeepTheText) {
   BitmapFile file("tolvane_bitmap_settext.bmp", 5, 3, RGB(0, 0, 255));
   ctl_create(&w, 1, "101", 10, 10, 40, 40, BS_BITMAP, 1);
   ctl_create(&w, 7, "101", 60, 10, 40, 40, SS_BITMAP, 2);
@@ -75,13 +75,12 @@ TEST_F(BitmapText, NewTextLoadsANewBitmapAndFreesTheOldOne) {
     EXPECT_EQ(image(), nullptr) << "a bitmap that cannot be loaded leaves none";
     EXPECT_FALSE(gdi_alive(second));
   }
-}
 
-TEST_F(BitmapText, ControlsWithoutABitmapStyleKeepTheirText) {
-  ctl_create(&w, 1, "101", 10, 10, 40, 40, 0, 1);
-  ctl_create(&w, 7, "101", 60, 10, 40, 40, SS_LEFT, 2);
-  ctl_create(&w, 7, "101", 60, 10, 40, 40, SS_ENHMETAFILE, 3); // not SS_BITMAP, though it has its bits
-  for (int id : {1, 2, 3}) EXPECT_EQ(image_of(child(id)), nullptr) << id;
-  SetWindowTextA(child(1), "LOGO");
-  EXPECT_EQ(image_of(child(1)), nullptr);
+  // Controls without a bitmap style keep their text.
+  ctl_create(&w, 1, "101", 10, 10, 40, 40, 0, 11);
+  ctl_create(&w, 7, "101", 60, 10, 40, 40, SS_LEFT, 12);
+  ctl_create(&w, 7, "101", 60, 10, 40, 40, SS_ENHMETAFILE, 13); // not SS_BITMAP, though it has its bits
+  for (int id : {11, 12, 13}) EXPECT_EQ(image_of(child(id)), nullptr) << id;
+  SetWindowTextA(child(11), "LOGO");
+  EXPECT_EQ(image_of(child(11)), nullptr);
 }

@@ -33,7 +33,7 @@ protected:
   void type(WORD vk) {
     std::string text = text_of(edit);
     int reported = key_notifications(log);
-    key_press(vk);
+    type_keys({vk});
     ASSERT_TRUE(wait_until([&] { return text_of(edit) != text || key_notifications(log) > reported; }));
   }
 };

@@ -1,5 +1,4 @@
-// Helpers of the control tests: a parent window, what CreateWindowExA was asked for, real mouse and
-// keyboard input, and small bitmap files.
+// Helpers of the control tests: a parent window, what CreateWindowExA was asked for, small bitmap files.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +9,7 @@
 
 #include "runtime/controls/controls.h"
 #include "tests/support/event_log.h"
+#include "tests/support/input.h"
 #include "tests/support/pixels.h"
 #include "tests/support/wait.h"
 
@@ -77,25 +77,6 @@ protected:
     return Pixels::of_window(control);
   }
 };
-
-// Moves the mouse with real input to a point of the screen.
-inline void mouse_to(int x, int y) {
-  INPUT in = {};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  in.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &in, sizeof in);
-}
-
-// Presses and releases a key with real input.
-inline void key_press(WORD vk) {
-  INPUT in[2] = {};
-  in[0].type = in[1].type = INPUT_KEYBOARD;
-  in[0].ki.wVk = in[1].ki.wVk = vk;
-  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, in, sizeof in[0]);
-}
 
 // A 24-bit bitmap file of one colour in the temporary folder; removed with the object.
 class BitmapFile {

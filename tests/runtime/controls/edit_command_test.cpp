@@ -23,14 +23,12 @@ std::string clipboard_text(HWND owner) {
 }
 } // namespace
 
-TEST_F(EditCommand, AnEmptyFieldHasOneLineAndTheDefaultLimit) {
+TEST_F(EditCommand, LinesAndPositionsFromAnEmptyFieldOn) {
   EXPECT_EQ(cmd(12), 1);
   EXPECT_EQ(cmd(18), 0);
   EXPECT_EQ(cmd(10), 30000);
   EXPECT_EQ(cmd(13), 0) << "not modified";
-}
 
-TEST_F(EditCommand, LinesAndPositions) {
   set_text("first\r\nsecond line\r\nx");
   EXPECT_EQ(cmd(12), 3);
   EXPECT_EQ(cmd(18), 21);
@@ -101,7 +99,7 @@ TEST_F(EditCommand, CutCopyPasteAndClearThroughTheClipboard) {
   EXPECT_EQ(clipboard_text(parent.handle), "pasted ") << "clear does not touch the clipboard";
 }
 
-TEST_F(EditCommand, FirstVisibleLineFollowsScrolling) {
+TEST_F(EditCommand, FirstVisibleLineTextLimitModifiedFlagAndMargins) {
   std::string many;
   for (int i = 0; i < 100; ++i) many += "line " + std::to_string(i) + "\r\n";
   set_text(many);
@@ -110,15 +108,14 @@ TEST_F(EditCommand, FirstVisibleLineFollowsScrolling) {
   EXPECT_EQ(cmd(8), 10);
   cmd(22, num(0), num(-4));
   EXPECT_EQ(cmd(8), 6);
-}
 
-TEST_F(EditCommand, TextLimitModifiedFlagAndMargins) {
   int32_t limit = 77;
   cmd(9, num_ref(&limit));
   EXPECT_EQ(cmd(10), 77) << "a number by reference";
   cmd(9, {static_cast<ValueSlot>(88), VT_UINT32});
   EXPECT_EQ(cmd(10), 88) << "an unsigned number";
   cmd(9, num(5));
+  set_text("");
   cmd(24, str("abcdefgh"));
   EXPECT_EQ(text(), "abcde") << "the field keeps to its limit";
   cmd(14, num(1));

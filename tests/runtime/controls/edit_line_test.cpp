@@ -4,7 +4,7 @@
 
 using EditLine = CommandTest;
 
-TEST_F(EditLine, StoresAtMostTheCountAndNothingBehindTheZero) {
+TEST_F(EditLine, StoresAtMostTheCountNothingBehindTheZeroAndNoLineBeyond) {
   make_edit();
   const int32_t DEFAULT = INT32_MIN; // no count given
   struct Case { const char* what; int line_length; int32_t count; size_t expected; } cases[] = {
@@ -23,10 +23,8 @@ TEST_F(EditLine, StoresAtMostTheCountAndNothingBehindTheZero) {
     EXPECT_TRUE(same_text(buffer.text(), line.substr(0, c.expected))) << c.what;
     EXPECT_TRUE(buffer.untouched_from(c.expected + 1)) << c.what << ": bytes behind the zero byte were written";
   }
-}
 
-TEST_F(EditLine, EveryLineOfATextAndNoneBeyond) {
-  make_edit();
+  set_text("");
   Buffer empty(300);
   cmd(11, num(0), str(empty.data()));
   EXPECT_EQ(empty.text(), "") << "an empty field";

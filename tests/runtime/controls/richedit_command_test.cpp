@@ -21,7 +21,7 @@ protected:
 };
 } // namespace
 
-TEST_F(RichCommand, FindTextWithAndWithoutCase) {
+TEST_F(RichCommand, FindTextWithAndWithoutCaseAndTheSelectedTextCutToTheString) {
   set_text("Hello there, hello again");
   EXPECT_EQ(cmd(5, str("hello"), num(0), num(0)), 13) << "same case only";
   EXPECT_EQ(cmd(5, str("hello"), num(0), num(1)), 0) << "any case";
@@ -29,9 +29,7 @@ TEST_F(RichCommand, FindTextWithAndWithoutCase) {
   EXPECT_EQ(cmd(5, str("HELLO"), num(0), num(0)), -1);
   EXPECT_EQ(cmd(5, str("absent"), num(0), num(1)), -1);
   EXPECT_EQ(cmd(5, str("hello"), num(0), none), 0) << "a3 missing: nothing is searched";
-}
 
-TEST_F(RichCommand, SelectedTextIsCutToTheString) {
   set_text("Hello world");
   select(0, 5);
   Buffer buffer(300);
@@ -53,14 +51,12 @@ TEST_F(RichCommand, SelectedTextIsCutToTheString) {
   EXPECT_TRUE(variable.untouched_from(255));
 }
 
-TEST_F(RichCommand, EventMaskAndDefaultColour) {
+TEST_F(RichCommand, EventMaskColoursAndFontsForAllOrTheSelection) {
   EXPECT_EQ(cmd(7, num(ENM_CHANGE | ENM_SELCHANGE)), 0) << "the previous mask";
   EXPECT_EQ(cmd(6), ENM_CHANGE | ENM_SELCHANGE);
   EXPECT_NE(cmd(26, num(static_cast<int32_t>(make_rgb(0, 0, 255)))), 0);
   EXPECT_EQ(format_of(SCF_DEFAULT).crTextColor, make_rgb(0, 0, 255));
-}
 
-TEST_F(RichCommand, FontsFromFaceSizeBoldAndStyleBitsForAllOrTheSelection) {
   set_text("text");
   EXPECT_EQ(cmd(25, str("Arial"), num(12), num(1), num(0x10011)), 0);
   CHARFORMATA f = format_of(SCF_DEFAULT);
@@ -86,7 +82,7 @@ TEST_F(RichCommand, FontsFromFaceSizeBoldAndStyleBitsForAllOrTheSelection) {
   EXPECT_EQ(f.dwEffects & CFE_STRIKEOUT, 0u);
 }
 
-TEST_F(RichCommand, RaisedTextAlignmentAndWrapping) {
+TEST_F(RichCommand, RaisedTextAlignmentWrappingAndPasteSpecial) {
   set_text("E=mc2");
   select(4, 5);
   cmd(37, num(100));
@@ -108,9 +104,7 @@ TEST_F(RichCommand, RaisedTextAlignmentAndWrapping) {
   EXPECT_GT(cmd(12), 1) << "wraps at the window's edge";
   cmd(31, num(1));
   EXPECT_EQ(cmd(12), 1) << "no wrapping";
-}
 
-TEST_F(RichCommand, PasteSpecialTakesTheFirstClipboardFormat) {
   set_text("");
   put_clipboard(parent.handle, "special");
   EXPECT_EQ(cmd(35), 0);

@@ -52,7 +52,7 @@ TEST_F(ToolBarCommand, LabelsSeparatedByBarsAndToolTips) {
   EXPECT_STREQ(text, "Open a file") << "the tool tip";
 }
 
-TEST_F(ToolBarCommand, EnableStyleCheckedStateAndButtonSize) {
+TEST_F(ToolBarCommand, EnableStyleCheckedStateButtonSizeAndWrongArguments) {
   EXPECT_EQ(cmd(3, num(SAVE), num(0)), 0);
   EXPECT_EQ(SendMessageA(control, TB_ISBUTTONENABLED, SAVE, 0), 0);
   cmd(3, num(SAVE), num(1));
@@ -76,9 +76,7 @@ TEST_F(ToolBarCommand, EnableStyleCheckedStateAndButtonSize) {
   EXPECT_EQ(size, MAKELONG(50, 40)) << "width and height in two halves";
   EXPECT_EQ(cmd(1, num(24), num(20)), 0);
   EXPECT_EQ(cmd(0), 0);
-}
 
-TEST_F(ToolBarCommand, WrongArgumentsDoNothing) {
   cmd(4, str("One|"));
   EXPECT_EQ(cmd(4, num(3)), 0);
   EXPECT_EQ(label(1), "<none>");

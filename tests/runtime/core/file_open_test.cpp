@@ -25,7 +25,7 @@ TEST_F(FileOpen, ModesAreMatchedExactlyAndReadWriteOnlyOnBinaryChannels) {
   }
 }
 
-TEST_F(FileOpen, ReadingModesNeedTheFileWritingModesMakeIt) {
+TEST_F(FileOpen, ReadingModesNeedTheFileWritingModesMakeItWriteEmptiesItAppendWritesBehind) {
   struct Case {
     const char* mode;
     uint32_t kind;
@@ -42,9 +42,7 @@ TEST_F(FileOpen, ReadingModesNeedTheFileWritingModesMakeIt) {
     EXPECT_EQ(exists(path), c.want == 0) << c.mode;
     file_close(&channel, c.kind);
   }
-}
 
-TEST_F(FileOpen, WriteEmptiesTheFileAndAppendWritesBehindIt) {
   std::string path = file_with("old\r\n");
   ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "a"), 0);
   char text[] = "new";
@@ -59,7 +57,7 @@ TEST_F(FileOpen, WriteEmptiesTheFileAndAppendWritesBehindIt) {
   EXPECT_EQ(contents(path), "new\r\n");
 }
 
-TEST_F(FileOpen, ReadLetsOthersWriteTheWritingModesOnlyLetThemRead) {
+TEST_F(FileOpen, SharingModesReopeningAndClosingTwice) {
   std::string path = file_with("shared");
   ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "R"), 0);
   EXPECT_EQ(file_open(&other, VT_TEXT_CHANNEL, path.c_str(), "A"), 0) << "R should share writing";
@@ -70,9 +68,7 @@ TEST_F(FileOpen, ReadLetsOthersWriteTheWritingModesOnlyLetThemRead) {
   EXPECT_EQ(file_open(&other, VT_TEXT_CHANNEL, path.c_str(), "a"), 1) << "W should not share writing";
   EXPECT_EQ(file_open(&other, VT_BIN_CHANNEL, path.c_str(), "R+"), 1);
   EXPECT_EQ(other, nullptr);
-}
 
-TEST_F(FileOpen, OpeningAgainLetsGoOfTheFirstFileAndClosingTwiceDoesNothing) {
   std::string first = new_path();
   std::string second = new_path();
   ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, first.c_str(), "W"), 0);

@@ -58,7 +58,7 @@ TEST_F(FileWrite, StringsBecomeLinesOfTheGivenLengthNumbersTheirTextAndOneBlank)
   }
 }
 
-TEST_F(FileWrite, LinesAndNumbersFollowEachOtherAndReadBack) {
+TEST_F(FileWrite, LinesAndNumbersReadBackAndNothingGoesToAClosedChannelOrAnotherKind) {
   std::string path = new_path();
   ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "W"), 0);
   const char* first = "first line";
@@ -75,9 +75,7 @@ TEST_F(FileWrite, LinesAndNumbersFollowEachOtherAndReadBack) {
   EXPECT_EQ(read_whole_line(&result), "first line");
   EXPECT_EQ(read_whole_line(&result), " 42  12.50 ");
   EXPECT_EQ(file_eof(&channel, TEXT_CH), 1);
-}
 
-TEST_F(FileWrite, NothingIsWrittenToAClosedChannelOrAnotherKind) {
   const char* text = "text";
   EXPECT_EQ(file_write(&channel, TEXT_CH, address_of(text), VT_STRING | VT_REF, 4), 0);
   EXPECT_EQ(written(VT_TEXT_CHANNEL,

@@ -4,7 +4,7 @@
 
 using DialogControls = DialogTest;
 
-TEST_F(DialogControls, ControlsGetTheirProceduresAndTheDialogReflectsColoursAndDrawing) {
+TEST_F(DialogControls, ControlsGetTheirProceduresTheDialogReflectsColoursAndDrawingAndAddedOnesComeNextRun) {
   ASSERT_NE(dlg_show(&dlg, nullptr), nullptr);
   UpdateWindow(dlg.handle);
   HWND edit = GetDlgItem(dlg.handle, kEdit), button = GetDlgItem(dlg.handle, kButton);
@@ -33,9 +33,8 @@ TEST_F(DialogControls, ControlsGetTheirProceduresAndTheDialogReflectsColoursAndD
   item.CtlType = ODT_MENU;
   SendMessageA(dlg.handle, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
   EXPECT_EQ(log.count(WM_DRAWITEM), 1) << "id 0 (a menu item) is no control's: the Handler has it";
-}
 
-TEST_F(DialogControls, ControlsAddedWhileRunningAppearFromTheNextRun) {
+  // Controls added while the dialog runs appear from the next run.
   ASSERT_NE(dlg_show(&dlg, nullptr), nullptr);
   ctl_create(&dlg, KIND_STATIC, "later", 5, 5, 40, 10, 0, 9);
   EXPECT_EQ(GetDlgItem(dlg.handle, 9), nullptr);

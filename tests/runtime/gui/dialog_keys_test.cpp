@@ -3,25 +3,12 @@
 #include <string>
 
 #include "tests/support/dialog_test.h"
+#include "tests/support/input.h"
 #include "tests/support/temp_text.h"
 
 namespace {
 class DialogKeys : public DialogTest {
 protected:
-  // A person typing: each key pressed and let go.
-  static void type_keys(std::initializer_list<WORD> keys) {
-    std::vector<INPUT> in;
-    for (WORD key : keys) {
-      INPUT down{};
-      down.type = INPUT_KEYBOARD;
-      down.ki.wVk = key;
-      INPUT up = down;
-      up.ki.dwFlags = KEYEVENTF_KEYUP;
-      in.push_back(down);
-      in.push_back(up);
-    }
-    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-  }
   static void post_enter(HWND target) {
     PostMessageA(target, WM_KEYDOWN, VK_RETURN, 0x001C0001);
     PostMessageA(target, WM_KEYUP, VK_RETURN, 0xC01C0001);

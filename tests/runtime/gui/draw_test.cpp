@@ -37,7 +37,7 @@ TEST(MakeRgb, PacksRedGreenBlueUnmasked) {
 
 using ScopeState = GuiTest;
 
-TEST_F(ScopeState, OperationsKeepPositionAndColoursInTheRecord) {
+TEST_F(ScopeState, OperationsKeepTheirStateInTheRecordAndNestedScopesShareOneDc) {
   for (uint32_t flags : {kNoBacking, kBacking}) {
     SCOPED_TRACE(flags);
     Window& w = open(0, 0, 200, 100, flags);
@@ -64,9 +64,8 @@ TEST_F(ScopeState, OperationsKeepPositionAndColoursInTheRecord) {
     EXPECT_EQ(w.draw_dc, nullptr);
     EXPECT_EQ(w.draw_depth, 0);
   }
-}
 
-TEST_F(ScopeState, NestedScopesShareOneDcAndOwnWhatIsSelectedInThem) {
+  // Nested scopes share one DC and own what is selected in them.
   Window& w = open(0, 0, 200, 100, kBacking);
   HDC outer = begin_draw(&w);
   ASSERT_NE(outer, nullptr);
@@ -154,7 +153,7 @@ TEST_F(DrawFont, AControlGetsTheFontAndItsOldFontIsDeleted) {
 
 using DrawBox = GuiTest;
 
-TEST_F(DrawBox, LineAndFillColoursIntoTheBackingStoreOrOnTheScreen) {
+TEST_F(DrawBox, LineAndFillColoursIntoTheBackingStoreOrOnTheScreenAndOnlyWhatWasDrawnIsRepainted) {
   struct Case {
     COLORREF line, fill, edge, inside; // inside COLOR_NONE: the background
   } cases[] = {
@@ -185,9 +184,7 @@ TEST_F(DrawBox, LineAndFillColoursIntoTheBackingStoreOrOnTheScreen) {
   EXPECT_EQ(p.at(10, 20), kRed) << "without backing store the box is drawn on the screen";
   EXPECT_EQ(p.at(25, 20), kBlue);
   EXPECT_EQ(p.at(60, 20), screen.back_color);
-}
 
-TEST_F(DrawBox, RedrawInvalidatesOnlyWhatWasDrawn) {
   Window& w = open(0, 0, 200, 100, kBacking);
   UpdateWindow(w.handle);
   PaintSpy spy(w.handle);

@@ -93,7 +93,7 @@ TEST_F(Events, MouseEventsCarryKeyStateAndUnsignedPosition) {
   EXPECT_EQ(GetFocus(), w.handle) << "a click focuses the window";
 }
 
-TEST_F(Events, ScrollEventsSplitTheRequestAndNameTheBar) {
+TEST_F(Events, ScrollEventsNameTheBarAndSizeComesAsSizeEventThenTheMessage) {
   SendMessageA(w.handle, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 37), 0);
   const EventSnap* own = log.last(WM_VSCROLL);
   ASSERT_NE(own, nullptr);
@@ -105,9 +105,7 @@ TEST_F(Events, ScrollEventsSplitTheRequestAndNameTheBar) {
   SendMessageA(w.handle, WM_HSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(bar));
   EXPECT_EQ(log.last(WM_HSCROLL)->id, 7);
   EXPECT_EQ(log.last(WM_HSCROLL)->wparam, static_cast<uint32_t>(SB_LINEDOWN));
-}
 
-TEST_F(Events, SizeChangesArriveAsSizeEventThenTheMessage) {
   SetWindowPos(w.handle, nullptr, 0, 0, 350, 260, SWP_NOMOVE | SWP_NOZORDER);
   std::vector<int32_t> order = log.codes_among({EV_SIZE, WM_SIZE});
   ASSERT_GE(order.size(), 2u);

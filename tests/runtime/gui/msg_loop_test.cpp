@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/event_log.h"
+#include "tests/support/input.h"
 #include "tests/support/wait.h"
 
 namespace {
@@ -30,28 +31,25 @@ DWORD WINAPI post_later(LPVOID param) {
 
 // Ctrl+key with real input, and the menu event it gave; 0 when none came.
 int32_t press_ctrl(WORD key) {
-  INPUT in[4] = {};
-  const WORD keys[4] = {VK_CONTROL, key, key, VK_CONTROL};
-  for (int i = 0; i < 4; ++i) {
-    in[i].type = INPUT_KEYBOARD;
-    in[i].ki.wVk = keys[i];
-    in[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-  }
   EventLog& log = EventLog::get();
   log.events.clear();
-  SendInput(4, in, sizeof(INPUT));
+  type_keys({key}, true);
   wait_until([&] { msg_wait(1); return log.count(EV_MENU) > 0; }, 5000);
   return log.last(EV_MENU) ? log.last(EV_MENU)->menu_id : 0;
 }
 } // namespace
 
-TEST_F(MessageLoop, NoWaitReturnsAtOnceOnAnEmptyQueueAndOneCallHandlesAllPosted) {
+TEST_F(MessageLoop, NoWaitReturnsAtOnceOneCallHandlesAllPostedAndTimerTicksArrive) {
   DWORD start = GetTickCount();
   EXPECT_EQ(msg_wait(1), 0);
   EXPECT_LT(GetTickCount() - start, 100u);
   for (int i = 0; i < 5; ++i) PostMessageA(w.handle, WM_USER + 10, i, 0);
   msg_wait(0);
   EXPECT_EQ(log.count(WM_USER + 10), 5);
+  timer_start(&w, 20, 1, nullptr);
+  ASSERT_TRUE(wait_until([&] { msg_wait(1); return log.count(WM_TIMER) >= 2; }, 5000));
+  EXPECT_EQ(log.last(WM_TIMER)->wparam, 1u);
+  KillTimer(w.handle, 1);
 }
 
 TEST_F(MessageLoop, WaitSleepsUntilAMessageComesThenDrainsTheQueue) {
@@ -64,10 +62,7 @@ TEST_F(MessageLoop, WaitSleepsUntilAMessageComesThenDrainsTheQueue) {
 }
 
 TEST_F(MessageLoop, CtrlLetterAcceleratorsDeliverMenuEventsWithTheEntryId) {
-  const struct {
-    WORD key;
-    uint16_t id;
-  } entries[] = {{'T', 16}, {'E', 17}, {'R', 18}, {'K', 19}};
+  const struct { WORD key; uint16_t id; } entries[] = {{'T', 16}, {'E', 17}, {'R', 18}, {'K', 19}};
   for (const auto& e : entries) accel_add(&w, FVIRTKEY | FCONTROL, e.key, e.id);
 
   HACCEL table = static_cast<HACCEL>(GetPropA(w.handle, ACCEL_PROPERTY));
@@ -93,11 +88,4 @@ TEST_F(MessageLoop, CtrlLetterAcceleratorsDeliverMenuEventsWithTheEntryId) {
   SetFocus(edit);
   ASSERT_TRUE(wait_until([&] { msg_wait(1); return GetFocus() == edit; }, 5000));
   EXPECT_EQ(press_ctrl('E'), 17);
-}
-
-TEST_F(MessageLoop, TimerTicksArriveAsTimerEvents) {
-  timer_start(&w, 20, 1, nullptr);
-  ASSERT_TRUE(wait_until([&] { msg_wait(1); return log.count(WM_TIMER) >= 2; }, 5000));
-  EXPECT_EQ(log.last(WM_TIMER)->wparam, 1u);
-  KillTimer(w.handle, 1);
 }

@@ -43,7 +43,7 @@ TEST_F(WindowOpen, EditorFlagsGiveASizablePopupWithoutBackingStore) {
   EXPECT_EQ(w.handle, nullptr);
 }
 
-TEST_F(WindowOpen, BackingStoreSizesFollowTheFlags) {
+TEST_F(WindowOpen, BackingStoreSizesOptionFlagsChildWindowsAndMaximisedStart) {
   struct Case {
     uint32_t flags, backing;
     int bw, bh; // 0: the screen; -1: the client area
@@ -62,9 +62,7 @@ TEST_F(WindowOpen, BackingStoreSizesFollowTheFlags) {
     EXPECT_EQ(bm.bmWidth, c.bw == 0 ? GetSystemMetrics(SM_CXSCREEN) : c.bw < 0 ? rc.right : c.bw);
     EXPECT_EQ(bm.bmHeight, c.bh == 0 ? GetSystemMetrics(SM_CYSCREEN) : c.bh < 0 ? rc.bottom : c.bh);
   }
-}
 
-TEST_F(WindowOpen, OptionFlagsChildWindowsAndMaximisedStart) {
   Window& tool = open(0, 0, 100, 80, 0x10 | 0x40 | 0x200 | 0x400);
   EXPECT_EQ(style_of(tool.handle) & WS_CAPTION, 0u);
   EXPECT_TRUE(ex_style_of(tool.handle) & WS_EX_TOOLWINDOW);
