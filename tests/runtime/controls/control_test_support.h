@@ -33,28 +33,24 @@ inline bool gdi_alive(HANDLE object) { return object && GetObjectType(object) !=
 class CreationSpy {
 public:
   struct Creation { std::string class_name; DWORD style; DWORD ex_style; };
-  CreationSpy() {
-    all().clear();
-    hook_ = SetWindowsHookExA(WH_CBT, &CreationSpy::proc, nullptr, GetCurrentThreadId());
+  CreationSpy() : hook_(SetWindowsHookExA(WH_CBT, &CreationSpy::proc, nullptr, GetCurrentThreadId())) {
+    all_.clear();
   }
   ~CreationSpy() { UnhookWindowsHookEx(hook_); }
   CreationSpy(const CreationSpy&) = delete;
   CreationSpy& operator=(const CreationSpy&) = delete;
-  const std::vector<Creation>& creations() const { return all(); }
+  const std::vector<Creation>& creations() const { return all_; }
 
 private:
-  static std::vector<Creation>& all() {
-    static std::vector<Creation> list;
-    return list;
-  }
   static LRESULT CALLBACK proc(int code, WPARAM wparam, LPARAM lparam) {
     if (code == HCBT_CREATEWND) {
       const CREATESTRUCTA* cs = reinterpret_cast<CBT_CREATEWNDA*>(lparam)->lpcs;
-      all().push_back({IS_INTRESOURCE(cs->lpszClass) ? "#atom" : cs->lpszClass, static_cast<DWORD>(cs->style),
-                       cs->dwExStyle});
+      all_.push_back({IS_INTRESOURCE(cs->lpszClass) ? "#atom" : cs->lpszClass, static_cast<DWORD>(cs->style),
+                      cs->dwExStyle});
     }
     return CallNextHookEx(nullptr, code, wparam, lparam);
   }
+  static inline std::vector<Creation> all_;
   HHOOK hook_;
 };
 

@@ -135,17 +135,12 @@ TEST_F(EditCommand, WrongArgumentTypesDoNothing) {
   char word[] = "xx";
   int32_t number = 3;
   struct Case { const char* what; int32_t code; Arg a1, a2; } cases[] = {
-      {"limit from a string", 9, str(word), none},
-      {"limit missing", 9, none, none},
+      {"limit from a string", 9, str(word), none}, {"limit missing", 9, none, none},
       {"limit from a text channel", 9, {0, VT_TEXT_CHANNEL}, none},
-      {"limit from a 64-bit real", 9, {0, VT_REAL64}, none},
-      {"modified from a string", 14, str(word), none},
-      {"selection from strings", 15, str(word), str(word)},
-      {"selection without its end", 15, num(0), none},
-      {"replacement by a number", 24, num(65), none},
-      {"replacement by a null string", 24, {0, VT_STRING}, none},
-      {"scroll by a string", 22, str(word), num(1)},
-      {"line index of a string", 187, str(word), none},
+      {"limit from a 64-bit real", 9, {0, VT_REAL64}, none}, {"modified from a string", 14, str(word), none},
+      {"selection from strings", 15, str(word), str(word)}, {"selection without its end", 15, num(0), none},
+      {"replacement by a number", 24, num(65), none}, {"replacement by a null string", 24, {0, VT_STRING}, none},
+      {"scroll by a string", 22, str(word), num(1)}, {"line index of a string", 187, str(word), none},
       {"by-reference number at no address", 9, {0, VT_INT32 | VT_REF}, none},
       {"margins without the right one", 29, num(30), none},
       {"line read into a number", 11, num(0), num_ref(&number)},

@@ -99,10 +99,8 @@ TEST_F(EditStream, WrongSourcesDoNothing) {
   struct Case { const char* what; Arg a1, a2; } cases[] = {
       {"closed channel", channel_arg(&closed), num(0)},
       {"binary channel", {reinterpret_cast<ValueSlot>(&closed), VT_BIN_CHANNEL | VT_REF}, num(0)},
-      {"a number", num_ref(&number), num(0)},
-      {"no format argument", str(source), none},
-      {"format as a string", str(source), str(source)},
-      {"nothing", none, none},
+      {"a number", num_ref(&number), num(0)}, {"no format argument", str(source), none},
+      {"format as a string", str(source), str(source)}, {"nothing", none, none},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(cmd(34, c.a1, c.a2), 0) << c.what;

@@ -97,10 +97,8 @@ TEST_F(ListViewCommand, WrongArgumentsAndUnknownCodesDoNothing) {
       {"insert item without text", 3, num(0), num(5), none},
       {"insert item at a string", 3, str(text), str(text), none},
       {"insert column without title", 4, num(2), none, none},
-      {"item text into a number", 6, num(0), num(0), num(3)},
-      {"delete item by string", 2, str(text), none, none},
-      {"find a number", 14, num(1), none, none},
-      {"unknown code", 17, num(0), none, none},
+      {"item text into a number", 6, num(0), num(0), num(3)}, {"delete item by string", 2, str(text), none, none},
+      {"find a number", 14, num(1), none, none}, {"unknown code", 17, num(0), none, none},
       {"unknown code", 99, num(0), none, none},
   };
   for (const Case& c : cases) {

@@ -56,8 +56,7 @@ TEST(PrintChannel, NoPrinterGivesZeroAndAZeroChannelDoesNothing) {
 
 TEST(PrintDataType, OnlyTextBecomesRawAndOnlyUnderWine) {
   struct Case { const char* requested; bool under_wine; const char* expected; } cases[] = {
-      {"TEXT", true, "RAW"},           {"text", true, "RAW"},
-      {"TEXT", false, "TEXT"},         {"RAW", true, "RAW"},
+      {"TEXT", true, "RAW"},           {"text", true, "RAW"}, {"TEXT", false, "TEXT"},         {"RAW", true, "RAW"},
       {"RAW", false, "RAW"},           {"NT EMF 1.008", true, "NT EMF 1.008"},
       {"TEXTS", true, "TEXTS"},        {nullptr, true, nullptr},
   };

@@ -43,7 +43,8 @@ TEST_F(Numbers, TextToNumReadsOnlyItsSimpleForm) {
 TEST(Int64Text, DigitsThenOneBlank) {
   char buffer[32];
   struct Case { int64_t v; const char* want; } cases[] = {
-      {123, "123 "}, {-45, "-45 "}, {0, "0 "}, {INT64_MIN, "-9223372036854775808 "}, {INT64_MAX, "9223372036854775807 "},
+      {123, "123 "}, {-45, "-45 "}, {0, "0 "}, {INT64_MIN, "-9223372036854775808 "},
+      {INT64_MAX, "9223372036854775807 "},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(int64_to_text(buffer, c.v), static_cast<int>(std::strlen(c.want)));
@@ -58,8 +59,7 @@ TEST(Int64Text, DigitsThenOneBlank) {
 TEST(NumPower, FollowsTheSignRules) {
   struct Case { double x, y, want; } cases[] = {
       {-2, 3, -8}, {-2, 2, 4},      {-2, 0.5, 0}, {0, 0, 1},  {10, -2, 0.01},
-      {0, 5, 0},   {2, 10, 1024},   {9, 0.5, 3},  {-3, -1, -1.0 / 3},
-      {10, 3, 1000},
+      {0, 5, 0},   {2, 10, 1024},   {9, 0.5, 3},  {-3, -1, -1.0 / 3}, {10, 3, 1000},
   };
   for (const Case& c : cases) EXPECT_DOUBLE_EQ(num_power(c.x, c.y), c.want) << c.x << "^" << c.y;
   for (int k = 1; k <= 15; ++k) EXPECT_EQ(num_power(10, k), std::pow(10.0, k)) << "exact enough for 10^" << k;

@@ -100,13 +100,10 @@ TEST_F(FileRequest, GivesTheChosenPathsOrAnEmptyTextWhenCancelled) {
     int button;
     std::vector<const char*> chosen; // expected files, in order; each followed by "|" when multiple
   } cases[] = {
-      {"OpenOne", 1, 0, "a.app", IDOK, {"a.app"}},
-      {"MultipleOne", 1, MULTI, "a.app", IDOK, {"a.app"}},
+      {"OpenOne", 1, 0, "a.app", IDOK, {"a.app"}}, {"MultipleOne", 1, MULTI, "a.app", IDOK, {"a.app"}},
       {"MultipleTwo", 1, MULTI, "\"a.app\" \"b.app\"", IDOK, {"a.app", "b.app"}},
-      {"SaveNew", 0, 0, "new.app", IDOK, {"new.app"}},
-      {"SaveWithDefaultExtension", 0, 0, "new", IDOK, {"new.app"}},
-      {"OpenCancelled", 1, 0, "a.app", IDCANCEL, {}},
-      {"SaveCancelled", 0, 0, "a.app", IDCANCEL, {}},
+      {"SaveNew", 0, 0, "new.app", IDOK, {"new.app"}}, {"SaveWithDefaultExtension", 0, 0, "new", IDOK, {"new.app"}},
+      {"OpenCancelled", 1, 0, "a.app", IDCANCEL, {}}, {"SaveCancelled", 0, 0, "a.app", IDCANCEL, {}},
       {"MultipleCancelled", 1, MULTI, "a.app", IDCANCEL, {}},
   };
   for (const Case& c : cases) {
@@ -158,8 +155,7 @@ TEST_F(FileRequest, CentredWithTheFilterAsItsListOfFileTypes) {
     std::vector<std::string> types;
   } cases[] = {
       {APP_FILTER, nullptr, {"App files", "All Files"}},
-      {"Html files|*.html|All Files|*.*||", &owner, {"Html files", "All Files"}},
-      {nullptr, nullptr, {}},
+      {"Html files|*.html|All Files|*.*||", &owner, {"Html files", "All Files"}}, {nullptr, nullptr, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.filter ? c.filter : "no filter");

@@ -30,8 +30,7 @@ TEST_F(MdiLayout, StatusAndToolBarsTakeTheirSideOfTheClientArea) {
     DWORD style;
     int dleft, dtop, dright, dbottom; // 1: by the bar's width or height
   } cases[] = {
-      {STATUSCLASSNAMEA, 0, 0, 0, 0, 1},
-      {TOOLBARCLASSNAMEA, CCS_NORESIZE | CCS_TOP, 0, 1, 0, 0},
+      {STATUSCLASSNAMEA, 0, 0, 0, 0, 1}, {TOOLBARCLASSNAMEA, CCS_NORESIZE | CCS_TOP, 0, 1, 0, 0},
       {TOOLBARCLASSNAMEA, CCS_NORESIZE | CCS_TOP | CCS_VERT, 1, 0, 0, 0},
       {TOOLBARCLASSNAMEA, CCS_NORESIZE | CCS_BOTTOM, 0, 0, 0, 1},
       {TOOLBARCLASSNAMEA, CCS_NORESIZE | CCS_BOTTOM | CCS_VERT, 0, 0, 1, 0},
