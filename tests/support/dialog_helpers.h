@@ -1,6 +1,5 @@
-// Helpers for dialog tests: Control items appended by hand, the blocks in
-// use on the process heap, the dialog windows of this thread, and a bounded
-// run of the program's message loop.
+// Helpers for dialog tests: Control items appended by hand, the blocks in use on the process heap,
+// the dialog windows of this thread, and a bounded run of the program's message loop.
 #pragma once
 
 #include <windows.h>
@@ -12,30 +11,17 @@
 #include "runtime/gui/dialog_records.h"
 #include "runtime/gui/gui.h"
 
-// Appends a Control item to a dialog's list, as dlg_add_control would; the
-// list owns it (dlg_list_free or dlg_template_free frees it).
+// Appends a Control item to a dialog's list, as dlg_add_control would; the list owns it.
 inline ControlItem* append_item(DialogTemplate* dialog, const char* class_name, const char* text,
                                 uint32_t style, uint32_t ex_style, int32_t x, int32_t y, int32_t width,
                                 int32_t height, int32_t id, int32_t kind = 99, int32_t default_button = 0) {
   ControlItem* item = static_cast<ControlItem*>(block_alloc(VT_BYTE, sizeof(ControlItem)));
+  *item = ControlItem{nullptr, style, ex_style, nullptr, {}, kind, x, y, width, height, id, default_button};
   std::strncpy(item->class_name, class_name, sizeof item->class_name - 1);
-  if (text) {
-    item->text = static_cast<char*>(block_alloc(VT_BYTE, static_cast<uint32_t>(std::strlen(text) + 1)));
-    std::strcpy(item->text, text);
-  }
-  item->style = style;
-  item->ex_style = ex_style;
-  item->x = x;
-  item->y = y;
-  item->width = width;
-  item->height = height;
-  item->id = id;
-  item->kind = kind;
-  item->default_button = default_button;
+  if (text) item->text = std::strcpy(static_cast<char*>(block_alloc(VT_BYTE, std::strlen(text) + 1)), text);
   ControlItem** tail = &dialog->controls;
   while (*tail) tail = &(*tail)->next;
-  *tail = item;
-  return item;
+  return *tail = item;
 }
 
 // Blocks in use on the process heap, where global memory lives.
@@ -50,8 +36,7 @@ inline int busy_heap_blocks() {
   return n;
 }
 
-// The number of windows of this thread whose class is the runtime's dialog
-// class.
+// The number of windows of this thread of the runtime's dialog class.
 inline int runtime_dialog_windows() {
   struct Count {
     static BOOL CALLBACK each(HWND w, LPARAM lp) {
@@ -66,8 +51,7 @@ inline int runtime_dialog_windows() {
   return n;
 }
 
-// Runs the message loop of a program, msg_wait, until cond holds or
-// timeout_ms passes. True when the condition held.
+// Runs the program's message loop, msg_wait, until cond holds or timeout_ms passes; true when it held.
 inline bool pump_until(const std::function<bool()>& cond, DWORD timeout_ms = 10000) {
   DWORD start = GetTickCount();
   for (;;) {

@@ -1,6 +1,5 @@
-// A fixture for tests of running dialogs: a described dialog with an edit
-// field and a default push button, a Handler that records every event, and
-// a guard that ends a modal dialog that a test failed to end.
+// A fixture for tests of running dialogs: a described dialog with an edit field and a default push
+// button, a Handler that records every event, and a guard that ends a modal dialog a test failed to end.
 #pragma once
 
 #include <functional>
@@ -28,7 +27,7 @@ protected:
     ctl_create(&dlg, KIND_EDIT, "", 15, 15, 150, 20, WS_TABSTOP | ES_AUTOHSCROLL, kEdit);
     ctl_create(&dlg, KIND_BUTTON, "Find Next", 40, 60, 80, 24, WS_TABSTOP | BS_DEFPUSHBUTTON, kButton);
     log.on_event = [this] {
-      if (event_code == WM_INITDIALOG) SetTimer(dlg.handle, kGuardTimer, 8000, nullptr);
+      if (event_code == WM_INITDIALOG) SetTimer(event_window->handle, kGuardTimer, 8000, nullptr);
       if (event_code == WM_TIMER && event_wparam == kGuardTimer) {
         ADD_FAILURE() << "the dialog was still running when the guard fired";
         dlg_close(event_window, kGuardResult);
@@ -38,7 +37,8 @@ protected:
     };
   }
   void TearDown() override {
-    if (dlg.handle) dlg_close(&dlg, 0);
+    for (Window* d : {&dlg, &other})
+      if (d->handle) dlg_close(d, 0);
     dlg_list_free();
     GuiTest::TearDown();
   }

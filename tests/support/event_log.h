@@ -1,8 +1,9 @@
-// A Handler for tests that records every event it sees.
+// A Handler for tests that records every event it sees, and a fixture for window tests.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -18,8 +19,7 @@ struct EventSnap {
 
 struct EventLog {
   std::vector<EventSnap> events;
-  // Runs inside the Handler after the event is recorded; its result is the
-  // Handler's (0 when unset).
+  // Runs inside the Handler after the event is recorded; its result is the Handler's (0 when unset).
   std::function<int32_t()> on_event;
 
   static EventLog& get() {
@@ -56,8 +56,7 @@ struct EventLog {
   }
 };
 
-// A fixture with a heap and an empty event log; windows of the test are
-// closed by the test itself.
+// A fixture with a heap and an empty event log; the windows it opens are closed after the test.
 class GuiTest : public ::testing::Test {
 protected:
   EventLog& log = EventLog::get();
@@ -66,8 +65,19 @@ protected:
     log.clear();
   }
   void TearDown() override {
+    for (auto w = windows_.rbegin(); w != windows_.rend(); ++w) win_close(&*w);
     log.clear();
     MSG m;
     while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
   }
+  // win_open into a record the fixture keeps.
+  Window& open(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t flags, Window* parent = nullptr,
+               const char* title = "", Handler handler = nullptr) {
+    windows_.emplace_back();
+    EXPECT_EQ(win_open(&windows_.back(), x, y, width, height, flags, parent, title, handler), 1) << flags;
+    return windows_.back();
+  }
+
+private:
+  std::deque<Window> windows_;
 };

@@ -1,5 +1,5 @@
-// Reading pixels back for drawing tests: a copy of part of a DC, a bitmap
-// or a window's client area in a 32-bit DIB section.
+// Reading pixels back for drawing tests: a copy of part of a DC, a bitmap or a window's client area
+// in a 32-bit DIB section.
 #pragma once
 
 #include <windows.h>
@@ -13,12 +13,7 @@ public:
   // Copies w x h pixels at x, y of dc.
   Pixels(HDC dc, int x, int y, int w, int h) : width_(w), height_(h), bits_(static_cast<size_t>(w) * h) {
     BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h; // top-down
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}; // top-down
     void* data = nullptr;
     HBITMAP dib = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &data, nullptr, 0);
     HDC memory = CreateCompatibleDC(dc);
@@ -35,13 +30,11 @@ public:
   static Pixels of_bitmap(HBITMAP bitmap) {
     BITMAP bm = {};
     GetObjectA(bitmap, sizeof bm, &bm);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
+    HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(memory, bitmap);
     Pixels p(memory, 0, 0, bm.bmWidth, bm.bmHeight);
     SelectObject(memory, old);
     DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return p;
   }
 
@@ -71,7 +64,6 @@ public:
   int height() const { return height_; }
 
 private:
-  int width_;
-  int height_;
+  int width_, height_;
   std::vector<uint32_t> bits_;
 };

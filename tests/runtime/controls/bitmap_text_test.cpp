@@ -3,109 +3,68 @@
 #include "tests/runtime/controls/control_test_support.h"
 
 namespace {
-constexpr COLORREF kRed = RGB(255, 0, 0);   // resource 101, 8 x 8
-constexpr COLORREF kGreen = RGB(0, 255, 0); // resource "LOGO", 6 x 4
-constexpr COLORREF kBlue = RGB(0, 0, 255);  // the file of each test, 5 x 3
-
-struct Loaded {
-  bool found;
-  SIZE size;
-  COLORREF color;
-};
-
-Loaded inspect(HANDLE bitmap) {
-  if (!bitmap || GetObjectType(bitmap) != OBJ_BITMAP) return {false, {0, 0}, 0};
+// "width x height, colour at 0,0" of a DIB section, or "none".
+std::string inspect(HANDLE bitmap) {
   DIBSECTION dib = {};
-  EXPECT_EQ(GetObjectA(bitmap, sizeof dib, &dib), static_cast<int>(sizeof dib)) << "a DIB section";
+  if (!bitmap || GetObjectA(bitmap, sizeof dib, &dib) != static_cast<int>(sizeof dib)) return "none";
   Pixels p = Pixels::of_bitmap(static_cast<HBITMAP>(bitmap));
-  return {true, bitmap_size(bitmap), p.at(0, 0)};
+  return std::to_string(p.width()) + "x" + std::to_string(p.height()) + " " + std::to_string(p.at(0, 0));
 }
+const std::string kRed = "8x8 255", kGreen = "6x4 65280", kBlue = "5x3 16711680"; // 101, "LOGO", a file
 
-HANDLE button_image(HWND button) {
-  return reinterpret_cast<HANDLE>(SendMessageA(button, BM_GETIMAGE, IMAGE_BITMAP, 0));
-}
-HANDLE static_image(HWND control) {
-  return reinterpret_cast<HANDLE>(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
+// The bitmap a button or a static control shows.
+HANDLE image_of(HWND control) {
+  UINT message = lstrcmpiA(class_of(control).c_str(), "Static") == 0 ? STM_GETIMAGE : BM_GETIMAGE;
+  return reinterpret_cast<HANDLE>(SendMessageA(control, message, IMAGE_BITMAP, 0));
 }
 } // namespace
 
 using BitmapText = ControlTest;
 
 TEST_F(BitmapText, TextsNameFilesResourceNumbersAndResourceNames) {
-  BitmapFile file("tolvane_bitmap_text.bmp", 5, 3, kBlue);
-  struct Case {
-    std::string text;
-    bool found;
-    int w, h;
-    COLORREF color;
-  } cases[] = {
-      {file.path(), true, 5, 3, kBlue},
-      {"101", true, 8, 8, kRed},
-      {"100.6", true, 8, 8, kRed}, // a number is rounded to the nearest id
-      {"#101", true, 8, 8, kRed},
-      {"LOGO", true, 6, 4, kGreen},
-      {"logo", true, 6, 4, kGreen},
-      {"C:\\no\\such\\file.bmp", false, 0, 0, 0},
-      {"NOSUCHBITMAP", false, 0, 0, 0},
-      {"102", false, 0, 0, 0},
-      {"70000", false, 0, 0, 0}, // no 16-bit resource id
-      {"", false, 0, 0, 0},
+  BitmapFile file("tolvane_bitmap_text.bmp", 5, 3, RGB(0, 0, 255));
+  // A number is rounded to the nearest id; 70000 is no 16-bit resource id.
+  struct Case { std::string text, want; } cases[] = {
+      {file.path(), kBlue}, {"101", kRed}, {"100.6", kRed}, {"#101", kRed}, {"LOGO", kGreen}, {"logo", kGreen},
+      {"C:\\no\\such\\file.bmp", "none"}, {"NOSUCHBITMAP", "none"}, {"102", "none"}, {"70000", "none"},
+      {"", "none"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
     HBITMAP bitmap = bitmap_from_text(c.text.c_str());
-    Loaded got = inspect(bitmap);
-    EXPECT_EQ(got.found, c.found);
-    if (c.found) {
-      EXPECT_EQ(got.size.cx, c.w);
-      EXPECT_EQ(got.size.cy, c.h);
-      EXPECT_EQ(got.color, c.color);
-    }
+    EXPECT_EQ(inspect(bitmap), c.want) << c.text;
     if (bitmap) DeleteObject(bitmap);
   }
   EXPECT_EQ(bitmap_from_text(nullptr), nullptr);
 }
 
-TEST_F(BitmapText, BitmapButtonsAndStaticsShowTheirBitmapAtOnce) {
-  BitmapFile file("tolvane_bitmap_create.bmp", 5, 3, kBlue);
-  struct Case {
-    int32_t kind;
-    uint32_t style;
-    const char* text;
-    COLORREF color;
-  } cases[] = {
-      {1, BS_BITMAP, "101", kRed},
-      {20, BS_BITMAP, "LOGO", kGreen},
-      {7, SS_BITMAP, file.path(), kBlue},
-      {7, SS_BITMAP, "LOGO", kGreen},
+TEST_F(BitmapText, BitmapButtonsAndStaticsShowTheirBitmapAtOnceAndFreeIt) {
+  BitmapFile file("tolvane_bitmap_create.bmp", 5, 3, RGB(0, 0, 255));
+  struct Case { int32_t kind; uint32_t style; const char* text; std::string want; } cases[] = {
+      {1, BS_BITMAP, "101", kRed}, {20, BS_BITMAP, "LOGO", kGreen},
+      {7, SS_BITMAP, file.path(), kBlue}, {7, SS_BITMAP, "LOGO", kGreen},
   };
   int32_t id = 1;
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
     ctl_create(&w, c.kind, c.text, 10, 10, 40, 40, c.style, id);
-    HWND control = child(id++);
-    ASSERT_NE(control, nullptr);
-    HANDLE image = c.kind == 7 ? static_image(control) : button_image(control);
-    Loaded got = inspect(image);
-    EXPECT_TRUE(got.found);
-    EXPECT_EQ(got.color, c.color);
-    DestroyWindow(control);
-    EXPECT_FALSE(gdi_alive(image)) << "the control frees the bitmap it shows";
+    HANDLE image = image_of(child(id));
+    EXPECT_EQ(inspect(image), c.want) << c.text;
+    DestroyWindow(child(id++));
+    EXPECT_FALSE(gdi_alive(image)) << c.text << ": the control frees the bitmap it shows";
   }
 }
 
-TEST_F(BitmapText, NewTextLoadsANewBitmapAndFreesTheOldOne) {
-  BitmapFile file("tolvane_bitmap_settext.bmp", 5, 3, kBlue);
+TEST_F(BitmapText, NewTextLoadsANewBitmapAndFreesTheOldOneAndOtherStylesKeepTheText) {
+  BitmapFile file("tolvane_bitmap_settext.bmp", 5, 3, RGB(0, 0, 255));
   ctl_create(&w, 1, "101", 10, 10, 40, 40, BS_BITMAP, 1);
   ctl_create(&w, 7, "101", 60, 10, 40, 40, SS_BITMAP, 2);
   for (int id : {1, 2}) {
     SCOPED_TRACE(id);
-    auto image = [&] { return id == 1 ? button_image(child(id)) : static_image(child(id)); };
+    auto image = [&] { return image_of(child(id)); };
     HANDLE first = image();
-    ASSERT_EQ(inspect(first).color, kRed);
+    ASSERT_EQ(inspect(first), kRed);
     SetWindowTextA(child(id), file.path());
     HANDLE second = image();
-    EXPECT_EQ(inspect(second).color, kBlue);
+    EXPECT_EQ(inspect(second), kBlue);
     EXPECT_FALSE(gdi_alive(first));
     if (id == 1) {
       char text[MAX_PATH] = "";
@@ -116,15 +75,12 @@ TEST_F(BitmapText, NewTextLoadsANewBitmapAndFreesTheOldOne) {
     EXPECT_EQ(image(), nullptr) << "a bitmap that cannot be loaded leaves none";
     EXPECT_FALSE(gdi_alive(second));
   }
-}
 
-TEST_F(BitmapText, ControlsWithoutABitmapStyleKeepTheirText) {
-  ctl_create(&w, 1, "101", 10, 10, 40, 40, 0, 1);
-  ctl_create(&w, 7, "101", 60, 10, 40, 40, SS_LEFT, 2);
-  ctl_create(&w, 7, "101", 60, 10, 40, 40, SS_ENHMETAFILE, 3); // not SS_BITMAP, though it has its bits
-  EXPECT_EQ(button_image(child(1)), nullptr);
-  EXPECT_EQ(static_image(child(2)), nullptr);
-  EXPECT_EQ(static_image(child(3)), nullptr);
-  SetWindowTextA(child(1), "LOGO");
-  EXPECT_EQ(button_image(child(1)), nullptr);
+  // Controls without a bitmap style keep their text.
+  ctl_create(&w, 1, "101", 10, 10, 40, 40, 0, 11);
+  ctl_create(&w, 7, "101", 60, 10, 40, 40, SS_LEFT, 12);
+  ctl_create(&w, 7, "101", 60, 10, 40, 40, SS_ENHMETAFILE, 13); // not SS_BITMAP, though it has its bits
+  for (int id : {11, 12, 13}) EXPECT_EQ(image_of(child(id)), nullptr) << id;
+  SetWindowTextA(child(11), "LOGO");
+  EXPECT_EQ(image_of(child(11)), nullptr);
 }

@@ -1,6 +1,5 @@
-// A fixture for control-command tests: a runtime window with one real child
-// control made directly with CreateWindowExA, and typed arguments written
-// the way the compiled program passes them.
+// A fixture for control-command tests: one real child control of the parent window made directly with
+// CreateWindowExA, and typed arguments written the way the compiled program passes them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,14 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "runtime/controls/controls.h"
-#include "tests/support/event_log.h"
+#include "tests/runtime/controls/control_test_support.h"
 #include "tests/support/temp_text.h"
 
-struct Arg {
-  ValueSlot slot;
-  uint32_t type;
-};
+struct Arg { ValueSlot slot; uint32_t type; };
 
 inline Arg num(int32_t value) { return {static_cast<ValueSlot>(static_cast<uint32_t>(value)), VT_INT32}; }
 inline Arg num_ref(int32_t* variable) { return {reinterpret_cast<ValueSlot>(variable), VT_INT32 | VT_REF}; }
@@ -29,8 +24,7 @@ inline Arg channel_arg(FileChannel* channel) {
 }
 constexpr Arg none{0, VT_NONE};
 
-// A caller's string buffer: filled with a mark byte so that a test sees
-// every byte a command wrote.
+// A caller's string buffer, filled with a mark byte so that a test sees every byte a command wrote.
 struct Buffer {
   static constexpr char MARK = static_cast<char>(0xAB);
   std::vector<char> bytes;
@@ -45,6 +39,18 @@ struct Buffer {
   }
 };
 
+// Puts a text on the clipboard, as another program would.
+inline void put_clipboard(HWND owner, const char* text) {
+  ASSERT_TRUE(OpenClipboard(owner));
+  EmptyClipboard();
+  size_t n = std::strlen(text) + 1;
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, n);
+  std::memcpy(GlobalLock(block), text, n);
+  GlobalUnlock(block);
+  EXPECT_NE(SetClipboardData(CF_TEXT, block), nullptr); // the clipboard owns the block now
+  CloseClipboard();
+}
+
 // Compares two long texts without printing them whole.
 inline ::testing::AssertionResult same_text(const std::string& got, const std::string& want) {
   if (got == want) return ::testing::AssertionSuccess();
@@ -55,20 +61,11 @@ inline ::testing::AssertionResult same_text(const std::string& got, const std::s
                                        << "\" against \"" << want.substr(i, 20) << "\"";
 }
 
-class CommandTest : public GuiTest {
+class CommandTest : public ControlTest {
 protected:
   static constexpr int32_t ID = 7;
-  Window parent{};
+  Window& parent = w;
   HWND control = nullptr;
-
-  void SetUp() override {
-    GuiTest::SetUp();
-    ASSERT_EQ(win_open(&parent, 40, 40, 420, 320, 0, nullptr, "Controls", EventLog::handler), 1);
-  }
-  void TearDown() override {
-    win_close(&parent);
-    GuiTest::TearDown();
-  }
 
   // Makes the control of the test: a visible child with id ID.
   HWND make(const char* class_name, DWORD style, const char* text = "", int width = 300, int height = 200) {

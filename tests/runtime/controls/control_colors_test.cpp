@@ -22,8 +22,8 @@ using ControlColors = ControlTest;
 
 TEST_F(ControlColors, ReflectedColourMessagesAnswerWithTheControlsBrush) {
   ctl_create(&w, 4, "text", 5, 5, 100, 24, 0, 1);
+  ctl_create(&w, 20, "hot", 5, 40, 100, 24, 0, 2);
   HWND edit = child(1);
-  ASSERT_NE(edit, nullptr);
   HDC dc = GetDC(edit);
   for (UINT message : {WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,
                        WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC}) {
@@ -34,25 +34,15 @@ TEST_F(ControlColors, ReflectedColourMessagesAnswerWithTheControlsBrush) {
     EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_BTNTEXT)) << std::hex << message;
     EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_WINDOW)) << std::hex << message;
   }
+  LRESULT hot =
+      SendMessageA(w.handle, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child(2)));
+  EXPECT_EQ(reinterpret_cast<HGDIOBJ>(hot), GetStockObject(NULL_BRUSH)) << "no brush paints a hot button's background";
   ReleaseDC(edit, dc);
-  EXPECT_EQ(log.count(WM_CTLCOLOREDIT), 0) << "colour messages never reach the Handler";
-}
-
-TEST_F(ControlColors, AHotButtonLetsNoBrushPaintItsBackground) {
-  ctl_create(&w, 20, "hot", 5, 5, 100, 24, 0, 1);
-  HDC dc = GetDC(child(1));
-  LRESULT answer =
-      SendMessageA(w.handle, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child(1)));
-  EXPECT_EQ(reinterpret_cast<HGDIOBJ>(answer), GetStockObject(NULL_BRUSH));
-  ReleaseDC(child(1), dc);
+  EXPECT_EQ(log.count(WM_CTLCOLOREDIT) + log.count(WM_CTLCOLORBTN), 0) << "colour messages never reach the Handler";
 }
 
 TEST_F(ControlColors, NewColoursPaintAndTheOldBrushIsDeleted) {
-  struct Case {
-    int32_t kind;
-    uint32_t style;
-    const char* text;
-  } cases[] = {
+  struct Case { int32_t kind; uint32_t style; const char* text; } cases[] = {
       {1, 0, "OK"}, {2, 0, "check"}, {4, ES_MULTILINE, "white on blue"}, {5, 0, ""}, {7, 0, "label"},
       {6, CBS_SIMPLE, "combo"},
   };
@@ -89,20 +79,10 @@ TEST_F(ControlColors, NewColoursPaintAndTheOldBrushIsDeleted) {
   }
 }
 
-TEST_F(ControlColors, ColoursOfAMissingControlOrAClosedWindowChangeNothing) {
-  ctl_create(&w, 4, "", 5, 5, 100, 24, 0, 1);
-  HANDLE brush = prop(child(1), "BBRUSH");
-  EXPECT_EQ(ctl_set_color(&w, 2, kWhite, kBlue), 0);
-  EXPECT_EQ(ctl_set_hot_color(&w, 2, kBlue), 0);
-  Window closed{};
-  EXPECT_EQ(ctl_set_color(&closed, 1, kWhite, kBlue), 0);
-  EXPECT_EQ(prop(child(1), "BBRUSH"), brush);
-  EXPECT_EQ(prop_color(child(1), "BGRND"), GetSysColor(COLOR_WINDOW));
-}
-
-TEST_F(ControlColors, HotColourGoesToHotButtonsOnly) {
+TEST_F(ControlColors, HotColoursScrollBarsMissingControlsAndClosedWindows) {
   ctl_create(&w, 20, "hot", 5, 5, 100, 24, 0, 1);
   ctl_create(&w, 1, "plain", 5, 40, 100, 24, 0, 2);
+  ctl_create(&w, 8, "", 5, 80, 200, 20, SBS_HORZ, 3);
   EXPECT_EQ(ctl_set_hot_color(&w, 1, kBlue), 0);
   HANDLE first = prop(child(1), "HBRUSH");
   EXPECT_EQ(brush_color(first), kBlue);
@@ -110,17 +90,20 @@ TEST_F(ControlColors, HotColourGoesToHotButtonsOnly) {
   ctl_set_hot_color(&w, 1, kWhite);
   EXPECT_FALSE(gdi_alive(first));
   EXPECT_EQ(brush_color(prop(child(1), "HBRUSH")), kWhite);
-
   ctl_set_hot_color(&w, 2, kBlue);
   EXPECT_EQ(prop(child(2), "HBRUSH"), nullptr) << "a plain button would never free it";
-}
 
-TEST_F(ControlColors, AScrollBarGetsABrushOnceColoured) {
-  ctl_create(&w, 8, "", 5, 5, 200, 20, SBS_HORZ, 1);
-  EXPECT_EQ(prop(child(1), "BBRUSH"), nullptr);
-  ctl_set_color(&w, 1, kWhite, kBlue);
-  HANDLE brush = prop(child(1), "BBRUSH");
+  EXPECT_EQ(prop(child(3), "BBRUSH"), nullptr) << "a scroll bar gets a brush once coloured";
+  ctl_set_color(&w, 3, kWhite, kBlue);
+  HANDLE brush = prop(child(3), "BBRUSH");
   EXPECT_EQ(brush_color(brush), kBlue);
-  DestroyWindow(child(1));
+  DestroyWindow(child(3));
   EXPECT_FALSE(gdi_alive(brush));
+
+  HANDLE plain_brush = prop(child(2), "BBRUSH");
+  EXPECT_EQ(ctl_set_color(&w, 9, kWhite, kBlue) + ctl_set_hot_color(&w, 9, kBlue), 0) << "no such control";
+  Window closed{};
+  EXPECT_EQ(ctl_set_color(&closed, 2, kWhite, kBlue), 0);
+  EXPECT_EQ(prop(child(2), "BBRUSH"), plain_brush);
+  EXPECT_EQ(prop_color(child(2), "BGRND"), GetSysColor(COLOR_BTNFACE));
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/runtime/controls/control_test_support.h"
+#include "tests/support/paint_spy.h"
 
 namespace {
 struct KindCase {
@@ -95,11 +96,15 @@ TEST_F(ControlCreate, ControlOfANamedClassIsKind99) {
   EXPECT_EQ(ctl_create_class(&w, "NoSuchClassAnywhere", "", 5, 5, 10, 10, 0, 0, 12), nullptr);
 }
 
-TEST_F(ControlCreate, ASecondControlWithTheSameIdIsNotMade) {
+TEST_F(ControlCreate, NothingForATakenIdAnUnknownKindOrAClosedWindow) {
   ctl_create(&w, 4, "first", 5, 5, 100, 20, 0, 3);
   CreationSpy spy;
   ctl_create(&w, 1, "second", 5, 40, 100, 20, 0, 3);
+  Window closed{};
+  EXPECT_EQ(ctl_create(&closed, 4, "x", 0, 0, 10, 10, 0, 1), 0);
+  for (int32_t kind : {0, 15, 19, 21, 99, -1}) EXPECT_EQ(ctl_create(&w, kind, "x", 0, 0, 10, 10, 0, 1), 0);
   EXPECT_TRUE(spy.creations().empty());
+  EXPECT_EQ(ctl_handle(&w, 1), 0);
   int with_id = 0;
   for (HWND c = GetWindow(w.handle, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) with_id += GetDlgCtrlID(c) == 3;
   EXPECT_EQ(with_id, 1);
@@ -108,28 +113,15 @@ TEST_F(ControlCreate, ASecondControlWithTheSameIdIsNotMade) {
   EXPECT_STREQ(text, "first");
 }
 
-TEST_F(ControlCreate, NothingIsMadeOnAClosedWindowOrForAnUnknownKind) {
-  Window closed{};
-  CreationSpy spy;
-  EXPECT_EQ(ctl_create(&closed, 4, "x", 0, 0, 10, 10, 0, 1), 0);
-  for (int32_t kind : {0, 15, 19, 21, 99, -1}) EXPECT_EQ(ctl_create(&w, kind, "x", 0, 0, 10, 10, 0, 1), 0);
-  EXPECT_TRUE(spy.creations().empty());
-  EXPECT_EQ(ctl_handle(&w, 1), 0);
-}
-
-TEST_F(ControlCreate, TheHideBitMakesAnInvisibleChildThatCanBeShown) {
+TEST_F(ControlCreate, TheHideBitMakesAnInvisibleChildAndRichEditIsLoadedOnce) {
   CreationSpy spy;
   ctl_create(&w, 4, "", 5, 5, 100, 20, 0x80000 | ES_AUTOHSCROLL, 4);
-  HWND control = child(4);
-  ASSERT_NE(control, nullptr);
   ASSERT_FALSE(spy.creations().empty());
   EXPECT_EQ(spy.creations().front().style, WS_CHILD | WS_BORDER | ES_AUTOHSCROLL);
-  EXPECT_FALSE(IsWindowVisible(control));
+  EXPECT_FALSE(IsWindowVisible(child(4)));
   ctl_show(&w, SW_SHOW, 4);
-  EXPECT_TRUE(IsWindowVisible(control));
-}
+  EXPECT_TRUE(IsWindowVisible(child(4)));
 
-TEST_F(ControlCreate, RichEditLibraryIsLoadedOnceForManyControls) {
   if (GetModuleHandleA("riched32.dll")) GTEST_SKIP() << "another test of this process loaded it";
   ctl_create(&w, 10, "one", 5, 5, 100, 40, 0, 21);
   ctl_create(&w, 10, "two", 5, 50, 100, 40, 0, 22);
@@ -138,27 +130,19 @@ TEST_F(ControlCreate, RichEditLibraryIsLoadedOnceForManyControls) {
   HMODULE module = GetModuleHandleA("riched32.dll");
   ASSERT_NE(module, nullptr);
   win_close(&w);
-  // Loaded once, one release unloads it; then it is loaded again for the
-  // runtime, which keeps it for the life of the process.
+  // Loaded once, one release unloads it; then it is loaded again for the runtime, which keeps it.
   FreeLibrary(module);
   EXPECT_EQ(GetModuleHandleA("riched32.dll"), nullptr);
   LoadLibraryA("riched32.dll");
 }
 
 TEST_F(ControlCreate, AStatusBarInAnMdiFrameLeavesTheClientAreaAboveIt) {
-  Window frame{};
-  ASSERT_EQ(win_open(&frame, 0, 0, 400, 300, 0x20 | 0x10, nullptr, "frame", nullptr), 1);
-  ASSERT_NE(frame.mdi_client, nullptr);
+  Window& frame = open(0, 0, 400, 300, 0x20 | 0x10);
   ctl_create(&frame, 12, "ready", 0, 0, 0, 0, 0, 30);
-  HWND bar = GetDlgItem(frame.handle, 30);
-  ASSERT_NE(bar, nullptr);
-  RECT client, bar_rect, mdi;
+  RECT client, bar, mdi;
   GetClientRect(frame.handle, &client);
-  GetWindowRect(bar, &bar_rect);
+  GetWindowRect(GetDlgItem(frame.handle, 30), &bar);
   GetWindowRect(frame.mdi_client, &mdi);
   MapWindowPoints(nullptr, frame.handle, reinterpret_cast<POINT*>(&mdi), 2);
-  EXPECT_EQ(mdi.top, 0);
-  EXPECT_EQ(mdi.bottom, client.bottom - (bar_rect.bottom - bar_rect.top));
-  EXPECT_EQ(mdi.right, client.right);
-  win_close(&frame);
+  EXPECT_EQ(rect_text(mdi), rect_text({0, 0, client.right, client.bottom - (bar.bottom - bar.top)}));
 }

@@ -3,18 +3,8 @@
 #include "tests/runtime/controls/control_test_support.h"
 
 namespace {
-HFONT new_font() {
-  LOGFONTA lf = {};
-  lf.lfHeight = -12;
-  lstrcpyA(lf.lfFaceName, "Tahoma");
-  return CreateFontIndirectA(&lf);
-}
-HBITMAP new_bitmap(int w, int h) {
-  HDC screen = GetDC(nullptr);
-  HBITMAP b = CreateCompatibleBitmap(screen, w, h);
-  ReleaseDC(nullptr, screen);
-  return b;
-}
+HFONT new_font() { return CreateFontA(-12, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Tahoma"); }
+HBITMAP new_bitmap() { return CreateBitmap(8, 8, 1, 32, nullptr); }
 // The class procedure of a test control: notes what WM_DESTROY finds.
 struct Seen {
   static LRESULT CALLBACK proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -58,8 +48,8 @@ TEST_F(ControlDestroy, ClosingTheWindowFreesEveryBrushFontAndBitmapOfItsControls
   ctl_set_hot_color(&w, id, RGB(0, 255, 0));
   owned.push_back(prop(hot, "BBRUSH"));
   owned.push_back(prop(hot, "HBRUSH"));
-  HBITMAP shared = new_bitmap(8, 8);
-  SetPropA(hot, "HOTBMP", new_bitmap(8, 8));
+  HBITMAP shared = new_bitmap();
+  SetPropA(hot, "HOTBMP", new_bitmap());
   SetPropA(hot, "NORBMP", shared);
   SetPropA(hot, "SELBMP", shared); // one bitmap in two states is freed once
   owned.push_back(prop(hot, "HOTBMP"));
@@ -68,20 +58,6 @@ TEST_F(ControlDestroy, ClosingTheWindowFreesEveryBrushFontAndBitmapOfItsControls
   for (HANDLE h : owned) ASSERT_TRUE(gdi_alive(h));
   win_close(&w);
   for (size_t i = 0; i < owned.size(); ++i) EXPECT_FALSE(gdi_alive(owned[i])) << "object " << i;
-}
-
-TEST_F(ControlDestroy, AFontTheControlHadBeforeItWasInstalledStaysWithItsOwner) {
-  // As with a dialog's controls, which all show the dialog's own font.
-  HFONT dialog_font = new_font();
-  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 80, 20, w.handle,
-                              reinterpret_cast<HMENU>(5), GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(dialog_font), FALSE);
-  ctl_install(edit, 4);
-  HANDLE brush = prop(edit, "BBRUSH");
-  DestroyWindow(edit);
-  EXPECT_TRUE(gdi_alive(dialog_font));
-  EXPECT_FALSE(gdi_alive(brush));
-  DeleteObject(dialog_font);
 }
 
 TEST_F(ControlDestroy, DestructionPutsThePreviousProcedureBackAndRemovesTheProperties) {
@@ -105,9 +81,13 @@ TEST_F(ControlDestroy, DestructionPutsThePreviousProcedureBackAndRemovesThePrope
   }
 }
 
-TEST_F(ControlDestroy, InstallingTwiceKeepsOneProcedureAndOneBrush) {
-  ctl_create(&w, 4, "", 0, 0, 80, 20, 0, 1);
-  HWND edit = child(1);
+// A font the control had before it was installed stays with its owner, as a dialog's font does.
+TEST_F(ControlDestroy, InstallingTwiceKeepsOneProcedureAndOneBrushAndAFontItDidNotMake) {
+  HFONT dialog_font = new_font();
+  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 80, 20, w.handle,
+                              reinterpret_cast<HMENU>(5), GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(dialog_font), FALSE);
+  ctl_install(edit, 4);
   HANDLE brush = prop(edit, "BBRUSH");
   HANDLE previous = prop(edit, "LPFN");
   ctl_install(edit, 4);
@@ -117,4 +97,8 @@ TEST_F(ControlDestroy, InstallingTwiceKeepsOneProcedureAndOneBrush) {
   char text[32] = "";
   GetWindowTextA(edit, text, sizeof text);
   EXPECT_STREQ(text, "still works");
+  DestroyWindow(edit);
+  EXPECT_TRUE(gdi_alive(dialog_font));
+  EXPECT_FALSE(gdi_alive(brush));
+  DeleteObject(dialog_font);
 }

@@ -1,15 +1,15 @@
-// Helpers of the control tests: a parent window, what CreateWindowExA was
-// asked for, real mouse and keyboard input, and small bitmap files.
+// Helpers of the control tests: a parent window, what CreateWindowExA was asked for, small bitmap files.
 #pragma once
 
 #include <windows.h>
 
-#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "runtime/controls/controls.h"
 #include "tests/support/event_log.h"
+#include "tests/support/input.h"
 #include "tests/support/pixels.h"
 #include "tests/support/wait.h"
 
@@ -18,7 +18,6 @@ inline std::string class_of(HWND w) {
   GetClassNameA(w, name, sizeof name);
   return name;
 }
-inline DWORD style_of(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
 inline HANDLE prop(HWND w, const char* name) { return GetPropA(w, name); }
 inline COLORREF prop_color(HWND w, const char* name) {
   return static_cast<COLORREF>(reinterpret_cast<uintptr_t>(GetPropA(w, name)));
@@ -30,49 +29,38 @@ inline COLORREF brush_color(HANDLE brush) {
 }
 inline bool gdi_alive(HANDLE object) { return object && GetObjectType(object) != 0; }
 
-// Records the class, style and extended style of every window that
-// CreateWindowExA makes on this thread while it lives.
+// Records the class, style and extended style of every window CreateWindowExA makes on this thread.
 class CreationSpy {
 public:
-  struct Creation {
-    std::string class_name;
-    DWORD style;
-    DWORD ex_style;
-  };
-  CreationSpy() {
-    all().clear();
-    hook_ = SetWindowsHookExA(WH_CBT, &CreationSpy::proc, nullptr, GetCurrentThreadId());
+  struct Creation { std::string class_name; DWORD style; DWORD ex_style; };
+  CreationSpy() : hook_(SetWindowsHookExA(WH_CBT, &CreationSpy::proc, nullptr, GetCurrentThreadId())) {
+    all_.clear();
   }
   ~CreationSpy() { UnhookWindowsHookEx(hook_); }
   CreationSpy(const CreationSpy&) = delete;
   CreationSpy& operator=(const CreationSpy&) = delete;
-  const std::vector<Creation>& creations() const { return all(); }
+  const std::vector<Creation>& creations() const { return all_; }
 
 private:
-  static std::vector<Creation>& all() {
-    static std::vector<Creation> list;
-    return list;
-  }
   static LRESULT CALLBACK proc(int code, WPARAM wparam, LPARAM lparam) {
     if (code == HCBT_CREATEWND) {
       const CREATESTRUCTA* cs = reinterpret_cast<CBT_CREATEWNDA*>(lparam)->lpcs;
-      std::string name = IS_INTRESOURCE(cs->lpszClass) ? "#atom" : cs->lpszClass;
-      all().push_back({name, static_cast<DWORD>(cs->style), cs->dwExStyle});
+      all_.push_back({IS_INTRESOURCE(cs->lpszClass) ? "#atom" : cs->lpszClass, static_cast<DWORD>(cs->style),
+                      cs->dwExStyle});
     }
     return CallNextHookEx(nullptr, code, wparam, lparam);
   }
+  static inline std::vector<Creation> all_;
   HHOOK hook_;
 };
 
-// A fixture with an open parent window (no backing store, so that controls
-// paint straight to the screen) at a fixed place on the screen.
+// A fixture with an open parent window at a fixed place (no backing store: controls paint to the screen).
 class ControlTest : public GuiTest {
 protected:
   Window w{};
-  static constexpr int kLeft = 40, kTop = 40;
   void SetUp() override {
     GuiTest::SetUp();
-    ASSERT_EQ(win_open(&w, kLeft, kTop, 360, 260, 0x10 | 0x400, nullptr, "controls", EventLog::handler), 1);
+    ASSERT_EQ(win_open(&w, 40, 40, 360, 260, 0x10 | 0x400, nullptr, "controls", EventLog::handler), 1);
   }
   void TearDown() override {
     win_close(&w);
@@ -86,58 +74,33 @@ protected:
   }
 };
 
-// Moves the mouse with real input to a point of the screen.
-inline void mouse_to(int x, int y) {
-  INPUT in = {};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  in.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &in, sizeof in);
-}
-
-// Presses and releases a key with real input.
-inline void key_press(WORD vk) {
-  INPUT in[2] = {};
-  in[0].type = in[1].type = INPUT_KEYBOARD;
-  in[0].ki.wVk = in[1].ki.wVk = vk;
-  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, in, sizeof in[0]);
-}
-
-// A 24-bit bitmap file of one colour in the temporary folder; removed with
-// the object.
+// A 24-bit bitmap file of one colour in the temporary folder; removed with the object.
 class BitmapFile {
 public:
   BitmapFile(const char* name, int width, int height, COLORREF color) {
     char dir[MAX_PATH] = "";
     GetTempPathA(sizeof dir, dir);
     path_ = std::string(dir) + name;
-    int row = (width * 3 + 3) & ~3;
-    std::vector<unsigned char> pixels(static_cast<size_t>(row) * height);
-    for (int y = 0; y < height; ++y)
-      for (int x = 0; x < width; ++x) {
-        unsigned char* p = &pixels[static_cast<size_t>(y) * row + x * 3];
-        p[0] = GetBValue(color);
-        p[1] = GetGValue(color);
-        p[2] = GetRValue(color);
-      }
+    const int row = (width * 3 + 3) & ~3;
     BITMAPFILEHEADER fh = {};
     BITMAPINFOHEADER ih = {};
     fh.bfType = 0x4D42;
     fh.bfOffBits = sizeof fh + sizeof ih;
-    fh.bfSize = fh.bfOffBits + static_cast<DWORD>(pixels.size());
+    fh.bfSize = fh.bfOffBits + row * height;
     ih.biSize = sizeof ih;
     ih.biWidth = width;
     ih.biHeight = height;
     ih.biPlanes = 1;
     ih.biBitCount = 24;
-    ih.biSizeImage = static_cast<DWORD>(pixels.size());
-    FILE* f = std::fopen(path_.c_str(), "wb");
-    std::fwrite(&fh, sizeof fh, 1, f);
-    std::fwrite(&ih, sizeof ih, 1, f);
-    std::fwrite(pixels.data(), 1, pixels.size(), f);
-    std::fclose(f);
+    std::string bytes = std::string(reinterpret_cast<char*>(&fh), sizeof fh) +
+                        std::string(reinterpret_cast<char*>(&ih), sizeof ih);
+    const char pixel[] = {static_cast<char>(GetBValue(color)), static_cast<char>(GetGValue(color)),
+                          static_cast<char>(GetRValue(color))};
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) bytes.append(pixel, 3);
+      bytes.append(static_cast<size_t>(row - width * 3), '\0');
+    }
+    std::ofstream(path_, std::ios::binary) << bytes;
   }
   ~BitmapFile() { DeleteFileA(path_.c_str()); }
   BitmapFile(const BitmapFile&) = delete;
@@ -147,9 +110,3 @@ public:
 private:
   std::string path_;
 };
-
-inline SIZE bitmap_size(HANDLE bitmap) {
-  BITMAP bm = {};
-  GetObjectA(bitmap, sizeof bm, &bm);
-  return {bm.bmWidth, bm.bmHeight};
-}

@@ -12,7 +12,7 @@ protected:
 };
 } // namespace
 
-TEST_F(CtlSend, TargetByHandleByReferenceOrThroughARecord) {
+TEST_F(CtlSend, TargetByHandleReferenceOrRecordAndLparamAsGivenOrTheVariablesContent) {
   EXPECT_EQ(ctl_send(handle_slot(), VT_INT32, WM_GETTEXTLENGTH, 0, 0, VT_NONE, 0), 5);
   EXPECT_EQ(ctl_send(handle_slot(), VT_UINT32, WM_GETTEXTLENGTH, 0, 0, VT_NONE, 0), 5);
   HWND variable = control;
@@ -22,19 +22,15 @@ TEST_F(CtlSend, TargetByHandleByReferenceOrThroughARecord) {
   EXPECT_EQ(ctl_send(reinterpret_cast<ValueSlot>(&parent), VT_RAW, WM_GETTEXTLENGTH, 0, 0, VT_NONE, ID), 5);
   EXPECT_EQ(ctl_send(reinterpret_cast<ValueSlot>(&parent), VT_RAW | VT_REF, WM_GETTEXTLENGTH, 0, 0, VT_NONE, ID), 5);
   EXPECT_EQ(ctl_send(reinterpret_cast<ValueSlot>(&parent), VT_RAW, WM_GETTEXTLENGTH, 0, 0, VT_NONE, 0), 8)
-      << "the record's own window, titled Controls";
-}
-
-TEST_F(CtlSend, NoTargetGivesZero) {
+      << "the record's own window, titled controls";
+  // No target: zero.
   EXPECT_EQ(ctl_send(handle_slot(), VT_STRING, WM_GETTEXTLENGTH, 0, 0, VT_NONE, 0), 0);
   EXPECT_EQ(ctl_send(0, VT_NONE, WM_GETTEXTLENGTH, 0, 0, VT_NONE, 0), 0);
   EXPECT_EQ(ctl_send(reinterpret_cast<ValueSlot>(&parent), VT_RAW, WM_GETTEXTLENGTH, 0, 0, VT_NONE, ID + 5), 0)
       << "no child with that id";
   Window closed{};
   EXPECT_EQ(ctl_send(reinterpret_cast<ValueSlot>(&closed), VT_RAW, WM_GETTEXTLENGTH, 0, 0, VT_NONE, 0), 0);
-}
 
-TEST_F(CtlSend, LparamAsGivenOrTheVariablesContent) {
   char words[] = "new text";
   ctl_send(handle_slot(), VT_INT32, WM_SETTEXT, 0, reinterpret_cast<ValueSlot>(words), VT_STRING | VT_REF, 0);
   EXPECT_EQ(text(), "new text");

@@ -11,17 +11,6 @@ protected:
   }
 };
 
-void put_clipboard(HWND owner, const char* text) {
-  ASSERT_TRUE(OpenClipboard(owner));
-  EmptyClipboard();
-  size_t n = std::strlen(text) + 1;
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, n);
-  std::memcpy(GlobalLock(block), text, n);
-  GlobalUnlock(block);
-  EXPECT_NE(SetClipboardData(CF_TEXT, block), nullptr); // the clipboard owns the block now
-  CloseClipboard();
-}
-
 std::string clipboard_text(HWND owner) {
   if (!OpenClipboard(owner)) return "<clipboard not opened>";
   std::string s;
@@ -34,14 +23,12 @@ std::string clipboard_text(HWND owner) {
 }
 } // namespace
 
-TEST_F(EditCommand, AnEmptyFieldHasOneLineAndTheDefaultLimit) {
+TEST_F(EditCommand, LinesAndPositionsFromAnEmptyFieldOn) {
   EXPECT_EQ(cmd(12), 1);
   EXPECT_EQ(cmd(18), 0);
   EXPECT_EQ(cmd(10), 30000);
   EXPECT_EQ(cmd(13), 0) << "not modified";
-}
 
-TEST_F(EditCommand, LinesAndPositions) {
   set_text("first\r\nsecond line\r\nx");
   EXPECT_EQ(cmd(12), 3);
   EXPECT_EQ(cmd(18), 21);
@@ -50,6 +37,8 @@ TEST_F(EditCommand, LinesAndPositions) {
   EXPECT_EQ(cmd(21, num(7)), 11) << "length of the line holding character 7";
   EXPECT_EQ(cmd(20, num(8)), 1) << "character 8 is on line 1";
   EXPECT_EQ(cmd(20, num(21)), 2);
+  int32_t line = 2;
+  EXPECT_EQ(cmd(187, num_ref(&line)), 20) << "a line number by reference";
 }
 
 TEST_F(EditCommand, SelectAllAndReadTheSelection) {
@@ -110,7 +99,7 @@ TEST_F(EditCommand, CutCopyPasteAndClearThroughTheClipboard) {
   EXPECT_EQ(clipboard_text(parent.handle), "pasted ") << "clear does not touch the clipboard";
 }
 
-TEST_F(EditCommand, FirstVisibleLineFollowsScrolling) {
+TEST_F(EditCommand, FirstVisibleLineTextLimitModifiedFlagAndMargins) {
   std::string many;
   for (int i = 0; i < 100; ++i) many += "line " + std::to_string(i) + "\r\n";
   set_text(many);
@@ -119,27 +108,22 @@ TEST_F(EditCommand, FirstVisibleLineFollowsScrolling) {
   EXPECT_EQ(cmd(8), 10);
   cmd(22, num(0), num(-4));
   EXPECT_EQ(cmd(8), 6);
-}
 
-TEST_F(EditCommand, TextLimit) {
+  int32_t limit = 77;
+  cmd(9, num_ref(&limit));
+  EXPECT_EQ(cmd(10), 77) << "a number by reference";
+  cmd(9, {static_cast<ValueSlot>(88), VT_UINT32});
+  EXPECT_EQ(cmd(10), 88) << "an unsigned number";
   cmd(9, num(5));
-  EXPECT_EQ(cmd(10), 5);
+  set_text("");
   cmd(24, str("abcdefgh"));
   EXPECT_EQ(text(), "abcde") << "the field keeps to its limit";
-}
-
-TEST_F(EditCommand, ModifiedFlag) {
   cmd(14, num(1));
   EXPECT_NE(cmd(13), 0);
   cmd(14, num(0));
   EXPECT_EQ(cmd(13), 0);
-}
-
-TEST_F(EditCommand, MarginsInPixels) {
   EXPECT_EQ(cmd(29, num(5), num(9)), 0);
-  LRESULT margins = SendMessageA(control, EM_GETMARGINS, 0, 0);
-  EXPECT_EQ(LOWORD(margins), 5);
-  EXPECT_EQ(HIWORD(margins), 9);
+  EXPECT_EQ(SendMessageA(control, EM_GETMARGINS, 0, 0), MAKELONG(5, 9)) << "margins in pixels";
 }
 
 // A code given an argument of the wrong type sends nothing.
@@ -150,22 +134,13 @@ TEST_F(EditCommand, WrongArgumentTypesDoNothing) {
   cmd(29, num(3), num(3));
   char word[] = "xx";
   int32_t number = 3;
-  struct Case {
-    const char* what;
-    int32_t code;
-    Arg a1, a2;
-  } cases[] = {
-      {"limit from a string", 9, str(word), none},
-      {"limit missing", 9, none, none},
+  struct Case { const char* what; int32_t code; Arg a1, a2; } cases[] = {
+      {"limit from a string", 9, str(word), none}, {"limit missing", 9, none, none},
       {"limit from a text channel", 9, {0, VT_TEXT_CHANNEL}, none},
-      {"limit from a 64-bit real", 9, {0, VT_REAL64}, none},
-      {"modified from a string", 14, str(word), none},
-      {"selection from strings", 15, str(word), str(word)},
-      {"selection without its end", 15, num(0), none},
-      {"replacement by a number", 24, num(65), none},
-      {"replacement by a null string", 24, {0, VT_STRING}, none},
-      {"scroll by a string", 22, str(word), num(1)},
-      {"line index of a string", 187, str(word), none},
+      {"limit from a 64-bit real", 9, {0, VT_REAL64}, none}, {"modified from a string", 14, str(word), none},
+      {"selection from strings", 15, str(word), str(word)}, {"selection without its end", 15, num(0), none},
+      {"replacement by a number", 24, num(65), none}, {"replacement by a null string", 24, {0, VT_STRING}, none},
+      {"scroll by a string", 22, str(word), num(1)}, {"line index of a string", 187, str(word), none},
       {"by-reference number at no address", 9, {0, VT_INT32 | VT_REF}, none},
       {"margins without the right one", 29, num(30), none},
       {"line read into a number", 11, num(0), num_ref(&number)},
@@ -183,44 +158,30 @@ TEST_F(EditCommand, WrongArgumentTypesDoNothing) {
   EXPECT_EQ(number, 3);
 }
 
-TEST_F(EditCommand, NumbersByReferenceAndUnsigned) {
-  int32_t limit = 77;
-  cmd(9, num_ref(&limit));
-  EXPECT_EQ(cmd(10), 77);
-  cmd(9, {static_cast<ValueSlot>(88), VT_UINT32});
-  EXPECT_EQ(cmd(10), 88);
-  int32_t line = 1;
-  set_text("a\r\nbc");
-  EXPECT_EQ(cmd(187, num_ref(&line)), 3);
-}
-
-TEST_F(EditCommand, UnlistedCodesDoNothing) {
+TEST_F(EditCommand, UnlistedCodesClosedWindowsAndUnknownIdsDoNothing) {
   set_text("text");
   for (int32_t code : {30, 39, 100, 186, 188, 1000, -1}) {
     EXPECT_EQ(cmd(code, num(1), num(2), num(3), num(4)), 0) << code;
     EXPECT_EQ(text(), "text") << code;
   }
-}
-
-TEST_F(EditCommand, ClosedWindowAndUnknownIdGiveZero) {
-  set_text("four");
   EXPECT_EQ(ctl_command(&parent, ID + 1, 18, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE), 0);
   Window closed{};
   EXPECT_EQ(ctl_command(&closed, ID, 18, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE), 0);
   EXPECT_EQ(cmd(18), 4);
 }
 
-class OtherClassCommand : public CommandTest, public ::testing::WithParamInterface<const char*> {};
+using OtherClassCommand = CommandTest;
 
-TEST_P(OtherClassCommand, ControlsOfOtherClassesAreNotServed) {
-  make(GetParam(), 0, "Hello");
-  SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Hello"));
-  EXPECT_EQ(cmd(18), 0) << "text length is not asked";
-  EXPECT_EQ(cmd(24, str("x")), 0);
-  EXPECT_EQ(cmd(0), 0);
-  char buffer[16] = "";
-  GetWindowTextA(control, buffer, sizeof buffer);
-  EXPECT_STREQ(buffer, "Hello");
+TEST_F(OtherClassCommand, ControlsOfOtherClassesAreNotServed) {
+  for (const char* class_name : {"BUTTON", "LISTBOX", "STATIC"}) {
+    make(class_name, 0, "Hello");
+    SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Hello"));
+    EXPECT_EQ(cmd(18), 0) << class_name << ": text length is not asked";
+    EXPECT_EQ(cmd(24, str("x")), 0) << class_name;
+    EXPECT_EQ(cmd(0), 0) << class_name;
+    char buffer[16] = "";
+    GetWindowTextA(control, buffer, sizeof buffer);
+    EXPECT_STREQ(buffer, "Hello") << class_name;
+    DestroyWindow(control);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Classes, OtherClassCommand, ::testing::Values("BUTTON", "LISTBOX", "STATIC"));

@@ -1,60 +1,33 @@
-// Reading lines: code 11 into a caller's buffer never writes past it, and
-// ctl_line_text gives a line of any length whole.
+// Reading lines: code 11 into a caller's buffer never writes past it, and ctl_line_text gives a line of
+// any length whole.
 #include "tests/runtime/controls/command_fixture.h"
 
-namespace {
-class EditLine : public CommandTest {};
+using EditLine = CommandTest;
 
-struct LineCase {
-  const char* what;
-  int line_length;
-  bool give_count;
-  int32_t count;
-  size_t expected; // characters stored
-};
-
-class EditLineCut : public CommandTest, public ::testing::WithParamInterface<LineCase> {};
-} // namespace
-
-TEST_P(EditLineCut, StoresAtMostTheCountAndNothingBehindTheZero) {
-  const LineCase& c = GetParam();
+TEST_F(EditLine, StoresAtMostTheCountNothingBehindTheZeroAndNoLineBeyond) {
   make_edit();
-  std::string line(static_cast<size_t>(c.line_length), 'q');
-  set_text("before\r\n" + line + "\r\nafter");
-  Buffer buffer(600);
-  EXPECT_EQ(cmd(11, num(1), str_ref(buffer.data()), c.give_count ? num(c.count) : none), 0);
-  EXPECT_TRUE(same_text(buffer.text(), line.substr(0, c.expected))) << c.what;
-  EXPECT_TRUE(buffer.untouched_from(c.expected + 1)) << "bytes behind the zero byte were written";
-}
+  const int32_t DEFAULT = INT32_MIN; // no count given
+  struct Case { const char* what; int line_length; int32_t count; size_t expected; } cases[] = {
+      {"short line, default count", 20, DEFAULT, 20},   {"line of 254, default count", 254, DEFAULT, 254},
+      {"line of 300 cut to a string variable", 300, DEFAULT, 254},
+      {"count 9 of 50", 50, 9, 9},                      {"count 1", 50, 1, 1},
+      {"count 0: only the zero byte", 50, 0, 0},        {"negative count as 0", 50, -3, 0},
+      {"count larger than the line", 40, 500, 40},      {"larger buffer, long line", 550, 599, 550},
+      {"empty line", 0, 50, 0},
+  };
+  for (const Case& c : cases) {
+    std::string line(static_cast<size_t>(c.line_length), 'q');
+    set_text("before\r\n" + line + "\r\nafter");
+    Buffer buffer(600);
+    EXPECT_EQ(cmd(11, num(1), str_ref(buffer.data()), c.count != DEFAULT ? num(c.count) : none), 0) << c.what;
+    EXPECT_TRUE(same_text(buffer.text(), line.substr(0, c.expected))) << c.what;
+    EXPECT_TRUE(buffer.untouched_from(c.expected + 1)) << c.what << ": bytes behind the zero byte were written";
+  }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, EditLineCut,
-    ::testing::Values(LineCase{"short line, default count", 20, false, 0, 20},
-                      LineCase{"line of 254, default count", 254, false, 0, 254},
-                      LineCase{"line of 300 cut to a string variable", 300, false, 0, 254},
-                      LineCase{"count 9 of 50", 50, true, 9, 9},
-                      LineCase{"count 1", 50, true, 1, 1},
-                      LineCase{"count 0: only the zero byte", 50, true, 0, 0},
-                      LineCase{"negative count as 0", 50, true, -3, 0},
-                      LineCase{"count larger than the line", 40, true, 500, 40},
-                      LineCase{"larger buffer, long line", 550, true, 599, 550},
-                      LineCase{"empty line", 0, true, 50, 0}),
-    [](const ::testing::TestParamInfo<LineCase>& info) { return "case" + std::to_string(info.index); });
-
-TEST_F(EditLine, EmptyFieldAndLinesItDoesNotHave) {
-  make_edit();
-  Buffer buffer(300);
-  cmd(11, num(0), str(buffer.data()));
-  EXPECT_EQ(buffer.text(), "");
-  set_text("only");
-  Buffer beyond(300);
-  cmd(11, num(5), str(beyond.data()));
-  EXPECT_EQ(beyond.text(), "");
-  EXPECT_TRUE(beyond.untouched_from(255));
-}
-
-TEST_F(EditLine, EveryLineOfAText) {
-  make_edit();
+  set_text("");
+  Buffer empty(300);
+  cmd(11, num(0), str(empty.data()));
+  EXPECT_EQ(empty.text(), "") << "an empty field";
   set_text("alpha\r\n\r\ngamma delta\r\n");
   Buffer buffer(300);
   std::vector<std::string> lines;
@@ -63,6 +36,10 @@ TEST_F(EditLine, EveryLineOfAText) {
     lines.push_back(buffer.text());
   }
   EXPECT_EQ(lines, (std::vector<std::string>{"alpha", "", "gamma delta", ""}));
+  Buffer beyond(300);
+  cmd(11, num(5), str(beyond.data()));
+  EXPECT_EQ(beyond.text(), "") << "a line the field does not have";
+  EXPECT_TRUE(beyond.untouched_from(255));
 }
 
 TEST_F(EditLine, WholeLinesOfAnyLength) {
@@ -82,15 +59,13 @@ TEST_F(EditLine, WholeLinesOfAnyLength) {
   EXPECT_EQ(take(ctl_line_text(&parent, ID, -1)), "");
 }
 
-TEST_F(EditLine, LineTextOfARichEditHasNoLineEnd) {
+TEST_F(EditLine, LineTextOfARichEditHasNoLineEndAndOtherControlsHaveNone) {
   make_rich();
   set_text("first\r\nsecond\r\nx");
   EXPECT_EQ(take(ctl_line_text(&parent, ID, 0)), "first");
   EXPECT_EQ(take(ctl_line_text(&parent, ID, 1)), "second");
   EXPECT_EQ(take(ctl_line_text(&parent, ID, 2)), "x");
-}
-
-TEST_F(EditLine, LineTextNeedsAnEditControl) {
+  DestroyWindow(control);
   make("BUTTON", 0, "button");
   EXPECT_EQ(ctl_line_text(&parent, ID, 0), nullptr);
   EXPECT_EQ(ctl_line_text(&parent, ID + 1, 0), nullptr);

@@ -34,12 +34,6 @@ void smear(HWND control) {
   rect_fill(dc, 0, 0, r.right, r.bottom, kMagenta);
   ReleaseDC(control, dc);
 }
-
-POINT screen_centre(HWND control) {
-  RECT r;
-  GetWindowRect(control, &r);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
 } // namespace
 
 class HotButton : public ControlTest {
@@ -54,8 +48,9 @@ protected:
     UpdateWindow(w.handle);
   }
   void enter() {
-    POINT c = screen_centre(button);
-    mouse_to(c.x, c.y);
+    RECT r;
+    GetWindowRect(button, &r);
+    mouse_to((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   }
   void leave() {
     RECT r;
@@ -68,27 +63,21 @@ protected:
   }
 };
 
-TEST_F(HotButton, TheHotColourShowsWhileTheMouseIsOverTheButton) {
-  ctl_set_hot_color(&w, 1, kGreen);
-  UpdateWindow(button);
-  EXPECT_EQ(centre_of(button), GetSysColor(COLOR_BTNFACE));
-  enter();
-  ASSERT_TRUE(wait_until([&] { return centre_of(button) == kGreen; })) << "hot on entering";
-  EXPECT_EQ(prop(button, "DOHOT"), reinterpret_cast<HANDLE>(1));
-  leave();
-  ASSERT_TRUE(wait_until([&] { return centre_of(button) == GetSysColor(COLOR_BTNFACE); })) << "normal on leaving";
-  EXPECT_EQ(prop(button, "DOHOT"), nullptr);
-}
-
-TEST_F(HotButton, WithoutAHotColourItKeepsItsColourButStillRedraws) {
-  smear(button);
-  enter();
-  ASSERT_TRUE(wait_until([&] { return prop(button, "DOHOT") != nullptr && centre_of(button) != kMagenta; }));
-  EXPECT_EQ(centre_of(button), GetSysColor(COLOR_BTNFACE));
-  smear(button);
-  leave();
-  ASSERT_TRUE(wait_until([&] { return prop(button, "DOHOT") == nullptr && centre_of(button) != kMagenta; }));
-  EXPECT_EQ(centre_of(button), GetSysColor(COLOR_BTNFACE));
+// Painted over before each move, so that a redraw shows even where the colour stays.
+TEST_F(HotButton, EnteringAndLeavingRedrawInTheHotColourAndBack) {
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  for (bool coloured : {false, true}) {
+    SCOPED_TRACE(coloured ? "with a hot colour" : "without a hot colour");
+    if (coloured) ctl_set_hot_color(&w, 1, kGreen);
+    smear(button);
+    enter();
+    ASSERT_TRUE(wait_until([&] { return centre_of(button) == (coloured ? kGreen : face); })) << "on entering";
+    EXPECT_EQ(prop(button, "DOHOT"), reinterpret_cast<HANDLE>(1));
+    smear(button);
+    leave();
+    ASSERT_TRUE(wait_until([&] { return centre_of(button) == face; })) << "on leaving";
+    EXPECT_EQ(prop(button, "DOHOT"), nullptr);
+  }
 }
 
 TEST_F(HotButton, ADisabledButtonIsNeverHot) {
@@ -131,6 +120,7 @@ TEST_F(HotButton, ARegionGivesTheShapeAndA3DEdgeOfTheBorderWidth) {
     bool pressed;
     int outer_left, inner_left, inner_right, outer_right; // system colours from the left edge to the right
   } cases[] = {
+      {0, false, -1, -1, -1, -1}, // no border: the face reaches the edge
       {1, false, COLOR_BTNHIGHLIGHT, -1, -1, COLOR_3DDKSHADOW},
       {1, true, COLOR_3DDKSHADOW, -1, -1, COLOR_BTNHIGHLIGHT},
       {2, false, COLOR_3DLIGHT, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW, COLOR_3DDKSHADOW},
@@ -147,35 +137,22 @@ TEST_F(HotButton, ARegionGivesTheShapeAndA3DEdgeOfTheBorderWidth) {
     paint_now();
     Pixels p = Pixels::of_window(button);
     const int y = p.height() / 2, right = p.width() - 1;
-    EXPECT_EQ(p.at(0, y), GetSysColor(c.outer_left));
-    EXPECT_EQ(p.at(right, y), GetSysColor(c.outer_right));
+    EXPECT_EQ(p.at(0, y), c.outer_left < 0 ? kBlue : GetSysColor(c.outer_left));
+    EXPECT_EQ(p.at(right, y), c.outer_right < 0 ? kBlue : GetSysColor(c.outer_right));
     EXPECT_EQ(p.at(1, y), c.inner_left < 0 ? kBlue : GetSysColor(c.inner_left));
     EXPECT_EQ(p.at(right - 1, y), c.inner_right < 0 ? kBlue : GetSysColor(c.inner_right));
     EXPECT_EQ(p.at(p.width() / 2, y), kBlue) << "the region filled with BGRND";
   }
-}
-
-TEST_F(HotButton, AnEllipticRegionLeavesTheCornersToTheParent) {
-  RECT r;
-  GetClientRect(button, &r);
-  SetWindowRgn(button, CreateEllipticRgn(0, 0, r.right, r.bottom), TRUE);
-  ctl_set_color(&w, 1, kBlack, kBlue);
   SetPropA(button, "BORDERWIDTH", reinterpret_cast<HANDLE>(0));
+  SendMessageA(button, BM_SETSTATE, FALSE, 0);
+  SetWindowRgn(button, CreateEllipticRgn(0, 0, r.right, r.bottom), TRUE);
   UpdateWindow(w.handle);
   paint_now();
   Pixels p = Pixels::of_window(w.handle);
   POINT origin = {0, 0};
   MapWindowPoints(button, w.handle, &origin, 1);
   EXPECT_EQ(p.at(origin.x + r.right / 2, origin.y + r.bottom / 2), kBlue);
-  EXPECT_EQ(p.at(origin.x + 1, origin.y + 1), w.back_color) << "outside the ellipse";
-}
-
-TEST_F(HotButton, NoBorderMeansTheFaceReachesTheEdge) {
-  ctl_set_color(&w, 1, kBlack, kBlue);
-  SetPropA(button, "BORDERWIDTH", reinterpret_cast<HANDLE>(0));
-  paint_now();
-  Pixels p = Pixels::of_window(button);
-  EXPECT_EQ(p.count(kBlue, 0, 0, p.width(), p.height()), p.width() * p.height());
+  EXPECT_EQ(p.at(origin.x + 1, origin.y + 1), w.back_color) << "outside an elliptic region: the parent";
 }
 
 TEST_F(HotButton, AFlatBorderShowsItsWholeWidthInTheDarkShadowColour) {

@@ -25,7 +25,7 @@ protected:
 };
 } // namespace
 
-TEST_F(ListViewCommand, ItemsAndTheirTexts) {
+TEST_F(ListViewCommand, ItemsTheirTextsSelectionAndDeletion) {
   EXPECT_EQ(cmd(16), 3);
   EXPECT_EQ(item_text(1, 0), "beta");
   EXPECT_NE(cmd(5, num(1), num(1), str("12 KB")), 0);
@@ -37,6 +37,18 @@ TEST_F(ListViewCommand, ItemsAndTheirTexts) {
   EXPECT_TRUE(buffer.untouched_from(6));
   EXPECT_EQ(cmd(14, str("gamma")), 2);
   EXPECT_EQ(cmd(14, str("delta")), -1);
+
+  EXPECT_EQ(cmd(7), 0) << "nothing selected";
+  EXPECT_EQ(cmd(13, num(2)), 0);
+  EXPECT_NE(cmd(12, num(2)), 0);
+  EXPECT_EQ(cmd(13, num(2)), LVIS_SELECTED);
+  EXPECT_EQ(cmd(7), 1);
+  EXPECT_EQ(cmd(15), 0) << "top item";
+  EXPECT_NE(cmd(2, num(0)), 0);
+  EXPECT_EQ(cmd(16), 2);
+  EXPECT_EQ(item_text(0, 0), "beta");
+  EXPECT_NE(cmd(0), 0);
+  EXPECT_EQ(cmd(16), 0);
 }
 
 // Item and column texts are cut to the receiving string.
@@ -44,24 +56,14 @@ TEST_F(ListViewCommand, ReadTextsAreCutToTheString) {
   std::string long_text(400, 'L');
   cmd(5, num(0), num(0), str(long_text.c_str()));
   cmd(8, num(1), str(long_text.c_str()));
-  struct Case {
-    const char* what;
-    int32_t code;
-    bool give_size;
-    int32_t size;
-    size_t kept;
-  } cases[] = {
-      {"item, string variable", 6, false, 0, 254},
-      {"item, capacity 3", 6, true, 3, 3},
-      {"item, capacity 0", 6, true, 0, 0},
-      {"item, larger buffer", 6, true, 450, 400},
-      {"column, string variable", 9, false, 0, 254},
-      {"column, capacity 7", 9, true, 7, 7},
-      {"column, larger buffer", 9, true, 450, 400},
+  struct Case { const char* what; int32_t code, size; size_t kept; } cases[] = { // size -1: not given
+      {"item, string variable", 6, -1, 254},  {"item, capacity 3", 6, 3, 3},        {"item, capacity 0", 6, 0, 0},
+      {"item, larger buffer", 6, 450, 400},   {"column, string variable", 9, -1, 254},
+      {"column, capacity 7", 9, 7, 7},        {"column, larger buffer", 9, 450, 400},
   };
   for (const Case& c : cases) {
     Buffer buffer(500);
-    Arg size = c.give_size ? num(c.size) : none;
+    Arg size = c.size >= 0 ? num(c.size) : none;
     if (c.code == 6)
       cmd(6, num(0), num(0), str(buffer.data()), size);
     else
@@ -89,35 +91,14 @@ TEST_F(ListViewCommand, ColumnTitlesAndWidths) {
   EXPECT_EQ(cmd(9, num(1), str(title.data())), 0) << "the column is gone";
 }
 
-TEST_F(ListViewCommand, SelectionAndDeletion) {
-  EXPECT_EQ(cmd(7), 0);
-  EXPECT_EQ(cmd(13, num(2)), 0);
-  EXPECT_NE(cmd(12, num(2)), 0);
-  EXPECT_EQ(cmd(13, num(2)), LVIS_SELECTED);
-  EXPECT_EQ(cmd(7), 1);
-  EXPECT_EQ(cmd(15), 0) << "top item";
-
-  EXPECT_NE(cmd(2, num(0)), 0);
-  EXPECT_EQ(cmd(16), 2);
-  EXPECT_EQ(item_text(0, 0), "beta");
-  EXPECT_NE(cmd(0), 0);
-  EXPECT_EQ(cmd(16), 0);
-}
-
 TEST_F(ListViewCommand, WrongArgumentsAndUnknownCodesDoNothing) {
   char text[] = "x";
-  struct Case {
-    const char* what;
-    int32_t code;
-    Arg a1, a2, a3;
-  } cases[] = {
+  struct Case { const char* what; int32_t code; Arg a1, a2, a3; } cases[] = {
       {"insert item without text", 3, num(0), num(5), none},
       {"insert item at a string", 3, str(text), str(text), none},
       {"insert column without title", 4, num(2), none, none},
-      {"item text into a number", 6, num(0), num(0), num(3)},
-      {"delete item by string", 2, str(text), none, none},
-      {"find a number", 14, num(1), none, none},
-      {"unknown code", 17, num(0), none, none},
+      {"item text into a number", 6, num(0), num(0), num(3)}, {"delete item by string", 2, str(text), none, none},
+      {"find a number", 14, num(1), none, none}, {"unknown code", 17, num(0), none, none},
       {"unknown code", 99, num(0), none, none},
   };
   for (const Case& c : cases) {

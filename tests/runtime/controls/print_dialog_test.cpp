@@ -1,9 +1,6 @@
-// The print dialog under the system's modal loop, answered by a driver
-// thread as a person would: pick the printer, set pages, copies and
-// collation, press OK or Cancel.
+// The print dialog under the system's modal loop, answered by a driver thread as a person would:
+// pick the printer, set pages, copies and collation, press OK or Cancel.
 #include "tests/runtime/controls/print_queue.h"
-
-#include <winspool.h>
 
 #include <string>
 #include <vector>
@@ -20,17 +17,6 @@ constexpr int FROM_EDIT = 0x480;     // edt1
 constexpr int TO_EDIT = 0x481;       // edt2
 constexpr int COPIES_EDIT = 0x482;   // edt3
 constexpr int COLLATE_CHECK = 0x411; // chx2
-
-std::vector<std::string> local_printers() {
-  DWORD needed = 0, count = 0;
-  EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 4, nullptr, 0, &needed, &count);
-  std::vector<BYTE> buffer(needed + 1);
-  std::vector<std::string> names;
-  if (EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 4, buffer.data(), needed, &needed, &count))
-    for (DWORD i = 0; i < count; ++i)
-      names.push_back(reinterpret_cast<PRINTER_INFO_4A*>(buffer.data())[i].pPrinterName);
-  return names;
-}
 
 std::string default_printer() {
   char name[512] = "";
@@ -77,10 +63,8 @@ class PrintDialogTest : public PrintQueueTest {
 protected:
   void SetUp() override {
     PrintQueueTest::SetUp();
-    if (IsSkipped())
-      return;
-    // Another printer is the default, so the dialog opens on it and the
-    // test's printer must be picked.
+    if (IsSkipped()) return;
+    // Another printer is the default, so the dialog opens on it and the test's printer must be picked.
     saved_default_ = default_printer();
     for (const std::string& name : local_printers())
       if (name != queue_.printer) {
@@ -94,134 +78,85 @@ protected:
     ASSERT_NE(owner_.handle, nullptr);
   }
   void TearDown() override {
-    if (owner_.handle)
-      DestroyWindow(owner_.handle);
-    if (!saved_default_.empty())
-      SetDefaultPrinterA(saved_default_.c_str());
+    if (owner_.handle) DestroyWindow(owner_.handle);
+    if (!saved_default_.empty()) SetDefaultPrinterA(saved_default_.c_str());
     PrintQueueTest::TearDown();
   }
 
-  std::string saved_default_;
-  std::string other_;
+  std::string saved_default_, other_;
   Window owner_{};
 };
 
-TEST_F(PrintDialogTest, OkGivesThePickedPrinterWhichReceivesTheJob) {
-  std::string shown_first;
-  HWND dialog_owner = nullptr;
-  DialogDriver driver([&](DialogDriver& d) {
-    HWND dialog = d.wait_for("Print");
-    if (!dialog)
-      return;
-    dialog_owner = GetWindow(dialog, GW_OWNER);
-    shown_first = DialogDriver::text_of(GetDlgItem(dialog, PRINTER_COMBO));
-    pick_printer(d, dialog, queue_.printer);
-    DialogDriver::press(dialog, IDOK);
-    d.wait_gone(dialog);
-  });
-  int32_t from = 1, to = 1, copies = 1, collate = 1;
-  std::string name = take(print_dialog(&owner_, &from, &to, &copies, &collate));
-  ASSERT_TRUE(driver.finish()) << driver.failure();
-  EXPECT_EQ(dialog_owner, owner_.handle);
-  EXPECT_EQ(shown_first, other_);
-  ASSERT_EQ(name, queue_.printer);
-
-  // The name opens the printer, as the editor's Print command uses it.
-  JobListener listener(queue_.port);
-  ASSERT_TRUE(listener.ok()) << listener.error();
-  char text[255] = "printed from the dialog's choice";
-  PrinterChannel channel = print_open(name.c_str(), "Document", "TEXT");
-  ASSERT_NE(channel, nullptr);
-  print_write(channel, reinterpret_cast<ValueSlot>(text), VT_STRING | VT_REF);
-  print_close(channel);
-  ASSERT_TRUE(listener.wait_job()) << "no job reached port " << queue_.port;
-  EXPECT_EQ(listener.bytes(), std::string(text) + "\r\n");
+// OK gives the printer picked (the dialog opens on the default one), pages, copies and collation.
+TEST_F(PrintDialogTest, OkGivesThePickedPrinterPagesCopiesAndCollation) {
+  struct Case {
+    bool owned, pages; // pages: pick the test's printer, pages 2 to 4 and 3 copies
+    int32_t collate;   // before; the test clicks it over
+  } cases[] = {{true, true, 1}, {false, false, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.pages ? "pages" : "collation only");
+    bool collate_shown = !c.collate;
+    std::string copies_shown, shown_first;
+    HWND dialog_owner = nullptr;
+    DialogDriver driver([&](DialogDriver& d) {
+      HWND dialog = d.wait_for("Print");
+      if (!dialog) return;
+      dialog_owner = GetWindow(dialog, GW_OWNER);
+      shown_first = DialogDriver::text_of(GetDlgItem(dialog, PRINTER_COMBO));
+      collate_shown = checked(dialog, COLLATE_CHECK);
+      copies_shown = DialogDriver::text_of(GetDlgItem(dialog, COPIES_EDIT));
+      if (c.pages) {
+        pick_printer(d, dialog, queue_.printer);
+        click_until(d, dialog, PAGES_RADIO, true);
+        DialogDriver::type_into(GetDlgItem(dialog, FROM_EDIT), "2");
+        DialogDriver::type_into(GetDlgItem(dialog, TO_EDIT), "4");
+        DialogDriver::type_into(GetDlgItem(dialog, COPIES_EDIT), "3");
+      }
+      click_until(d, dialog, COLLATE_CHECK, !c.collate);
+      DialogDriver::press(dialog, IDOK);
+      d.wait_gone(dialog);
+    });
+    int32_t from = 1, to = 5, copies = 2, collate = c.collate;
+    std::string name = take(print_dialog(c.owned ? &owner_ : nullptr, &from, &to, &copies, &collate));
+    ASSERT_TRUE(driver.finish()) << driver.failure();
+    if (c.owned) {
+      EXPECT_EQ(dialog_owner, owner_.handle);
+    }
+    EXPECT_EQ(shown_first, other_);
+    EXPECT_EQ(name, c.pages ? queue_.printer : other_);
+    EXPECT_EQ(collate_shown, c.collate != 0);
+    EXPECT_EQ(copies_shown, "2");
+    EXPECT_EQ(collate, c.collate ? 0 : 1);
+    EXPECT_EQ(copies, c.pages ? 3 : 2);
+    if (c.pages) {
+      EXPECT_EQ(from, 2);
+      EXPECT_EQ(to, 4);
+    }
+  }
 }
 
-TEST_F(PrintDialogTest, PagesCopiesAndCollationComeBackAsChosen) {
-  bool collate_shown = false;
-  std::string copies_shown;
+// The FPU is set as a driver might leave it (24-bit precision, rounding toward zero) before the dialog.
+TEST_F(PrintDialogTest, CancelLeavesTheVariablesAndTheFpuIsBackInTheRuntimesMode) {
   DialogDriver driver([&](DialogDriver& d) {
     HWND dialog = d.wait_for("Print");
-    if (!dialog)
-      return;
-    collate_shown = checked(dialog, COLLATE_CHECK);
-    copies_shown = DialogDriver::text_of(GetDlgItem(dialog, COPIES_EDIT));
-    pick_printer(d, dialog, queue_.printer);
-    click_until(d, dialog, PAGES_RADIO, true);
-    DialogDriver::type_into(GetDlgItem(dialog, FROM_EDIT), "2");
-    DialogDriver::type_into(GetDlgItem(dialog, TO_EDIT), "4");
-    DialogDriver::type_into(GetDlgItem(dialog, COPIES_EDIT), "3");
-    click_until(d, dialog, COLLATE_CHECK, false);
-    DialogDriver::press(dialog, IDOK);
-    d.wait_gone(dialog);
-  });
-  int32_t from = 1, to = 5, copies = 2, collate = 1;
-  std::string name = take(print_dialog(&owner_, &from, &to, &copies, &collate));
-  ASSERT_TRUE(driver.finish()) << driver.failure();
-  EXPECT_TRUE(collate_shown);
-  EXPECT_EQ(copies_shown, "2");
-  EXPECT_EQ(name, queue_.printer);
-  EXPECT_EQ(from, 2);
-  EXPECT_EQ(to, 4);
-  EXPECT_EQ(copies, 3);
-  EXPECT_EQ(collate, 0);
-}
-
-TEST_F(PrintDialogTest, CollationChosenInTheDialogComesBack) {
-  bool collate_shown = true;
-  DialogDriver driver([&](DialogDriver& d) {
-    HWND dialog = d.wait_for("Print");
-    if (!dialog)
-      return;
-    collate_shown = checked(dialog, COLLATE_CHECK);
-    click_until(d, dialog, COLLATE_CHECK, true);
-    DialogDriver::press(dialog, IDOK);
-    d.wait_gone(dialog);
-  });
-  int32_t from = 1, to = 1, copies = 2, collate = 0;
-  take(print_dialog(nullptr, &from, &to, &copies, &collate));
-  ASSERT_TRUE(driver.finish()) << driver.failure();
-  EXPECT_FALSE(collate_shown);
-  EXPECT_EQ(collate, 1);
-  EXPECT_EQ(copies, 2);
-}
-
-TEST_F(PrintDialogTest, CancelGivesNoNameAndLeavesTheVariables) {
-  DialogDriver driver([&](DialogDriver& d) {
-    HWND dialog = d.wait_for("Print");
-    if (!dialog)
-      return;
+    if (!dialog) return;
     pick_printer(d, dialog, queue_.printer);
     DialogDriver::type_into(GetDlgItem(dialog, COPIES_EDIT), "4");
     DialogDriver::press(dialog, IDCANCEL);
     d.wait_gone(dialog);
   });
   int32_t from = 2, to = 7, copies = 3, collate = 1;
+  unsigned short before = fpu_control_word();
+  set_fpu_control_word(0x0C7F);
   std::string name = take(print_dialog(&owner_, &from, &to, &copies, &collate));
+  unsigned short after = fpu_control_word();
+  set_fpu_control_word(before);
   ASSERT_TRUE(driver.finish()) << driver.failure();
   EXPECT_EQ(name, "");
   EXPECT_EQ(from, 2);
   EXPECT_EQ(to, 7);
   EXPECT_EQ(copies, 3);
   EXPECT_EQ(collate, 1);
-}
-
-TEST_F(PrintDialogTest, TheFpuIsBackInTheRuntimesModeAfterTheDialog) {
-  DialogDriver driver([&](DialogDriver& d) {
-    HWND dialog = d.wait_for("Print");
-    if (!dialog)
-      return;
-    DialogDriver::press(dialog, IDCANCEL);
-    d.wait_gone(dialog);
-  });
-  unsigned short before = fpu_control_word();
-  set_fpu_control_word(0x0C7F); // 24-bit precision, rounding toward zero, as a driver might leave it
-  int32_t from = 1, to = 1, copies = 1, collate = 0;
-  take(print_dialog(nullptr, &from, &to, &copies, &collate));
-  unsigned short after = fpu_control_word();
-  set_fpu_control_word(before);
-  ASSERT_TRUE(driver.finish()) << driver.failure();
   EXPECT_EQ(after & 0x1F3F, 0x033F) << std::hex << after;
 }
 

@@ -1,26 +1,22 @@
-// The printing tests' printer: a CUPS raw queue that the test script makes
-// (TOLVANE_PRINTER), which forwards each job to a TCP port on this machine
-// (TOLVANE_PRINT_PORT), and a listener on that port that captures the job's
-// bytes as a printer would receive them.
+// The printing tests' printer: a CUPS raw queue that the test script makes (TOLVANE_PRINTER), which
+// forwards each job to a TCP port on this machine (TOLVANE_PRINT_PORT), and a listener on that port
+// that captures the job's bytes as a printer would receive them.
 #pragma once
 
 #include <winsock2.h>
 #include <windows.h>
+#include <winspool.h>
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <string>
-#include <thread>
+#include <vector>
 
 #include "tests/support/temp_text.h"
 #include "tests/support/wait.h"
 
-struct PrintQueue {
-  std::string printer;
-  int port = 0;
-};
+struct PrintQueue { std::string printer; int port = 0; };
 
 // The queue the test script set up; false, with the reason, when none was.
 inline bool find_print_queue(PrintQueue* queue, std::string* why) {
@@ -37,125 +33,104 @@ inline bool find_print_queue(PrintQueue* queue, std::string* why) {
   return true;
 }
 
+// The names of the printers the system lists.
+inline std::vector<std::string> local_printers() {
+  DWORD needed = 0, count = 0;
+  EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 4, nullptr, 0, &needed, &count);
+  std::vector<BYTE> buffer(needed + 1);
+  std::vector<std::string> names;
+  if (EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 4, buffer.data(), needed, &needed, &count))
+    for (DWORD i = 0; i < count; ++i)
+      names.push_back(reinterpret_cast<PRINTER_INFO_4A*>(buffer.data())[i].pPrinterName);
+  return names;
+}
+
 // A fresh heap per test, skipped when there is no test queue.
 class PrintQueueTest : public HeapTest {
 protected:
   void SetUp() override {
     HeapTest::SetUp();
     std::string why;
-    if (!find_print_queue(&queue_, &why))
-      GTEST_SKIP() << why;
+    if (!find_print_queue(&queue_, &why)) GTEST_SKIP() << why;
   }
   PrintQueue queue_;
 };
 
-// Listens on the queue's port from construction on and takes one job: the
-// bytes of the first connection, up to the spooler closing its side. Test
-// programs that run side by side take the port in turn (a named mutex).
+// Listens on the queue's port from construction on and takes one job: the bytes of the first
+// connection, up to the spooler closing its side. Test programs side by side take the port in turn.
 class JobListener {
 public:
   explicit JobListener(int port) {
     turn_ = CreateMutexA(nullptr, FALSE, "TolvanePrintTestPort");
     DWORD waited = turn_ ? WaitForSingleObject(turn_, 120000) : WAIT_FAILED;
-    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
-      error_ = "another test kept the print port";
-      return;
-    }
-    has_turn_ = true;
+    has_turn_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
     WSADATA data;
-    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) {
+    if (!has_turn_) {
+      error_ = "another test kept the print port";
+    } else if (WSAStartup(MAKEWORD(2, 2), &data) != 0) {
       error_ = "WSAStartup failed";
-      return;
+    } else {
+      winsock_ = true;
+      listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+      BOOL reuse = TRUE;
+      setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&reuse), sizeof reuse);
+      sockaddr_in address = {};
+      address.sin_family = AF_INET;
+      address.sin_port = htons(static_cast<u_short>(port));
+      address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+      if (listener_ == INVALID_SOCKET || bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+          listen(listener_, 1) != 0)
+        error_ = "cannot listen on 127.0.0.1:" + std::to_string(port) + ", error " + std::to_string(WSAGetLastError());
     }
-    winsock_ = true;
-    listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    BOOL reuse = TRUE;
-    setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&reuse), sizeof reuse);
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<u_short>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (listener_ == INVALID_SOCKET || bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        listen(listener_, 1) != 0) {
-      error_ = "cannot listen on 127.0.0.1:" + std::to_string(port) + ", error " + std::to_string(WSAGetLastError());
-      return;
-    }
-    thread_ = std::thread([this] { take_job(); });
   }
-
   ~JobListener() {
-    stop_ = true;
-    if (thread_.joinable())
-      thread_.join();
-    if (listener_ != INVALID_SOCKET)
-      closesocket(listener_);
-    if (winsock_)
-      WSACleanup();
-    if (has_turn_)
-      ReleaseMutex(turn_);
-    if (turn_)
-      CloseHandle(turn_);
+    for (SOCKET s : {job_, listener_})
+      if (s != INVALID_SOCKET) closesocket(s);
+    if (winsock_) WSACleanup();
+    if (has_turn_) ReleaseMutex(turn_);
+    if (turn_) CloseHandle(turn_);
   }
   JobListener(const JobListener&) = delete;
   JobListener& operator=(const JobListener&) = delete;
 
   bool ok() const { return error_.empty(); }
   const std::string& error() const { return error_; }
-
-  // Waits until a whole job has arrived; false on timeout.
+  // Waits, handling this thread's messages, until a whole job has arrived; false on timeout.
   bool wait_job(DWORD timeout_ms = 30000) {
-    bool arrived = ok() && wait_until([this] { return done_.load(); }, timeout_ms);
-    stop_ = true;
-    if (thread_.joinable())
-      thread_.join();
-    return arrived;
+    return ok() && wait_until([this] { return take_some(); }, timeout_ms) && whole_;
   }
   // The job's bytes; read after wait_job.
   const std::string& bytes() const { return bytes_; }
 
 private:
-  // Waits for the socket to be readable, in short rounds so that the
-  // destructor can stop the thread.
-  bool readable(SOCKET s) {
-    while (!stop_) {
-      fd_set set;
-      FD_ZERO(&set);
-      FD_SET(s, &set);
-      timeval round = {0, 100000};
-      int n = select(0, &set, nullptr, nullptr, &round);
-      if (n < 0)
-        return false;
-      if (n > 0)
+  static bool readable(SOCKET s) {
+    fd_set set;
+    FD_ZERO(&set);
+    FD_SET(s, &set);
+    timeval now = {0, 0};
+    return select(0, &set, nullptr, nullptr, &now) > 0;
+  }
+  // Takes what has arrived, without waiting; true once the spooler closed its side (or accept failed).
+  bool take_some() {
+    if (job_ == INVALID_SOCKET) {
+      if (!readable(listener_)) return false;
+      job_ = accept(listener_, nullptr, nullptr);
+      if (job_ == INVALID_SOCKET) return true;
+    }
+    char chunk[4096];
+    while (readable(job_)) {
+      int n = recv(job_, chunk, sizeof chunk, 0);
+      if (n <= 0) {
+        whole_ = n == 0;
         return true;
+      }
+      bytes_.append(chunk, static_cast<size_t>(n));
     }
     return false;
   }
 
-  void take_job() {
-    if (!readable(listener_))
-      return;
-    SOCKET job = accept(listener_, nullptr, nullptr);
-    if (job == INVALID_SOCKET)
-      return;
-    char chunk[4096];
-    while (readable(job)) {
-      int n = recv(job, chunk, sizeof chunk, 0);
-      if (n <= 0) {
-        done_ = (n == 0); // the spooler closed its side: the job is whole
-        break;
-      }
-      bytes_.append(chunk, static_cast<size_t>(n));
-    }
-    closesocket(job);
-  }
-
   HANDLE turn_ = nullptr;
-  bool has_turn_ = false;
-  bool winsock_ = false;
-  SOCKET listener_ = INVALID_SOCKET;
-  std::string error_;
-  std::string bytes_;
-  std::atomic<bool> stop_{false};
-  std::atomic<bool> done_{false};
-  std::thread thread_;
+  bool has_turn_ = false, winsock_ = false, whole_ = false;
+  SOCKET listener_ = INVALID_SOCKET, job_ = INVALID_SOCKET;
+  std::string error_, bytes_;
 };

@@ -21,7 +21,7 @@ protected:
 };
 } // namespace
 
-TEST_F(RichCommand, FindTextWithAndWithoutCase) {
+TEST_F(RichCommand, FindTextWithAndWithoutCaseAndTheSelectedTextCutToTheString) {
   set_text("Hello there, hello again");
   EXPECT_EQ(cmd(5, str("hello"), num(0), num(0)), 13) << "same case only";
   EXPECT_EQ(cmd(5, str("hello"), num(0), num(1)), 0) << "any case";
@@ -29,9 +29,7 @@ TEST_F(RichCommand, FindTextWithAndWithoutCase) {
   EXPECT_EQ(cmd(5, str("HELLO"), num(0), num(0)), -1);
   EXPECT_EQ(cmd(5, str("absent"), num(0), num(1)), -1);
   EXPECT_EQ(cmd(5, str("hello"), num(0), none), 0) << "a3 missing: nothing is searched";
-}
 
-TEST_F(RichCommand, SelectedTextIsCutToTheString) {
   set_text("Hello world");
   select(0, 5);
   Buffer buffer(300);
@@ -53,12 +51,12 @@ TEST_F(RichCommand, SelectedTextIsCutToTheString) {
   EXPECT_TRUE(variable.untouched_from(255));
 }
 
-TEST_F(RichCommand, EventMask) {
+TEST_F(RichCommand, EventMaskColoursAndFontsForAllOrTheSelection) {
   EXPECT_EQ(cmd(7, num(ENM_CHANGE | ENM_SELCHANGE)), 0) << "the previous mask";
   EXPECT_EQ(cmd(6), ENM_CHANGE | ENM_SELCHANGE);
-}
+  EXPECT_NE(cmd(26, num(static_cast<int32_t>(make_rgb(0, 0, 255)))), 0);
+  EXPECT_EQ(format_of(SCF_DEFAULT).crTextColor, make_rgb(0, 0, 255));
 
-TEST_F(RichCommand, DefaultFontFromFaceSizeBoldAndStyleBits) {
   set_text("text");
   EXPECT_EQ(cmd(25, str("Arial"), num(12), num(1), num(0x10011)), 0);
   CHARFORMATA f = format_of(SCF_DEFAULT);
@@ -67,32 +65,24 @@ TEST_F(RichCommand, DefaultFontFromFaceSizeBoldAndStyleBits) {
   EXPECT_EQ(f.dwEffects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT),
             static_cast<DWORD>(CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE));
   EXPECT_EQ(f.bCharSet, 1);
-}
 
-TEST_F(RichCommand, SelectionFontAndColourLeaveTheRest) {
+  // The selection's font and colour leave the rest.
   set_text("plain marked");
   select(6, 12);
   EXPECT_EQ(cmd(27, str("Courier New"), num(20), num(0), num(0x20)), 0);
   EXPECT_NE(cmd(28, num(static_cast<int32_t>(make_rgb(200, 10, 20)))), 0);
-  CHARFORMATA marked = format_of(SCF_SELECTION);
-  EXPECT_EQ(marked.yHeight, 400);
-  EXPECT_STREQ(marked.szFaceName, "Courier New");
-  EXPECT_EQ(marked.dwEffects & (CFE_BOLD | CFE_STRIKEOUT), static_cast<DWORD>(CFE_STRIKEOUT));
-  EXPECT_EQ(marked.crTextColor, make_rgb(200, 10, 20));
-  EXPECT_EQ(marked.dwEffects & CFE_AUTOCOLOR, 0u);
-
+  f = format_of(SCF_SELECTION);
+  EXPECT_EQ(f.yHeight, 400);
+  EXPECT_STREQ(f.szFaceName, "Courier New");
+  EXPECT_EQ(f.dwEffects & (CFE_BOLD | CFE_STRIKEOUT | CFE_AUTOCOLOR), static_cast<DWORD>(CFE_STRIKEOUT));
+  EXPECT_EQ(f.crTextColor, make_rgb(200, 10, 20));
   select(0, 5);
-  CHARFORMATA plain = format_of(SCF_SELECTION);
-  EXPECT_NE(plain.yHeight, 400);
-  EXPECT_EQ(plain.dwEffects & CFE_STRIKEOUT, 0u);
+  f = format_of(SCF_SELECTION);
+  EXPECT_NE(f.yHeight, 400);
+  EXPECT_EQ(f.dwEffects & CFE_STRIKEOUT, 0u);
 }
 
-TEST_F(RichCommand, DefaultColour) {
-  EXPECT_NE(cmd(26, num(static_cast<int32_t>(make_rgb(0, 0, 255)))), 0);
-  EXPECT_EQ(format_of(SCF_DEFAULT).crTextColor, make_rgb(0, 0, 255));
-}
-
-TEST_F(RichCommand, RaisedTextAndAlignment) {
+TEST_F(RichCommand, RaisedTextAlignmentWrappingAndPasteSpecial) {
   set_text("E=mc2");
   select(4, 5);
   cmd(37, num(100));
@@ -106,9 +96,7 @@ TEST_F(RichCommand, RaisedTextAndAlignment) {
   cmd(36, num(PFA_RIGHT));
   SendMessageA(control, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&p));
   EXPECT_EQ(p.wAlignment, PFA_RIGHT);
-}
 
-TEST_F(RichCommand, WrappingAtTheEdgeOrNot) {
   std::string words;
   for (int i = 0; i < 60; ++i) words += "word ";
   set_text(words);
@@ -116,17 +104,9 @@ TEST_F(RichCommand, WrappingAtTheEdgeOrNot) {
   EXPECT_GT(cmd(12), 1) << "wraps at the window's edge";
   cmd(31, num(1));
   EXPECT_EQ(cmd(12), 1) << "no wrapping";
-}
 
-TEST_F(RichCommand, PasteSpecialTakesTheFirstClipboardFormat) {
   set_text("");
-  ASSERT_TRUE(OpenClipboard(parent.handle));
-  EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 8);
-  std::memcpy(GlobalLock(block), "special", 8);
-  GlobalUnlock(block);
-  SetClipboardData(CF_TEXT, block);
-  CloseClipboard();
+  put_clipboard(parent.handle, "special");
   EXPECT_EQ(cmd(35), 0);
   EXPECT_EQ(text(), "special");
 }

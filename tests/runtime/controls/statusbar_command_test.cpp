@@ -1,5 +1,4 @@
-// ctl_command on a real status bar: parts, texts and re-fitting. Every code
-// gives 0.
+// ctl_command on a real status bar: parts, texts and re-fitting. Every code gives 0.
 #include "tests/runtime/controls/command_fixture.h"
 
 namespace {
@@ -18,25 +17,20 @@ protected:
 };
 } // namespace
 
-TEST_F(StatusBarCommand, PartsFromAnArrayByReference) {
-  int32_t edges[3] = {100, 200, -1};
-  EXPECT_EQ(cmd(0, num(3), num_ref(edges)), 0);
-  EXPECT_EQ(parts(), 3);
-  int got[3] = {};
-  SendMessageA(control, SB_GETPARTS, 3, reinterpret_cast<LPARAM>(got));
-  EXPECT_EQ(got[0], 100);
-  EXPECT_EQ(got[1], 200);
-}
-
-TEST_F(StatusBarCommand, PartsNeedTheArrayByReference) {
+TEST_F(StatusBarCommand, PartsFromAnArrayByReferenceOnly) {
   int32_t edges[3] = {100, 200, -1};
   EXPECT_EQ(cmd(0, num(3), num(edges[0])), 0);
   EXPECT_EQ(cmd(0, num(3), none), 0);
   EXPECT_EQ(cmd(0, str("3"), num_ref(edges)), 0);
-  EXPECT_EQ(parts(), 1);
+  EXPECT_EQ(parts(), 1) << "no array by reference: no parts";
+  EXPECT_EQ(cmd(0, num(3), num_ref(edges)), 0);
+  int got[3] = {};
+  EXPECT_EQ(SendMessageA(control, SB_GETPARTS, 3, reinterpret_cast<LPARAM>(got)), 3);
+  EXPECT_EQ(got[0], 100);
+  EXPECT_EQ(got[1], 200);
 }
 
-TEST_F(StatusBarCommand, TextOfAPart) {
+TEST_F(StatusBarCommand, TextOfAPartAndRefittingToTheParent) {
   int32_t edges[2] = {150, -1};
   cmd(0, num(2), num_ref(edges));
   EXPECT_EQ(cmd(1, num(1), str("Ready")), 0);
@@ -45,9 +39,7 @@ TEST_F(StatusBarCommand, TextOfAPart) {
   EXPECT_EQ(part_text(0), "Line 3");
   EXPECT_EQ(cmd(1, num(0), num(5)), 0);
   EXPECT_EQ(part_text(0), "Line 3") << "a number is not a text";
-}
 
-TEST_F(StatusBarCommand, RefitsItselfToItsParent) {
   MoveWindow(control, 5, 5, 40, 10, FALSE);
   EXPECT_EQ(cmd(2), 0);
   RECT bar, client;

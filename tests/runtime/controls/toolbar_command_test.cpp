@@ -31,7 +31,7 @@ protected:
 };
 } // namespace
 
-TEST_F(ToolBarCommand, LabelsSeparatedByBars) {
+TEST_F(ToolBarCommand, LabelsSeparatedByBarsAndToolTips) {
   EXPECT_EQ(cmd(4, str("Open|Save|")), 0);
   EXPECT_EQ(label(0), "Open");
   EXPECT_EQ(label(1), "Save");
@@ -39,9 +39,20 @@ TEST_F(ToolBarCommand, LabelsSeparatedByBars) {
   EXPECT_EQ(cmd(4, str("Print")), 0);
   EXPECT_EQ(label(2), "Print") << "a list without a trailing bar ends too";
   EXPECT_EQ(label(3), "<none>");
+
+  EXPECT_EQ(cmd(9, num(OPEN), str("Open a file")), 0);
+  HWND tips = reinterpret_cast<HWND>(SendMessageA(control, TB_GETTOOLTIPS, 0, 0));
+  char text[80] = "";
+  TTTOOLINFOA info{};
+  info.cbSize = 40;
+  info.hwnd = control;
+  info.uId = OPEN;
+  info.lpszText = text;
+  SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
+  EXPECT_STREQ(text, "Open a file") << "the tool tip";
 }
 
-TEST_F(ToolBarCommand, EnableStyleAndCheckedState) {
+TEST_F(ToolBarCommand, EnableStyleCheckedStateButtonSizeAndWrongArguments) {
   EXPECT_EQ(cmd(3, num(SAVE), num(0)), 0);
   EXPECT_EQ(SendMessageA(control, TB_ISBUTTONENABLED, SAVE, 0), 0);
   cmd(3, num(SAVE), num(1));
@@ -57,34 +68,15 @@ TEST_F(ToolBarCommand, EnableStyleAndCheckedState) {
   EXPECT_EQ(cmd(6, num(OPEN)), 0);
   SendMessageA(control, TB_CHECKBUTTON, OPEN, TRUE);
   EXPECT_NE(cmd(6, num(OPEN)), 0);
-}
 
-TEST_F(ToolBarCommand, ButtonSizeInTwoHalves) {
   EXPECT_EQ(cmd(2, num(50), num(40)), 0);
   LRESULT size = SendMessageA(control, TB_GETBUTTONSIZE, 0, 0);
   EXPECT_EQ(cmd(7), LOWORD(size));
   EXPECT_EQ(cmd(8), HIWORD(size));
-  EXPECT_EQ(cmd(7), 50);
-  EXPECT_EQ(cmd(8), 40);
+  EXPECT_EQ(size, MAKELONG(50, 40)) << "width and height in two halves";
   EXPECT_EQ(cmd(1, num(24), num(20)), 0);
   EXPECT_EQ(cmd(0), 0);
-}
 
-TEST_F(ToolBarCommand, ToolTipText) {
-  EXPECT_EQ(cmd(9, num(OPEN), str("Open a file")), 0);
-  HWND tips = reinterpret_cast<HWND>(SendMessageA(control, TB_GETTOOLTIPS, 0, 0));
-  ASSERT_NE(tips, nullptr);
-  char text[80] = "";
-  TTTOOLINFOA info{};
-  info.cbSize = 40;
-  info.hwnd = control;
-  info.uId = OPEN;
-  info.lpszText = text;
-  SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
-  EXPECT_STREQ(text, "Open a file");
-}
-
-TEST_F(ToolBarCommand, WrongArgumentsDoNothing) {
   cmd(4, str("One|"));
   EXPECT_EQ(cmd(4, num(3)), 0);
   EXPECT_EQ(label(1), "<none>");
@@ -95,24 +87,18 @@ TEST_F(ToolBarCommand, WrongArgumentsDoNothing) {
 }
 
 // In an MDI frame the client moves below the bar when its size changes.
-TEST(ToolBarInFrame, SizesMoveTheMdiClient) {
-  ASSERT_EQ(heap_start(), 1);
-  InitCommonControls();
-  Window frame{};
-  ASSERT_EQ(win_open(&frame, 30, 30, 500, 400, WIN_MDI_FRAME, nullptr, "Frame", EventLog::handler), 1);
-  ASSERT_NE(frame.mdi_client, nullptr);
+TEST_F(ToolBarCommand, SizesInAnMdiFrameMoveTheClient) {
+  Window& frame = open(30, 30, 500, 400, WIN_MDI_FRAME);
   HWND bar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | CCS_TOP, 0, 0, 0, 0, frame.handle,
                              reinterpret_cast<HMENU>(9), GetModuleHandleA(nullptr), nullptr);
   add_buttons(bar);
   MoveWindow(frame.mdi_client, 0, 0, 100, 100, TRUE);
   EXPECT_EQ(ctl_command(&frame, 9, 1, 32, VT_INT32, 32, VT_INT32, 0, VT_NONE, 0, VT_NONE), 0);
-  RECT b, client;
+  RECT b, client, area;
   GetWindowRect(bar, &b);
   GetWindowRect(frame.mdi_client, &client);
   MapWindowPoints(nullptr, frame.handle, reinterpret_cast<POINT*>(&client), 2);
-  EXPECT_EQ(client.top, b.bottom - b.top) << "the client starts below the bar";
-  RECT area;
   GetClientRect(frame.handle, &area);
+  EXPECT_EQ(client.top, b.bottom - b.top) << "the client starts below the bar";
   EXPECT_EQ(client.bottom, area.bottom);
-  win_close(&frame);
 }

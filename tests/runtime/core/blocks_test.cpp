@@ -4,11 +4,7 @@
 #include "runtime/core/core.h"
 
 namespace {
-struct BlockCase {
-  uint32_t type;
-  uint32_t count;
-  SIZE_T bytes;
-};
+struct BlockCase { uint32_t type; uint32_t count; SIZE_T bytes; };
 } // namespace
 
 TEST(Blocks, SizeIsCountTimesElementSizeAndZeroed) {
@@ -26,13 +22,10 @@ TEST(Blocks, SizeIsCountTimesElementSizeAndZeroed) {
   }
 }
 
-TEST(Blocks, CountZeroGivesNullAndNullFreesNothing) {
+TEST(Blocks, MemAllocStoresAZeroedBlockOrReportsFailureAndNothingComesOfNothing) {
   for (uint32_t type : {0u, 2u, 14u, 30u}) EXPECT_EQ(block_alloc(type, 0), nullptr);
   EXPECT_EQ(block_free(nullptr), 0);
   EXPECT_EQ(mem_free(nullptr), 0);
-}
-
-TEST(Blocks, MemAllocStoresAZeroedBlockOrReportsFailure) {
   void* block = reinterpret_cast<void*>(1);
   ASSERT_EQ(mem_alloc(&block, 10, 12), 0);
   ASSERT_NE(block, nullptr);

@@ -32,11 +32,10 @@ TEST_F(FileBinary, WritesComeFromTheSlotTheVariableOrTheMemoryItPointsTo) {
       {"no bytes", address_of(bytes), VT_STRING | VT_REF, 0, ""},
   };
   for (const Case& c : cases) {
-    std::string path = new_path();
-    ASSERT_EQ(file_open(&channel, VT_BIN_CHANNEL, path.c_str(), "W"), 0);
-    EXPECT_EQ(file_write(&channel, BIN_CH, c.slot, c.type, c.length), static_cast<int>(c.want.size())) << c.what;
-    file_close(&channel, BIN_CH);
-    EXPECT_EQ(contents(path), c.want) << c.what;
+    int put = 0;
+    EXPECT_EQ(written(VT_BIN_CHANNEL, [&] { put = file_write(&channel, BIN_CH, c.slot, c.type, c.length); }), c.want)
+        << c.what;
+    EXPECT_EQ(put, static_cast<int>(c.want.size())) << c.what;
   }
 }
 
@@ -77,16 +76,10 @@ TEST_F(FileBinary, ReadWriteModeChangesBytesInPlace) {
 
 TEST_F(FileBinary, SeekMovesFromTheStartAndMinusOneReportsThePosition) {
   ASSERT_EQ(file_open(&channel, VT_BIN_CHANNEL, file_with("abcdef").c_str(), "R"), 0);
-  struct Step {
-    int64_t position;
-    int64_t want;
-    int eof;
-  } steps[] = {
-      {-1, 0, 0}, {3, 3, 0}, {-1, 3, 0}, {6, 6, 1}, {0, 0, 0},
-      {-7, 0, 0},                            // unreachable: stays where it is
-      {10, 10, 1},                           // past the end
-      {5000000000LL, 5000000000LL, 1},       // beyond 32 bits
-      {-1, 5000000000LL, 1}, {5, 5, 0},
+  // -7 is unreachable: the position stays; 10 is past the end; 5000000000 beyond 32 bits.
+  struct Step { int64_t position, want; int eof; } steps[] = {
+      {-1, 0, 0}, {3, 3, 0},   {-1, 3, 0}, {6, 6, 1}, {0, 0, 0}, {-7, 0, 0}, {10, 10, 1},
+      {5000000000LL, 5000000000LL, 1}, {-1, 5000000000LL, 1}, {5, 5, 0},
   };
   for (const Step& s : steps) {
     EXPECT_EQ(file_seek(channel, s.position), s.want) << s.position;

@@ -16,12 +16,7 @@ TEST_F(FileErrors, AWrongChannelTypeShowsTheOperationsErrorBox) {
   std::string path = file_with("kept");
   ASSERT_EQ(file_open(&other, VT_TEXT_CHANNEL, path.c_str(), "R"), 0);
   FileChannel held = other;
-  struct Case {
-    const char* what;
-    std::function<int()> call;
-    const char* text;
-    int want;
-  } cases[] = {
+  struct Case { const char* what; std::function<int()> call; const char* text; int want; } cases[] = {
       {"file_open", [&] { return file_open(&channel, VT_STRING | VT_REF, missing.c_str(), "W"); }, FILE_ERROR_OPEN, 1},
       {"file_close", [&] { return file_close(&other, VT_INT32 | VT_REF); }, FILE_ERROR_CLOSE, 0},
       {"file_eof", [&] { return file_eof(&other, VT_WINDOW); }, FILE_ERROR_EOF, 1},

@@ -1,6 +1,5 @@
-// A fixture for file channel tests: a private heap, files under the system's
-// temporary folder (removed afterwards) and two channels that are closed
-// after each test whatever happened in it.
+// Temporary files for tests, and a fixture for file channel tests: a private
+// heap and two channels that are closed after each test whatever happened.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,42 +14,39 @@
 constexpr uint32_t TEXT_CH = VT_TEXT_CHANNEL | VT_REF;
 constexpr uint32_t BIN_CH = VT_BIN_CHANNEL | VT_REF;
 
-class FileTest : public HeapTest {
-protected:
-  void TearDown() override {
-    for (FileChannel* c : {&channel, &other})
-      if (*c) CloseHandle(*c);
+// Files under the system's temporary folder, removed with the object.
+class TempFiles {
+public:
+  TempFiles() = default;
+  ~TempFiles() {
     for (const std::string& p : paths_) DeleteFileA(p.c_str());
-    HeapTest::TearDown();
   }
+  TempFiles(const TempFiles&) = delete;
+  TempFiles& operator=(const TempFiles&) = delete;
 
-  // The name of a file that does not exist yet; it is removed after the test.
+  // The name of a file that does not exist yet.
   std::string new_path() {
-    char dir[MAX_PATH];
-    char name[MAX_PATH];
+    char dir[MAX_PATH], name[MAX_PATH];
     EXPECT_NE(GetTempPathA(MAX_PATH, dir), 0u);
     EXPECT_NE(GetTempFileNameA(dir, "tlv", 0, name), 0u);
     DeleteFileA(name);
     paths_.push_back(name);
     return name;
   }
-
   // A new file holding exactly bytes.
   std::string file_with(const std::string& bytes) {
     std::string path = new_path();
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    EXPECT_NE(h, INVALID_HANDLE_VALUE) << path;
     DWORD put = 0;
-    if (!bytes.empty()) WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
+    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
     CloseHandle(h);
-    EXPECT_EQ(put, bytes.size());
+    EXPECT_EQ(put, bytes.size()) << path;
     return path;
   }
-
-  // Everything a file holds (read through a handle of its own).
+  // Everything a file holds, read through a handle of its own.
   static std::string contents(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return "<missing>";
     std::string all;
     char buf[4096];
@@ -59,14 +55,31 @@ protected:
     CloseHandle(h);
     return all;
   }
-
   static bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+private:
+  std::vector<std::string> paths_;
+};
+
+class FileTest : public HeapTest, public TempFiles {
+protected:
+  void TearDown() override {
+    for (FileChannel* c : {&channel, &other})
+      if (*c) CloseHandle(*c);
+    HeapTest::TearDown();
+  }
   // Opens channel as a text channel for reading a file holding bytes.
   void open_text(const std::string& bytes) {
     ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, file_with(bytes).c_str(), "R"), 0);
   }
-
+  // What write() puts into a new file through channel, opened with kind and mode "W".
+  template <typename F> std::string written(uint32_t kind, F write) {
+    std::string path = new_path();
+    EXPECT_EQ(file_open(&channel, kind, path.c_str(), "W"), 0);
+    write();
+    file_close(&channel, kind | VT_REF);
+    return contents(path);
+  }
   // One line through file_read with a roomy buffer.
   std::string read_into_buffer(int* result) {
     char buf[1024];
@@ -74,7 +87,6 @@ protected:
     *result = file_read(&channel, TEXT_CH, buf, VT_STRING | VT_REF, sizeof buf);
     return buf;
   }
-
   // One line through file_read_line.
   std::string read_whole_line(int* result) {
     char* line = file_read_line(&channel, TEXT_CH, result);
@@ -83,7 +95,4 @@ protected:
 
   FileChannel channel = nullptr;
   FileChannel other = nullptr;
-
-private:
-  std::vector<std::string> paths_;
 };

@@ -8,11 +8,7 @@
 using FileOpen = FileTest;
 
 TEST_F(FileOpen, ModesAreMatchedExactlyAndReadWriteOnlyOnBinaryChannels) {
-  struct Case {
-    const char* mode;
-    uint32_t kind;
-    int want;
-  } cases[] = {
+  struct Case { const char* mode; uint32_t kind; int want; } cases[] = {
       {"R", VT_TEXT_CHANNEL, 0},  {"r", VT_TEXT_CHANNEL, 0},  {"R", VT_BIN_CHANNEL, 0},
       {"R+", VT_TEXT_CHANNEL, 1}, {"r+", VT_TEXT_CHANNEL, 1}, {"R+", VT_BIN_CHANNEL, 0},
       {"r+", BIN_CH, 0},          {"W", VT_TEXT_CHANNEL, 0},  {"w", VT_BIN_CHANNEL, 0},
@@ -29,12 +25,13 @@ TEST_F(FileOpen, ModesAreMatchedExactlyAndReadWriteOnlyOnBinaryChannels) {
   }
 }
 
-TEST_F(FileOpen, ReadingModesNeedTheFileWritingModesMakeIt) {
+TEST_F(FileOpen, ReadingModesNeedTheFileWritingModesMakeItWriteEmptiesItAppendWritesBehind) {
   struct Case {
     const char* mode;
     uint32_t kind;
     int want;
-  } cases[] = {{"R", VT_TEXT_CHANNEL, 1}, {"r+", VT_BIN_CHANNEL, 1}, {"W", VT_TEXT_CHANNEL, 0}, {"a", VT_TEXT_CHANNEL, 0}};
+  } cases[] = {{"R", VT_TEXT_CHANNEL, 1}, {"r+", VT_BIN_CHANNEL, 1}, {"W", VT_TEXT_CHANNEL, 0},
+               {"a", VT_TEXT_CHANNEL, 0}};
   for (const Case& c : cases) {
     std::string path = new_path();
     FileChannel before = channel;
@@ -45,9 +42,7 @@ TEST_F(FileOpen, ReadingModesNeedTheFileWritingModesMakeIt) {
     EXPECT_EQ(exists(path), c.want == 0) << c.mode;
     file_close(&channel, c.kind);
   }
-}
 
-TEST_F(FileOpen, WriteEmptiesTheFileAndAppendWritesBehindIt) {
   std::string path = file_with("old\r\n");
   ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "a"), 0);
   char text[] = "new";
@@ -62,7 +57,7 @@ TEST_F(FileOpen, WriteEmptiesTheFileAndAppendWritesBehindIt) {
   EXPECT_EQ(contents(path), "new\r\n");
 }
 
-TEST_F(FileOpen, ReadLetsOthersWriteTheWritingModesOnlyLetThemRead) {
+TEST_F(FileOpen, SharingModesReopeningAndClosingTwice) {
   std::string path = file_with("shared");
   ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "R"), 0);
   EXPECT_EQ(file_open(&other, VT_TEXT_CHANNEL, path.c_str(), "A"), 0) << "R should share writing";
@@ -73,19 +68,15 @@ TEST_F(FileOpen, ReadLetsOthersWriteTheWritingModesOnlyLetThemRead) {
   EXPECT_EQ(file_open(&other, VT_TEXT_CHANNEL, path.c_str(), "a"), 1) << "W should not share writing";
   EXPECT_EQ(file_open(&other, VT_BIN_CHANNEL, path.c_str(), "R+"), 1);
   EXPECT_EQ(other, nullptr);
-}
 
-TEST_F(FileOpen, OpeningAnOpenChannelAgainLetsGoOfTheFirstFile) {
   std::string first = new_path();
   std::string second = new_path();
   ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, first.c_str(), "W"), 0);
   ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, second.c_str(), "W"), 0);
   // Were the first handle still open, its sharing (read only) would refuse this.
   EXPECT_EQ(file_open(&other, VT_TEXT_CHANNEL, first.c_str(), "W"), 0);
-}
-
-TEST_F(FileOpen, ClosingAClosedChannelDoesNothing) {
-  EXPECT_EQ(file_close(&channel, TEXT_CH), 0);
+  for (FileChannel* c : {&channel, &other}) file_close(c, TEXT_CH);
+  EXPECT_EQ(file_close(&channel, TEXT_CH), 0) << "closing a closed channel does nothing";
   EXPECT_EQ(file_close(&channel, BIN_CH), 0);
   EXPECT_EQ(file_close(nullptr, TEXT_CH), 0);
   EXPECT_EQ(channel, nullptr);

@@ -9,85 +9,54 @@
 using FileWrite = FileTest;
 
 namespace {
-template <typename T>
-ValueSlot bits_of(T v) {
+template <typename T> ValueSlot bits_of(T v) {
   ValueSlot slot = 0;
   std::memcpy(&slot, &v, sizeof v);
   return slot;
 }
-template <typename T>
-ValueSlot address_of(T* p) {
-  return reinterpret_cast<ValueSlot>(p);
-}
+template <typename T> ValueSlot address_of(T* p) { return reinterpret_cast<ValueSlot>(p); }
 } // namespace
 
-TEST_F(FileWrite, StringsBecomeLinesOfTheGivenLength) {
-  struct Case {
-    const char* text;
-    int32_t length;
-    const char* want;
-  } cases[] = {
-      {"hello", 5, "hello\r\n"},
-      {"hello", 3, "hel\r\n"},
-      {"", 0, "\r\n"},
-      {"a\tb \xE9", 5, "a\tb \xE9\r\n"},
-      {"neg", -4, "\r\n"},
-  };
-  for (const Case& c : cases) {
-    std::string path = new_path();
-    ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "W"), 0);
-    int put = file_write(&channel, TEXT_CH, address_of(c.text), VT_STRING | VT_REF, c.length);
-    file_close(&channel, TEXT_CH);
-    EXPECT_EQ(contents(path), c.want) << c.text << " " << c.length;
-    EXPECT_EQ(put, static_cast<int>(std::strlen(c.want))) << c.text;
-  }
-}
-
-TEST_F(FileWrite, NumbersAreWrittenAsTheirTextAndOneBlank) {
-  int32_t i32 = -3;
+TEST_F(FileWrite, StringsBecomeLinesOfTheGivenLengthNumbersTheirTextAndOneBlank) {
+  int32_t i32 = -3, other = 77;
   uint8_t u8 = 200;
   int16_t i16 = -300;
   float f32 = -0.75f;
-  double f64 = 2.5;
-  double third = 1.0 / 3;
+  double f64 = 2.5, third = 1.0 / 3;
   int64_t i64 = 1099511627776LL;
   uint64_t u64 = 9223372036854775808ULL;
-  int32_t other = 77;
-  struct Case {
-    const char* what;
-    ValueSlot slot;
-    uint32_t type;
-    const char* want;
-  } cases[] = {
-      {"int32 in the slot", 5, VT_INT32, " 5 "},
-      {"int32 by reference", address_of(&i32), VT_INT32 | VT_REF, " -3 "},
-      {"zero", 0, VT_INT32, " 0 "},
-      {"uint32 in the slot", 3000000000u, VT_UINT32, " 3000000000 "},
-      {"byte in the slot, high bits ignored", 0xAB00 | 200, VT_BYTE, " 200 "},
-      {"byte by reference", address_of(&u8), VT_BYTE | VT_REF, " 200 "},
-      {"signed byte", 0xFF, VT_INT8, " -1 "},
-      {"word", 0xFFFF, VT_WORD, " 65535 "},
-      {"signed word", 0xFFFF, VT_INT16, " -1 "},
-      {"signed word by reference", address_of(&i16), VT_INT16 | VT_REF, " -300 "},
-      {"real32 in the slot", bits_of(0.25f), VT_REAL32, " 0.25 "},
-      {"real32 by reference", address_of(&f32), VT_REAL32 | VT_REF, " -0.75 "},
-      {"real64 always through the address", address_of(&f64), VT_REAL64, " 2.50 "},
-      {"real64 by reference", address_of(&third), VT_REAL64 | VT_REF, " 0.33 "},
-      {"int64 through the address", address_of(&i64), VT_INT64, " 1099511627776 "},
-      {"uint64 above the signed range", address_of(&u64), VT_UINT64 | VT_REF, " 9223372036854775808.00 "},
-      {"another code is an int32 behind the address", address_of(&other), VT_RAW, " 77 "},
+  struct Case { const char* what; ValueSlot slot; uint32_t type; int32_t length; const char* want; } cases[] = {
+      {"a string", address_of("hello"), VT_STRING | VT_REF, 5, "hello\r\n"},
+      {"part of a string", address_of("hello"), VT_STRING | VT_REF, 3, "hel\r\n"},
+      {"an empty string", address_of(""), VT_STRING | VT_REF, 0, "\r\n"},
+      {"tabs and bytes above 127", address_of("a\tb \xE9"), VT_STRING | VT_REF, 5, "a\tb \xE9\r\n"},
+      {"a negative length", address_of("neg"), VT_STRING | VT_REF, -4, "\r\n"},
+      {"int32 in the slot", 5, VT_INT32, 0, " 5 "},
+      {"int32 by reference", address_of(&i32), VT_INT32 | VT_REF, 0, " -3 "}, {"zero", 0, VT_INT32, 0, " 0 "},
+      {"uint32 in the slot", 3000000000u, VT_UINT32, 0, " 3000000000 "},
+      {"byte in the slot, high bits ignored", 0xAB00 | 200, VT_BYTE, 0, " 200 "},
+      {"byte by reference", address_of(&u8), VT_BYTE | VT_REF, 0, " 200 "},
+      {"signed byte", 0xFF, VT_INT8, 0, " -1 "}, {"word", 0xFFFF, VT_WORD, 0, " 65535 "},
+      {"signed word", 0xFFFF, VT_INT16, 0, " -1 "},
+      {"signed word by reference", address_of(&i16), VT_INT16 | VT_REF, 0, " -300 "},
+      {"real32 in the slot", bits_of(0.25f), VT_REAL32, 0, " 0.25 "},
+      {"real32 by reference", address_of(&f32), VT_REAL32 | VT_REF, 0, " -0.75 "},
+      {"real64 always through the address", address_of(&f64), VT_REAL64, 0, " 2.50 "},
+      {"real64 by reference", address_of(&third), VT_REAL64 | VT_REF, 0, " 0.33 "},
+      {"int64 through the address", address_of(&i64), VT_INT64, 0, " 1099511627776 "},
+      {"uint64 above the signed range", address_of(&u64), VT_UINT64 | VT_REF, 0, " 9223372036854775808.00 "},
+      {"another code is an int32 behind the address", address_of(&other), VT_RAW, 0, " 77 "},
   };
   for (const Case& c : cases) {
-    std::string path = new_path();
-    ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "W"), 0);
-    int put = file_write(&channel, TEXT_CH, c.slot, c.type, 0);
-    file_close(&channel, TEXT_CH);
-    EXPECT_EQ(contents(path), c.want) << c.what;
+    int put = 0;
+    EXPECT_EQ(written(VT_TEXT_CHANNEL, [&] { put = file_write(&channel, TEXT_CH, c.slot, c.type, c.length); }),
+              c.want)
+        << c.what;
     EXPECT_EQ(put, static_cast<int>(std::strlen(c.want))) << c.what;
   }
 }
 
-TEST_F(FileWrite, LinesAndNumbersFollowEachOtherAndReadBack) {
+TEST_F(FileWrite, LinesAndNumbersReadBackAndNothingGoesToAClosedChannelOrAnotherKind) {
   std::string path = new_path();
   ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "W"), 0);
   const char* first = "first line";
@@ -104,15 +73,13 @@ TEST_F(FileWrite, LinesAndNumbersFollowEachOtherAndReadBack) {
   EXPECT_EQ(read_whole_line(&result), "first line");
   EXPECT_EQ(read_whole_line(&result), " 42  12.50 ");
   EXPECT_EQ(file_eof(&channel, TEXT_CH), 1);
-}
 
-TEST_F(FileWrite, NothingIsWrittenToAClosedChannelOrAnotherKind) {
   const char* text = "text";
   EXPECT_EQ(file_write(&channel, TEXT_CH, address_of(text), VT_STRING | VT_REF, 4), 0);
-  std::string path = new_path();
-  ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, path.c_str(), "W"), 0);
-  EXPECT_EQ(file_write(&channel, VT_INT32 | VT_REF, address_of(text), VT_STRING | VT_REF, 4), 0);
-  EXPECT_EQ(file_write(&channel, TEXT_CH, 0, VT_REAL64, 0), 0) << "a null address is not read";
-  file_close(&channel, TEXT_CH);
-  EXPECT_EQ(contents(path), "");
+  EXPECT_EQ(written(VT_TEXT_CHANNEL,
+                    [&] {
+                      EXPECT_EQ(file_write(&channel, VT_INT32 | VT_REF, address_of(text), VT_STRING | VT_REF, 4), 0);
+                      EXPECT_EQ(file_write(&channel, TEXT_CH, 0, VT_REAL64, 0), 0) << "a null address is not read";
+                    }),
+            "");
 }

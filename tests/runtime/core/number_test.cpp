@@ -2,17 +2,13 @@
 
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 #include "tests/support/temp_text.h"
 
 using Numbers = HeapTest;
 
 TEST_F(Numbers, NumToTextHasALeadingBlankAndTwoPlacesForFractions) {
-  struct Case {
-    double x;
-    const char* want;
-  } cases[] = {
+  struct Case { double x; const char* want; } cases[] = {
       {5, " 5"},          {-3, " -3"},       {0, " 0"},          {-0.0, " 0"},
       {2.5, " 2.50"},     {1.0 / 3, " 0.33"}, {-0.5, " -0.50"},  {7.0, " 7"},
       {2.75, " 2.75"},    {-0.25, " -0.25"}, {1e9, " 1000000000"}, {0.001, " 0.00"},
@@ -23,9 +19,8 @@ TEST_F(Numbers, NumToTextHasALeadingBlankAndTwoPlacesForFractions) {
   for (const Case& c : cases) EXPECT_EQ(take(num_to_text(c.x)), c.want) << c.x;
 }
 
-// Halves are rounded by the system C runtime's printf. Its rule works on the
-// decimal digits of the stored double: 2.675 is held as 2.67499999..., 0.125
-// is exact and -0.005 is held as -0.005000000000000000104...
+// Halves are rounded by the system C runtime's printf, on the decimal digits of the stored double:
+// 2.675 is held as 2.67499999..., 0.125 is exact and -0.005 is held as -0.005000000000000000104...
 TEST_F(Numbers, NumToTextRoundsHalvesAsTheSystemRuntime) {
   EXPECT_EQ(take(num_to_text(2.675)), " 2.67");
   EXPECT_EQ(take(num_to_text(0.125)), " 0.13");
@@ -34,10 +29,7 @@ TEST_F(Numbers, NumToTextRoundsHalvesAsTheSystemRuntime) {
 }
 
 TEST_F(Numbers, TextToNumReadsOnlyItsSimpleForm) {
-  struct Case {
-    const char* s;
-    double want;
-  } cases[] = {
+  struct Case { const char* s; double want; } cases[] = {
       {"  -12.50x", -12.5}, {".5", 0.5},  {"abc", 0},  {"1e3", 1},     {"+4", 0},
       {"\t42", 42},         {"3.25", 3.25}, {"", 0},   {"7.", 7},      {"1.2.3", 1.2},
       {"- 5", 0},           {"0.001", 0.001},
@@ -50,15 +42,9 @@ TEST_F(Numbers, TextToNumReadsOnlyItsSimpleForm) {
 
 TEST(Int64Text, DigitsThenOneBlank) {
   char buffer[32];
-  struct Case {
-    int64_t v;
-    const char* want;
-  } cases[] = {
-      {123, "123 "},
-      {-45, "-45 "},
-      {0, "0 "},
-      {std::numeric_limits<int64_t>::min(), "-9223372036854775808 "},
-      {std::numeric_limits<int64_t>::max(), "9223372036854775807 "},
+  struct Case { int64_t v; const char* want; } cases[] = {
+      {123, "123 "}, {-45, "-45 "}, {0, "0 "}, {INT64_MIN, "-9223372036854775808 "},
+      {INT64_MAX, "9223372036854775807 "},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(int64_to_text(buffer, c.v), static_cast<int>(std::strlen(c.want)));
@@ -71,18 +57,12 @@ TEST(Int64Text, DigitsThenOneBlank) {
 }
 
 TEST(NumPower, FollowsTheSignRules) {
-  struct Case {
-    double x, y, want;
-  } cases[] = {
+  struct Case { double x, y, want; } cases[] = {
       {-2, 3, -8}, {-2, 2, 4},      {-2, 0.5, 0}, {0, 0, 1},  {10, -2, 0.01},
-      {0, 5, 0},   {2, 10, 1024},   {9, 0.5, 3},  {-3, -1, -1.0 / 3},
-      {10, 3, 1000},
+      {0, 5, 0},   {2, 10, 1024},   {9, 0.5, 3},  {-3, -1, -1.0 / 3}, {10, 3, 1000},
   };
   for (const Case& c : cases) EXPECT_DOUBLE_EQ(num_power(c.x, c.y), c.want) << c.x << "^" << c.y;
-}
-
-TEST(NumPower, PowersOfTenAreExactEnoughForDecimalText) {
-  for (int k = 1; k <= 15; ++k) EXPECT_EQ(num_power(10, k), std::pow(10.0, k)) << k;
+  for (int k = 1; k <= 15; ++k) EXPECT_EQ(num_power(10, k), std::pow(10.0, k)) << "exact enough for 10^" << k;
 }
 
 TEST(NumAbs, NegatesWhatIsNotAtLeastZero) {

@@ -1,5 +1,5 @@
-// When the heap cannot give a text, the program says so and ends with a
-// non-zero code instead of writing through a null block.
+// When the heap cannot give a text, the program says so and ends with a non-zero code instead of
+// writing through a null block.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -9,24 +9,6 @@
 #include "tests/support/wait.h"
 
 namespace {
-struct FindBox {
-  DWORD pid;
-  HWND found;
-};
-
-BOOL CALLBACK find_box(HWND w, LPARAM lp) {
-  FindBox* f = reinterpret_cast<FindBox*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(w, &pid);
-  char cls[32] = "";
-  GetClassNameA(w, cls, sizeof cls);
-  if (pid == f->pid && std::string(cls) == "#32770" && IsWindowVisible(w)) {
-    f->found = w;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 std::string window_text(HWND w) {
   char text[512] = "";
   SendMessageA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
@@ -38,26 +20,22 @@ TEST(OutOfMemory, ShowsAMessageAndExitsWithANonZeroCode) {
   char exe[MAX_PATH];
   GetModuleFileNameA(nullptr, exe, MAX_PATH);
   std::string child(exe);
-  child.erase(child.rfind('\\') + 1);
-  child += "oom_child.exe";
-
+  child.replace(child.rfind('\\') + 1, std::string::npos, "oom_child.exe");
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
-  ASSERT_TRUE(CreateProcessA(child.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             &si, &pi))
+  ASSERT_TRUE(CreateProcessA(child.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
       << child;
 
-  FindBox box{pi.dwProcessId, nullptr};
+  // The child's message box, found by its title.
+  HWND box = nullptr;
+  DWORD pid = 0;
   ASSERT_TRUE(wait_until([&] {
-    box.found = nullptr;
-    EnumWindows(find_box, reinterpret_cast<LPARAM>(&box));
-    return box.found != nullptr;
+    box = FindWindowA("#32770", HEAP_OUT_OF_MEMORY_TITLE);
+    return box && IsWindowVisible(box) && GetWindowThreadProcessId(box, &pid) && pid == pi.dwProcessId;
   })) << "no message box appeared";
-
-  EXPECT_EQ(window_text(box.found), HEAP_OUT_OF_MEMORY_TITLE);
-  EXPECT_EQ(window_text(GetDlgItem(box.found, 0xFFFF)), HEAP_OUT_OF_MEMORY_TEXT);
-  PostMessageA(box.found, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(window_text(GetDlgItem(box, 0xFFFF)), HEAP_OUT_OF_MEMORY_TEXT);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
 
   ASSERT_EQ(WaitForSingleObject(pi.hProcess, 10000), WAIT_OBJECT_0);
   DWORD code = 0;

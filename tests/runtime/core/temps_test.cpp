@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <algorithm>
 
 #include "tests/support/debug_output.h"
 #include "tests/support/temp_text.h"
 
 namespace {
 int count_of(const std::vector<std::string>& lines, const char* text) {
-  int n = 0;
-  for (const auto& l : lines) n += l == text;
-  return n;
+  return static_cast<int>(std::count(lines.begin(), lines.end(), text));
 }
 } // namespace
 

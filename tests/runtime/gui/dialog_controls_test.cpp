@@ -1,74 +1,107 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "tests/support/dialog_test.h"
+#include "tests/support/input.h"
+#include "tests/support/temp_text.h"
 
-// The search dialog as the editor describes it, with the runtime's controls.
-class DialogControls : public GuiTest {
-protected:
-  Window owner{};
-  Window search{};
-  Window other{}; // dialog records stay listed until TearDown
-  void SetUp() override {
-    GuiTest::SetUp();
-    ASSERT_EQ(win_open(&owner, 50, 50, 640, 480, 0x70010, nullptr, "Editor", nullptr), 1);
-    ASSERT_EQ(dlg_create(&search, 0, 0, 100, 70, 0xC80000, &owner, "Search", EventLog::handler), 1);
-    ctl_create(&search, KIND_EDIT, "", 15, 15, 70, 20, 0x10080, 2);
-    ctl_create(&search, KIND_BUTTON, "Find Next", 25, 45, 55, 20, 0x10000, 1);
-  }
-  void TearDown() override {
-    if (search.handle) dlg_close(&search, 0);
-    win_close(&owner);
-    dlg_list_free();
-    GuiTest::TearDown();
-  }
-};
+using DialogControls = DialogTest;
 
-TEST_F(DialogControls, EachControlGetsItsKindsProcedureAndColours) {
-  ASSERT_NE(dlg_show(&search, nullptr), nullptr);
-  EXPECT_EQ(GetWindow(search.handle, GW_OWNER), owner.handle) << "the parent given to dlg_create";
-  HWND edit = GetDlgItem(search.handle, 2);
-  HWND button = GetDlgItem(search.handle, 1);
-  ASSERT_NE(edit, nullptr);
-  ASSERT_NE(button, nullptr);
+TEST_F(DialogControls, ControlsGetTheirProceduresTheDialogReflectsColoursAndDrawingAndAddedOnesComeNextRun) {
+  ASSERT_NE(dlg_show(&dlg, nullptr), nullptr);
+  UpdateWindow(dlg.handle);
+  HWND edit = GetDlgItem(dlg.handle, kEdit), button = GetDlgItem(dlg.handle, kButton);
   EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(edit, GWLP_WNDPROC)), ctl_proc_common);
   EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(button, GWLP_WNDPROC)), ctl_proc_button);
   EXPECT_NE(GetPropA(edit, "LPFN"), nullptr);
   EXPECT_EQ(GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+  EXPECT_EQ(log.count(WM_DRAWITEM), 0) << "the button's drawing goes to the button";
+  LRESULT def = SendMessageA(dlg.handle, DM_GETDEFID, 0, 0);
+  EXPECT_EQ(HIWORD(def), DC_HASDEFID);
+  EXPECT_EQ(LOWORD(def), kButton) << "the flagged button is the default";
 
-  // The dialog answers a control's colour request with that control's brush.
+  // The dialog answers every colour request with the control's own brush.
   HANDLE brush = GetPropA(edit, "BBRUSH");
   ASSERT_NE(brush, nullptr);
   HDC dc = GetDC(edit);
-  EXPECT_EQ(reinterpret_cast<HANDLE>(SendMessageA(search.handle, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                                                  reinterpret_cast<LPARAM>(edit))),
-            brush);
+  for (UINT message : {WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,
+                       WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC}) {
+    LRESULT answer = SendMessageA(dlg.handle, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit));
+    EXPECT_EQ(reinterpret_cast<HANDLE>(answer), brush) << std::hex << message;
+    EXPECT_EQ(log.count(message), 0) << "the Handler never sees " << std::hex << message;
+  }
   EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_WINDOW));
   ReleaseDC(edit, dc);
+  DRAWITEMSTRUCT item{};
+  item.CtlType = ODT_MENU;
+  SendMessageA(dlg.handle, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(log.count(WM_DRAWITEM), 1) << "id 0 (a menu item) is no control's: the Handler has it";
+
+  // Controls added while the dialog runs appear from the next run.
+  ASSERT_NE(dlg_show(&dlg, nullptr), nullptr);
+  ctl_create(&dlg, KIND_STATIC, "later", 5, 5, 40, 10, 0, 9);
+  EXPECT_EQ(GetDlgItem(dlg.handle, 9), nullptr);
+  dlg_close(&dlg, 0);
+  ASSERT_NE(dlg_show(&dlg, nullptr), nullptr);
+  EXPECT_NE(GetDlgItem(dlg.handle, 9), nullptr);
 }
 
-TEST_F(DialogControls, ControlsAddedWhileRunningAppearFromTheNextRun) {
-  ASSERT_NE(dlg_show(&search, nullptr), nullptr);
-  ctl_create(&search, KIND_STATIC, "later", 5, 5, 40, 10, 0, 9);
-  EXPECT_EQ(GetDlgItem(search.handle, 9), nullptr);
-  dlg_close(&search, 0);
-  ASSERT_NE(dlg_show(&search, nullptr), nullptr);
-  EXPECT_NE(GetDlgItem(search.handle, 9), nullptr);
-}
-
-TEST_F(DialogControls, FlaggedButtonBecomesTheDefault) {
-  ASSERT_EQ(dlg_create(&other, 0, 0, 200, 100, WS_CAPTION, nullptr, "Default", nullptr), 1);
-  ctl_create(&other, KIND_BUTTON, "One", 10, 10, 60, 24, BS_DEFPUSHBUTTON, 5);
-  ctl_create(&other, KIND_BUTTON, "Two", 80, 10, 60, 24, 0, 6);
+// The editor's search dialog: its button has no flag, so Enter gives IDOK (1), the button's own id.
+TEST_F(DialogControls, TheParentOwnsTheDialogAndEnterWithoutADefaultGivesIdOk) {
+  Window& owner = open(50, 50, 640, 480, 0x70010);
+  ASSERT_EQ(dlg_create(&other, 0, 0, 100, 70, 0xC80000, &owner, "Search", EventLog::handler), 1);
+  ctl_create(&other, KIND_EDIT, "", 15, 15, 70, 20, 0x10080, 2);
+  ctl_create(&other, KIND_BUTTON, "Find Next", 25, 45, 55, 20, 0x10000, 1);
   ASSERT_NE(dlg_show(&other, nullptr), nullptr);
-  LRESULT def = SendMessageA(other.handle, DM_GETDEFID, 0, 0);
-  EXPECT_EQ(HIWORD(def), DC_HASDEFID);
-  EXPECT_EQ(LOWORD(def), 5);
-  dlg_close(&other, 0);
-
-  // The search dialog's button has no flag: Enter gives the dialog's
-  // IDOK (1), which is the button's own id there.
-  ASSERT_NE(dlg_show(&search, nullptr), nullptr);
-  ctl_set_focus(&search, 2);
-  PostMessageA(GetDlgItem(search.handle, 2), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+  EXPECT_EQ(GetWindow(other.handle, GW_OWNER), owner.handle) << "the parent given to dlg_create";
+  ctl_set_focus(&other, 2);
+  PostMessageA(GetDlgItem(other.handle, 2), WM_KEYDOWN, VK_RETURN, 0x001C0001);
   EXPECT_TRUE(pump_until([&] { return log.last(EV_COMMAND) && log.last(EV_COMMAND)->id == 1; }, 5000));
+}
+
+namespace {
+class DialogKeys : public DialogTest {
+protected:
+  static void post_enter(HWND target) {
+    PostMessageA(target, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageA(target, WM_KEYUP, VK_RETURN, 0xC01C0001);
+  }
+  int button_clicks() const {
+    int n = 0;
+    for (const EventSnap& e : log.events) n += e.code == EV_COMMAND && e.id == kButton && e.notify == BN_CLICKED;
+    return n;
+  }
+};
+} // namespace
+
+TEST_F(DialogKeys, TypingAndEnterInAModalDialogPressTheDefaultButton) {
+  std::string typed;
+  script = [&] {
+    if (event_code == WM_INITDIALOG) SetTimer(dlg.handle, 1, 20, nullptr);
+    if (event_code == WM_TIMER && event_wparam == 1) {
+      KillTimer(dlg.handle, 1);
+      EXPECT_EQ(GetFocus(), GetDlgItem(dlg.handle, kEdit)) << "the first tab stop has the focus";
+      type_keys({'A', 'B', 'C', VK_RETURN});
+    }
+    if (event_code == EV_COMMAND && event_id == kButton) {
+      typed = take(ctl_get_text(event_window, kEdit));
+      dlg_close(event_window, 1);
+    }
+    return 0;
+  };
+  EXPECT_EQ(dlg_modal(&dlg, nullptr), 1);
+  EXPECT_EQ(typed, "abc");
+  EXPECT_EQ(button_clicks(), 1);
+}
+
+TEST_F(DialogKeys, EnterInAModelessDialogGoesThroughTheMessageLoop) {
+  ASSERT_NE(dlg_show(&dlg, nullptr), nullptr);
+  ctl_set_focus(&dlg, kEdit);
+  HWND edit = GetDlgItem(dlg.handle, kEdit);
+  ASSERT_EQ(GetFocus(), edit);
+  post_enter(edit);
+  EXPECT_TRUE(pump_until([&] { return button_clicks() == 1; }, 5000));
+  EXPECT_EQ(log.last(EV_COMMAND)->window, &dlg);
+  EXPECT_EQ(button_clicks(), 1);
 }

@@ -5,8 +5,7 @@
 #include "tests/support/dialog_test.h"
 
 namespace {
-// Describes a dialog, runs it modal and modeless a few times, and frees the
-// descriptions.
+// Describes two dialogs, runs them modal and modeless a few times, and frees the descriptions.
 void describe_run_and_free() {
   Window a{}, b{};
   dlg_create(&a, 0, 0, 200, 100, WS_CAPTION | WS_SYSMENU, nullptr, "Memory A", EventLog::handler);
@@ -35,6 +34,22 @@ void describe_run_and_free() {
 } // namespace
 
 class DialogMemory : public GuiTest {};
+
+TEST(DialogList, FreesEveryTemplateItemAndTextOnce) {
+  Window a{}, b{}, c{};
+  int before = busy_heap_blocks();
+  a.dialog = static_cast<DialogTemplate*>(block_alloc(VT_BYTE, sizeof(DialogTemplate)));
+  b.dialog = static_cast<DialogTemplate*>(block_alloc(VT_BYTE, sizeof(DialogTemplate)));
+  append_item(a.dialog, "BUTTON", "Find Next", 0, 0, 0, 0, 0, 0, 1);
+  append_item(a.dialog, "STATIC", nullptr, 0, 0, 0, 0, 0, 0, 2);
+  for (Window* w : {&a, &b, &c}) dlg_list_add(w); // a record without a template is passed over
+  EXPECT_EQ(busy_heap_blocks(), before + 8) << "2 templates, 2 items, 1 text, 3 list nodes";
+  dlg_list_free();
+  EXPECT_EQ(a.dialog, nullptr);
+  EXPECT_EQ(b.dialog, nullptr);
+  EXPECT_EQ(busy_heap_blocks(), before);
+  dlg_list_free(); // an empty list: nothing to do, nothing freed twice
+}
 
 TEST_F(DialogMemory, ListFreeAfterDialogsRanFreesEverything) {
   describe_run_and_free(); // the system's own first-use allocations happen here

@@ -3,13 +3,11 @@
 #include <string>
 
 #include "tests/support/dialog_test.h"
-#include "tests/support/wait.h"
 
 namespace {
 class DialogRun : public DialogTest {
 protected:
-  // Commands other than an edit field's own notifications (a Cancel command
-  // comes as a click, notification 0).
+  // Commands other than an edit field's own notifications (a Cancel command is a click, notification 0).
   int clicks_and_picks() const {
     int n = log.count(EV_MENU);
     for (const EventSnap& e : log.events) n += e.code == EV_COMMAND && e.notify == BN_CLICKED;
@@ -20,8 +18,6 @@ protected:
     for (const EventSnap& e : log.events) EXPECT_EQ(e.window, &dlg) << "event " << std::hex << e.code;
   }
 };
-
-HWND seen_at_init = nullptr;
 } // namespace
 
 TEST_F(DialogRun, ModalCloseBoxReturnsTwoAndTheHandlerSeesOneCloseRequest) {
@@ -64,8 +60,7 @@ TEST_F(DialogRun, ModalDialogGivesTheResultItsHandlerEndsItWith) {
 }
 
 TEST_F(DialogRun, ModelessCloseAndShowAgainFromTheSameDescription) {
-  Window owner{};
-  ASSERT_EQ(win_open(&owner, 10, 10, 300, 200, 0x70010, nullptr, "Owner", nullptr), 1);
+  Window& owner = open(10, 10, 300, 200, 0x70010);
   bool prop_gone_at_destroy = false;
   script = [&] {
     if (event_code == WM_DESTROY) prop_gone_at_destroy = GetPropA(dlg.handle, "DLGPTR") == nullptr;
@@ -95,7 +90,13 @@ TEST_F(DialogRun, ModelessCloseAndShowAgainFromTheSameDescription) {
     expect_all_events_name_the_record();
   }
   EXPECT_EQ(runtime_dialog_windows(), 0);
-  win_close(&owner);
+  script = [this] {
+    if (event_code == WM_INITDIALOG) PostMessageA(dlg.handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return 0;
+  };
+  EXPECT_EQ(dlg_modal(&dlg, nullptr), 2) << "then modal, ended by its close box";
+  EXPECT_EQ(dlg.dialog->modeless, 0u);
+  EXPECT_EQ(runtime_dialog_windows(), 0);
 }
 
 TEST_F(DialogRun, ModelessCloseBoxIsOnlyARequest) {
@@ -125,37 +126,44 @@ TEST_F(DialogRun, TitleOf300CharactersIsShownCutTo255) {
   char shown[512] = "";
   GetWindowTextA(other.handle, shown, sizeof shown);
   EXPECT_EQ(std::string(shown), title.substr(0, 255));
-  dlg_close(&other, 0);
 }
 
-TEST_F(DialogRun, ModalAfterModelessEndsByItsCloseBox) {
-  ASSERT_NE(dlg_show(&dlg, nullptr), nullptr);
-  dlg_close(&dlg, 0);
-  script = [this] {
-    if (event_code == WM_INITDIALOG) PostMessageA(dlg.handle, WM_SYSCOMMAND, SC_CLOSE, 0);
-    return 0;
-  };
-  EXPECT_EQ(dlg_modal(&dlg, nullptr), 2);
-  EXPECT_EQ(dlg.dialog->modeless, 0u);
-  EXPECT_EQ(runtime_dialog_windows(), 0);
-}
-
-TEST_F(DialogRun, ShowingARunningDialogGivesTheSameWindow) {
+TEST_F(DialogRun, ARunningDialogIsShownOnceSizedAndTakesItsDrawingObjectsAlong) {
   HWND first = dlg_show(&dlg, nullptr);
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(dlg_show(&dlg, nullptr), first);
   EXPECT_EQ(runtime_dialog_windows(), 1);
   EXPECT_EQ(log.count(WM_INITDIALOG), 1);
-  script = [] {
-    if (event_code == WM_INITDIALOG) ADD_FAILURE() << "a second modal run of a running record";
-    return 0;
-  };
-  EXPECT_EQ(dlg_modal(&dlg, nullptr), -1);
+  EXPECT_EQ(dlg_modal(&dlg, nullptr), -1) << "no modal run of a running record";
+
+  log.events.clear();
+  SetWindowPos(dlg.handle, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(log.codes_among({EV_SIZE, WM_SIZE}), (std::vector<int32_t>{EV_SIZE, WM_SIZE}));
+  EXPECT_EQ(log.last(EV_SIZE)->lparam, reinterpret_cast<uint32_t>(dlg.handle));
+  expect_all_events_name_the_record();
+
+  win_front_pen(&dlg, make_rgb(10, 20, 30));
+  win_set_font(&dlg, "", 9, 700, 0, 0);
+  HPEN pen = dlg.pen;
+  HFONT font = dlg.font;
+  ASSERT_EQ(GetObjectType(pen), static_cast<DWORD>(OBJ_PEN));
+  ASSERT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
+  dlg_close(&dlg, 0);
+  EXPECT_EQ(GetObjectType(pen), 0u) << "the pen left on the record goes with the dialog";
+  EXPECT_EQ(GetObjectType(font), 0u);
+  EXPECT_EQ(dlg.pen, nullptr);
 }
 
-TEST_F(DialogRun, ModelessDialogClosedByItsHandlerWhileStarting) {
-  seen_at_init = nullptr;
-  script = [] {
+TEST_F(DialogRun, WindowsClosedRecordsAndADialogClosedWhileStartingAreNotRun) {
+  Window& plain = open(10, 10, 100, 100, 0x70010);
+  EXPECT_EQ(dlg_modal(&plain, nullptr), 0);
+  EXPECT_EQ(dlg_show(&plain, nullptr), nullptr);
+  EXPECT_EQ(dlg_close(&plain, 0), 0);
+  EXPECT_TRUE(IsWindow(plain.handle)) << "dlg_close leaves windows alone";
+  EXPECT_EQ(dlg_close(&dlg, 0), 0) << "a described dialog that is not running";
+
+  HWND seen_at_init = nullptr;
+  script = [&] {
     if (event_code == WM_INITDIALOG) {
       seen_at_init = event_window->handle;
       dlg_close(event_window, 0);
@@ -167,43 +175,4 @@ TEST_F(DialogRun, ModelessDialogClosedByItsHandlerWhileStarting) {
   EXPECT_FALSE(IsWindow(seen_at_init)) << "destroyed, not left hidden";
   EXPECT_EQ(dlg.handle, nullptr);
   EXPECT_EQ(runtime_dialog_windows(), 0);
-}
-
-TEST_F(DialogRun, WindowsAndClosedRecordsAreNotRun) {
-  Window plain{};
-  ASSERT_EQ(win_open(&plain, 10, 10, 100, 100, 0x70010, nullptr, "Plain", nullptr), 1);
-  EXPECT_EQ(dlg_modal(&plain, nullptr), 0);
-  EXPECT_EQ(dlg_show(&plain, nullptr), nullptr);
-  EXPECT_EQ(dlg_close(&plain, 0), 0);
-  EXPECT_TRUE(IsWindow(plain.handle)) << "dlg_close leaves windows alone";
-  win_close(&plain);
-  EXPECT_EQ(dlg_close(&dlg, 0), 0) << "a described dialog that is not running";
-  EXPECT_EQ(runtime_dialog_windows(), 0);
-}
-
-TEST_F(DialogRun, SizeChangesArriveAsSizeEventThenTheMessage) {
-  ASSERT_NE(dlg_show(&dlg, nullptr), nullptr);
-  log.events.clear();
-  SetWindowPos(dlg.handle, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
-  std::vector<int32_t> order = log.codes_among({EV_SIZE, WM_SIZE});
-  ASSERT_EQ(order.size(), 2u);
-  EXPECT_EQ(order[0], EV_SIZE);
-  EXPECT_EQ(order[1], WM_SIZE);
-  EXPECT_EQ(log.last(EV_SIZE)->lparam, reinterpret_cast<uint32_t>(dlg.handle));
-  expect_all_events_name_the_record();
-}
-
-TEST_F(DialogRun, DrawingObjectsLeftOnTheRecordGoWithTheDialog) {
-  ASSERT_NE(dlg_show(&dlg, nullptr), nullptr);
-  win_front_pen(&dlg, make_rgb(10, 20, 30));
-  win_set_font(&dlg, "", 9, 700, 0, 0);
-  HPEN pen = dlg.pen;
-  HFONT font = dlg.font;
-  ASSERT_EQ(GetObjectType(pen), static_cast<DWORD>(OBJ_PEN));
-  ASSERT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
-  dlg_close(&dlg, 0);
-  EXPECT_EQ(dlg.handle, nullptr);
-  EXPECT_EQ(GetObjectType(pen), 0u);
-  EXPECT_EQ(GetObjectType(font), 0u);
-  EXPECT_EQ(dlg.pen, nullptr);
 }

@@ -75,9 +75,8 @@ TEST(DialogTemplate, BytesOfTheSearchDialog) {
   for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(actual[i], expected[i]) << "byte " << i;
 }
 
-TEST(DialogTemplate, HeaderPaddingAndItemsStartOnFourByteBoundaries) {
-  // Titles of 0 to 3 characters move the end of the header through every
-  // remainder; the first item always starts on the next 4-byte boundary.
+TEST(DialogTemplate, ItemsStartOnFourByteBoundariesAndClassNamesStopAtThirtyOneCharacters) {
+  // Titles of 0 to 3 characters move the header's end through every remainder (the empty title: 88 bytes).
   for (const char* title : {"", "a", "ab", "abc"}) {
     Description d;
     std::strcpy(d.dialog->title, title);
@@ -91,16 +90,7 @@ TEST(DialogTemplate, HeaderPaddingAndItemsStartOnFourByteBoundaries) {
     EXPECT_EQ(bytes[first_item + 16], 0x03) << "id";
     for (size_t i = header_end; i < first_item; ++i) EXPECT_EQ(bytes[i], 0) << "padding at " << i;
   }
-}
 
-TEST(DialogTemplate, EmptyDescriptionHasNoItems) {
-  Description d;
-  Bytes bytes = build(d.dialog);
-  EXPECT_EQ(bytes[8] | bytes[9] << 8, 0);
-  EXPECT_EQ(bytes.size(), 88u) << "the header alone, with an empty title";
-}
-
-TEST(DialogTemplate, ClassNameStopsAtThirtyOneCharacters) {
   Description d;
   ControlItem* item = append_item(d.dialog, "", "", 0x50000000, 0, 0, 0, 1, 1, 1);
   std::memset(item->class_name, 'K', sizeof item->class_name); // no terminator in the record

@@ -18,6 +18,10 @@ protected:
     win_close(&w);
     GuiTest::TearDown();
   }
+  HWND child(const char* class_name, int id, DWORD style = 0) {
+    return CreateWindowExA(0, class_name, "", WS_CHILD | style, 0, 0, 100, 16, w.handle,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  }
 };
 } // namespace
 
@@ -42,8 +46,7 @@ TEST_F(Events, MenuPicksAndControlNotifications) {
   EXPECT_EQ(menu->menu_id, 12);
   EXPECT_EQ(menu->window, &w);
 
-  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 10, 10, w.handle, reinterpret_cast<HMENU>(1),
-                              nullptr, nullptr);
+  HWND edit = child("EDIT", 1);
   SendMessageA(w.handle, WM_COMMAND, MAKEWPARAM(1, 0x300), reinterpret_cast<LPARAM>(edit));
   const EventSnap* cmd = log.last(EV_COMMAND);
   ASSERT_NE(cmd, nullptr);
@@ -90,7 +93,7 @@ TEST_F(Events, MouseEventsCarryKeyStateAndUnsignedPosition) {
   EXPECT_EQ(GetFocus(), w.handle) << "a click focuses the window";
 }
 
-TEST_F(Events, ScrollEventsSplitTheRequestAndNameTheBar) {
+TEST_F(Events, ScrollEventsNameTheBarAndSizeComesAsSizeEventThenTheMessage) {
   SendMessageA(w.handle, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 37), 0);
   const EventSnap* own = log.last(WM_VSCROLL);
   ASSERT_NE(own, nullptr);
@@ -98,21 +101,16 @@ TEST_F(Events, ScrollEventsSplitTheRequestAndNameTheBar) {
   EXPECT_EQ(own->lparam, 37u);
   EXPECT_EQ(own->id, 0);
 
-  HWND bar = CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | SBS_HORZ, 0, 0, 100, 16, w.handle,
-                             reinterpret_cast<HMENU>(7), nullptr, nullptr);
+  HWND bar = child("SCROLLBAR", 7, SBS_HORZ);
   SendMessageA(w.handle, WM_HSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(bar));
   EXPECT_EQ(log.last(WM_HSCROLL)->id, 7);
   EXPECT_EQ(log.last(WM_HSCROLL)->wparam, static_cast<uint32_t>(SB_LINEDOWN));
-}
 
-TEST_F(Events, SizeChangesArriveAsSizeEventThenTheMessage) {
   SetWindowPos(w.handle, nullptr, 0, 0, 350, 260, SWP_NOMOVE | SWP_NOZORDER);
   std::vector<int32_t> order = log.codes_among({EV_SIZE, WM_SIZE});
   ASSERT_GE(order.size(), 2u);
-  EXPECT_EQ(order[0], EV_SIZE);
-  EXPECT_EQ(order[1], WM_SIZE);
-  const EventSnap* size = log.last(EV_SIZE);
-  EXPECT_EQ(size->lparam, reinterpret_cast<uint32_t>(w.handle));
+  EXPECT_EQ(std::vector<int32_t>(order.begin(), order.begin() + 2), (std::vector<int32_t>{EV_SIZE, WM_SIZE}));
+  EXPECT_EQ(log.last(EV_SIZE)->lparam, reinterpret_cast<uint32_t>(w.handle));
   RECT rc;
   GetClientRect(w.handle, &rc);
   EXPECT_EQ(log.last(WM_SIZE)->lparam, static_cast<uint32_t>(MAKELPARAM(rc.right, rc.bottom)));
@@ -123,8 +121,7 @@ TEST_F(Events, SizeChangesArriveAsSizeEventThenTheMessage) {
 }
 
 TEST_F(Events, AHandlerKeepsItsEventAcrossNestedDeliveries) {
-  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 10, 10, w.handle, reinterpret_cast<HMENU>(5),
-                              nullptr, nullptr);
+  HWND edit = child("EDIT", 5);
   int32_t code_after = 0, id_after = 0;
   Window* window_after = nullptr;
   int depth = 0;
@@ -149,40 +146,29 @@ TEST_F(Events, AHandlerKeepsItsEventAcrossNestedDeliveries) {
   EXPECT_EQ(event_menu_id, 44) << "the menu id is the one global not restored";
 }
 
-TEST_F(Events, HandlerResultSkipsDefaultProcessing) {
-  // WM_SETTEXT handled by the Handler: the caption stays as it was.
-  log.on_event = [&] { return event_code == WM_SETTEXT ? 1 : 0; };
-  SetWindowTextA(w.handle, "new title");
+TEST_F(Events, HandlerResultsColourAndOwnerDrawMessagesAndTheDestroyEvent) {
   char title[32];
-  GetWindowTextA(w.handle, title, sizeof title);
-  EXPECT_STREQ(title, "Events");
-  log.on_event = nullptr;
-  SetWindowTextA(w.handle, "new title");
-  GetWindowTextA(w.handle, title, sizeof title);
-  EXPECT_STREQ(title, "new title");
-}
-
-TEST_F(Events, ControlColourMessagesAndOwnerDrawNeverReachTheHandler) {
-  HWND edit = CreateWindowExA(0, "EDIT", "x", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, w.handle,
-                              reinterpret_cast<HMENU>(3), nullptr, nullptr);
+  for (int32_t result : {1, 0}) {
+    log.on_event = [&] { return event_code == WM_SETTEXT ? result : 0; };
+    SetWindowTextA(w.handle, "new title");
+    GetWindowTextA(w.handle, title, sizeof title);
+    EXPECT_STREQ(title, result ? "Events" : "new title") << "a Handler's result 1 skips default processing";
+  }
+  HWND edit = child("EDIT", 3, WS_VISIBLE);
   HDC dc = GetDC(edit);
   SendMessageA(w.handle, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit));
   ReleaseDC(edit, dc);
-  EXPECT_EQ(log.count(WM_CTLCOLOREDIT), 0);
   DRAWITEMSTRUCT dis{};
   dis.CtlID = 3;
   SendMessageA(w.handle, WM_DRAWITEM, 3, reinterpret_cast<LPARAM>(&dis));
-  EXPECT_EQ(log.count(WM_DRAWITEM), 0);
-}
+  EXPECT_EQ(log.count(WM_CTLCOLOREDIT) + log.count(WM_DRAWITEM), 0) << "these never reach the Handler";
 
-TEST_F(Events, DestroyEventsSeeTheHandleStillSet) {
-  HWND seen = nullptr;
+  HWND seen = nullptr, h = w.handle;
   log.on_event = [&] {
     if (event_code == WM_DESTROY) seen = event_window->handle;
     return 0;
   };
-  HWND h = w.handle;
   win_close(&w);
-  EXPECT_EQ(seen, h);
+  EXPECT_EQ(seen, h) << "the destroy event sees the handle still set";
   EXPECT_EQ(w.handle, nullptr);
 }

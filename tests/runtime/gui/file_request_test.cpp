@@ -1,5 +1,4 @@
-// Real open and save dialogs over real files in a temporary folder, filled in
-// and answered by a driver thread as a person would.
+// Real open and save dialogs over real files, answered by a driver thread as a person would.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -15,85 +14,62 @@
 #include "tests/support/temp_text.h"
 
 namespace {
+const char* const APP_FILTER = "App files|*.app|All Files|*.*||";
 
-constexpr int NAME_COMBO_ID = 0x47C; // explorer-style file-name field
-constexpr int NAME_EDIT_ID = 0x480;  // the same field in older templates
-constexpr int TYPE_COMBO_ID = 0x470; // the list of file types
-
+// The file-name field: a combo box in explorer-style dialogs, an edit field in older templates.
 HWND name_field(HWND dialog) {
-  HWND field = GetDlgItem(dialog, NAME_COMBO_ID);
-  return field ? field : GetDlgItem(dialog, NAME_EDIT_ID);
+  HWND field = GetDlgItem(dialog, 0x47C);
+  return field ? field : GetDlgItem(dialog, 0x480);
 }
 
-// What a driver saw of the file dialog.
-struct FileDialogSeen {
+struct Seen {
   RECT rect = {0, 0, 0, 0};
   std::vector<std::string> types; // entries of the file-type list
-  std::string prompt;             // text of the box that asked before overwriting
 };
 
-std::vector<std::string> combo_entries(HWND combo) {
-  std::vector<std::string> all;
-  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    char text[512] = "";
-    if (SendMessageA(combo, CB_GETLBTEXTLEN, i, 0) < static_cast<LRESULT>(sizeof text))
-      SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    all.push_back(text);
-  }
-  return all;
-}
-
-// Finds the dialog titled title, records it, types name (when not null) and
-// presses button.
-DialogDriver::Script fill_in(const std::string& title, const char* name, int button,
-                             FileDialogSeen* seen = nullptr) {
+// Finds the dialog titled title, notes what it shows, types name (unless null) and presses button.
+DialogDriver::Script fill_in(const std::string& title, const char* name, int button, Seen* seen = nullptr) {
   std::string typed = name ? name : "";
   bool type = name != nullptr;
   return [=](DialogDriver& d) {
     HWND dialog = d.wait_for(title);
-    if (!dialog)
-      return;
+    if (!dialog) return;
     if (seen) {
       GetWindowRect(dialog, &seen->rect);
-      seen->types = combo_entries(GetDlgItem(dialog, TYPE_COMBO_ID));
+      HWND list = GetDlgItem(dialog, 0x470);
+      for (int i = 0, n = static_cast<int>(SendMessageA(list, CB_GETCOUNT, 0, 0)); i < n; ++i) {
+        char text[512] = "";
+        if (SendMessageA(list, CB_GETLBTEXTLEN, i, 0) < static_cast<LRESULT>(sizeof text))
+          SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        seen->types.push_back(text);
+      }
     }
-    if (type)
-      DialogDriver::type_into(name_field(dialog), typed);
+    if (type) DialogDriver::type_into(name_field(dialog), typed);
     DialogDriver::press(dialog, button);
     d.wait_gone(dialog);
   };
 }
 
-const char* const APP_FILTER = "App files|*.app|All Files|*.*||";
-
+// A fresh folder holding a.app and b.app; what the test makes is removed afterwards.
 class FileRequest : public HeapTest {
 protected:
   void SetUp() override {
     HeapTest::SetUp();
-    // The file dialog makes the chosen folder the current one; it is given
-    // back before the folders are removed.
-    ASSERT_NE(GetCurrentDirectoryA(sizeof start_dir_, start_dir_), 0u);
+    // The dialog makes the chosen folder the current one: it is given back before the folders go.
+    GetCurrentDirectoryA(sizeof start_dir_, start_dir_);
     char temp[MAX_PATH];
-    ASSERT_NE(GetTempPathA(sizeof temp, temp), 0u);
+    GetTempPathA(sizeof temp, temp);
     std::string stem = std::string(temp) + "tolvane-request-" + std::to_string(GetCurrentProcessId()) + "-";
-    for (int serial = 1; serial < 1000 && dir_.empty(); ++serial) {
-      std::string path = stem + std::to_string(serial);
-      if (CreateDirectoryA(path.c_str(), nullptr))
-        dir_ = path;
-    }
+    for (int serial = 1; serial < 1000 && dir_.empty(); ++serial)
+      if (CreateDirectoryA((stem + std::to_string(serial)).c_str(), nullptr)) dir_ = stem + std::to_string(serial);
     ASSERT_FALSE(dir_.empty()) << "no fresh folder in " << temp;
     dirs_.push_back(dir_);
-    for (const char* name : {"a.app", "b.app"})
-      make_file(in_dir(name));
+    for (const char* name : {"a.app", "b.app"}) make_file(in_dir(name));
   }
-  // Removes what the test made, files first, folders innermost first.
   void TearDown() override {
     SetCurrentDirectoryA(start_dir_);
-    for (const std::string& f : files_)
-      DeleteFileA(f.c_str());
-    for (auto d = dirs_.rbegin(); d != dirs_.rend(); ++d)
-      EXPECT_TRUE(RemoveDirectoryA(d->c_str())) << *d;
+    for (const std::string& f : files_) DeleteFileA(f.c_str());
+    for (auto d = dirs_.rbegin(); d != dirs_.rend(); ++d) EXPECT_TRUE(RemoveDirectoryA(d->c_str())) << *d;
     HeapTest::TearDown();
   }
   void make_dir(const std::string& path) {
@@ -112,175 +88,103 @@ protected:
   std::string dir_;
   std::vector<std::string> files_, dirs_;
 };
+} // namespace
 
-struct ChoiceCase {
-  const char* name;
-  int open;
-  uint32_t flags;
-  const char* typed;
-  std::vector<const char*> chosen; // expected files, in order
-  bool multiple_form;              // every path followed by "|"
-  const char* default_ext = nullptr;
-};
-
-void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
-
-class FileRequestChoice : public FileRequest, public ::testing::WithParamInterface<ChoiceCase> {};
-
-TEST_P(FileRequestChoice, GivesTheChosenPaths) {
-  const ChoiceCase& c = GetParam();
-  DialogDriver driver(fill_in(c.name, c.typed, IDOK));
-  std::string result =
-      take(file_request(c.name, nullptr, c.open, APP_FILTER, c.default_ext, c.flags, dir_.c_str()));
-  ASSERT_TRUE(driver.finish()) << driver.failure();
-  std::string expected;
-  for (const char* f : c.chosen)
-    expected += in_dir(f) + (c.multiple_form ? "|" : "");
-  EXPECT_EQ(result, expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Choices, FileRequestChoice,
-    ::testing::Values(
-        ChoiceCase{"OpenOne", 1, 0, "a.app", {"a.app"}, false},
-        ChoiceCase{"MultipleOne", 1, OFN_ALLOWMULTISELECT, "a.app", {"a.app"}, true},
-        ChoiceCase{"MultipleTwo", 1, OFN_ALLOWMULTISELECT, "\"a.app\" \"b.app\"", {"a.app", "b.app"}, true},
-        ChoiceCase{"SaveNew", 0, 0, "new.app", {"new.app"}, false},
-        ChoiceCase{"SaveWithDefaultExtension", 0, 0, "new", {"new.app"}, false, "app"}),
-    [](const ::testing::TestParamInfo<ChoiceCase>& info) { return std::string(info.param.name); });
-
-struct CancelCase {
-  const char* name;
-  int open;
-  uint32_t flags;
-};
-
-void PrintTo(const CancelCase& c, std::ostream* os) { *os << c.name; }
-
-class FileRequestCancel : public FileRequest, public ::testing::WithParamInterface<CancelCase> {};
-
-TEST_P(FileRequestCancel, GivesAnEmptyText) {
-  const CancelCase& c = GetParam();
-  DialogDriver driver(fill_in(c.name, "a.app", IDCANCEL));
-  char* result = file_request(c.name, nullptr, c.open, APP_FILTER, nullptr, c.flags, dir_.c_str());
-  ASSERT_TRUE(driver.finish()) << driver.failure();
-  ASSERT_NE(result, nullptr);
-  EXPECT_EQ(take(result), "");
-}
-
-INSTANTIATE_TEST_SUITE_P(Cancels, FileRequestCancel,
-                         ::testing::Values(CancelCase{"Open", 1, 0}, CancelCase{"Save", 0, 0},
-                                           CancelCase{"Multiple", 1, OFN_ALLOWMULTISELECT}),
-                         [](const ::testing::TestParamInfo<CancelCase>& info) {
-                           return std::string(info.param.name);
-                         });
-
-// Saving over a.app: the dialog asks first. Yes takes the name; No keeps
-// the dialog up (here then cancelled).
-TEST_F(FileRequest, SaveAsksBeforeOverwriting) {
-  for (bool replace : {true, false}) {
-    SCOPED_TRACE(replace ? "replace" : "keep");
-    std::string prompt;
-    std::vector<int> buttons;
-    bool dialog_stayed = false;
-    DialogDriver driver([&](DialogDriver& d) {
-      HWND dialog = d.wait_for("Save");
-      if (!dialog)
-        return;
-      DialogDriver::type_into(name_field(dialog), "a.app");
-      DialogDriver::press(dialog, IDOK);
-      HWND box = d.wait_for_other(dialog);
-      if (!box)
-        return;
-      for (HWND s : DialogDriver::visible_children(box, "Static"))
-        prompt += DialogDriver::text_of(s);
-      for (HWND b : DialogDriver::visible_children(box, "Button"))
-        buttons.push_back(GetDlgCtrlID(b));
-      DialogDriver::press(box, replace ? IDYES : IDNO);
-      if (!d.wait_gone(box))
-        return;
-      if (!replace) {
-        dialog_stayed = d.wait_for("Save") == dialog;
-        DialogDriver::press(dialog, IDCANCEL);
-      }
-      d.wait_gone(dialog);
-    });
-    std::string result = take(file_request("Save", nullptr, 0, APP_FILTER, nullptr, 0, dir_.c_str()));
+TEST_F(FileRequest, GivesTheChosenPathsOrAnEmptyTextWhenCancelled) {
+  const uint32_t MULTI = OFN_ALLOWMULTISELECT;
+  struct Case {
+    const char* title;
+    int open;
+    uint32_t flags;
+    const char* typed;
+    int button;
+    std::vector<const char*> chosen; // expected files, in order; each followed by "|" when multiple
+  } cases[] = {
+      {"OpenOne", 1, 0, "a.app", IDOK, {"a.app"}}, {"MultipleOne", 1, MULTI, "a.app", IDOK, {"a.app"}},
+      {"MultipleTwo", 1, MULTI, "\"a.app\" \"b.app\"", IDOK, {"a.app", "b.app"}},
+      {"SaveNew", 0, 0, "new.app", IDOK, {"new.app"}}, {"SaveWithDefaultExtension", 0, 0, "new", IDOK, {"new.app"}},
+      {"OpenCancelled", 1, 0, "a.app", IDCANCEL, {}}, {"SaveCancelled", 0, 0, "a.app", IDCANCEL, {}},
+      {"MultipleCancelled", 1, MULTI, "a.app", IDCANCEL, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.title);
+    DialogDriver driver(fill_in(c.title, c.typed, c.button));
+    char* result = file_request(c.title, nullptr, c.open, APP_FILTER, "app", c.flags, dir_.c_str());
     ASSERT_TRUE(driver.finish()) << driver.failure();
-    EXPECT_FALSE(prompt.empty());
-    EXPECT_EQ(buttons, (std::vector<int>{IDYES, IDNO}));
-    if (replace) {
-      EXPECT_EQ(result, in_dir("a.app"));
-    } else {
-      EXPECT_TRUE(dialog_stayed);
-      EXPECT_EQ(result, "");
-    }
+    ASSERT_NE(result, nullptr);
+    std::string expected;
+    for (const char* f : c.chosen) expected += in_dir(f) + (c.flags & MULTI ? "|" : "");
+    EXPECT_EQ(take(result), expected);
   }
 }
 
-TEST_F(FileRequest, FilterTextBecomesTheListOfFileTypes) {
+// Saving over a.app: the dialog asks first, with Yes and No; Yes takes the name.
+TEST_F(FileRequest, SaveAsksBeforeOverwriting) {
+  std::string prompt;
+  std::vector<int> buttons;
+  DialogDriver driver([&](DialogDriver& d) {
+    HWND dialog = d.wait_for("Save");
+    if (!dialog) return;
+    DialogDriver::type_into(name_field(dialog), "a.app");
+    DialogDriver::press(dialog, IDOK);
+    HWND box = d.wait_for_other(dialog);
+    if (!box) return;
+    for (HWND s : DialogDriver::visible_children(box, "Static")) prompt += DialogDriver::text_of(s);
+    for (HWND b : DialogDriver::visible_children(box, "Button")) buttons.push_back(GetDlgCtrlID(b));
+    DialogDriver::press(box, IDYES);
+    d.wait_gone(box);
+    d.wait_gone(dialog);
+  });
+  std::string result = take(file_request("Save", nullptr, 0, APP_FILTER, nullptr, 0, dir_.c_str()));
+  ASSERT_TRUE(driver.finish()) << driver.failure();
+  EXPECT_FALSE(prompt.empty());
+  EXPECT_EQ(buttons, (std::vector<int>{IDYES, IDNO}));
+  EXPECT_EQ(result, in_dir("a.app"));
+}
+
+// The dialog is centred on the work area, or on its owner; the filter text becomes its list of types.
+TEST_F(FileRequest, CentredWithTheFilterAsItsListOfFileTypes) {
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  Window owner{};
+  owner.handle = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_CAPTION | WS_VISIBLE, 150, 100, 700, 600,
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   struct Case {
     const char* filter;
+    Window* owner;
     std::vector<std::string> types;
   } cases[] = {
-      {APP_FILTER, {"App files", "All Files"}},
-      {"Html files|*.html|All Files|*.*||", {"Html files", "All Files"}},
-      {nullptr, {}},
+      {APP_FILTER, nullptr, {"App files", "All Files"}},
+      {"Html files|*.html|All Files|*.*||", &owner, {"Html files", "All Files"}}, {nullptr, nullptr, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.filter ? c.filter : "no filter");
-    FileDialogSeen seen;
+    Seen seen;
     DialogDriver driver(fill_in("Types", nullptr, IDCANCEL, &seen));
-    take(file_request("Types", nullptr, 1, c.filter, nullptr, 0, dir_.c_str()));
+    take(file_request("Types", c.owner, 1, c.filter, nullptr, 0, dir_.c_str()));
     ASSERT_TRUE(driver.finish()) << driver.failure();
     EXPECT_EQ(seen.types, c.types);
+    RECT ref = work;
+    if (c.owner) GetWindowRect(owner.handle, &ref);
+    // Both halves are rounded down: the doubled centres may differ by 2.
+    EXPECT_LE(std::abs((seen.rect.left + seen.rect.right) - (ref.left + ref.right)), 2);
+    EXPECT_LE(std::abs((seen.rect.top + seen.rect.bottom) - (ref.top + ref.bottom)), 2);
   }
-}
+  DestroyWindow(owner.handle);
 
-TEST_F(FileRequest, OverlongFilterIsCutAndTheDialogStillWorks) {
-  // 1000 bytes of description after the first pair: the copy stops at 254
-  // characters, so the first pair stays and nothing runs past the buffer.
+  // 1000 bytes of description: the copy stops at 254 characters, the first pair stays, nothing runs over.
   std::string filter = "App files|*.app|" + std::string(1000, 'Z') + "|*.z||";
-  FileDialogSeen seen;
+  Seen seen;
   DialogDriver driver(fill_in("Long", "a.app", IDOK, &seen));
   std::string result = take(file_request("Long", nullptr, 1, filter.c_str(), nullptr, 0, dir_.c_str()));
   ASSERT_TRUE(driver.finish()) << driver.failure();
   EXPECT_EQ(result, in_dir("a.app"));
   ASSERT_FALSE(seen.types.empty());
   EXPECT_EQ(seen.types[0], "App files");
-  for (const std::string& t : seen.types)
-    EXPECT_LE(t.size(), 254u - 16u);
+  for (const std::string& t : seen.types) EXPECT_LE(t.size(), 254u - 16u);
 }
 
-TEST_F(FileRequest, DialogIsCentredOnTheWorkAreaOrItsOwner) {
-  RECT work;
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  Window owner{};
-  owner.handle = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_CAPTION | WS_VISIBLE, 150, 100, 700, 600,
-                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(owner.handle, nullptr);
-  RECT o;
-  GetWindowRect(owner.handle, &o);
-  struct Case {
-    const char* name;
-    Window* owner;
-    RECT ref;
-  } cases[] = {{"Alone", nullptr, work}, {"Owned", &owner, o}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    FileDialogSeen seen;
-    DialogDriver driver(fill_in(c.name, nullptr, IDCANCEL, &seen));
-    take(file_request(c.name, c.owner, 1, APP_FILTER, nullptr, 0, dir_.c_str()));
-    ASSERT_TRUE(driver.finish()) << driver.failure();
-    // Both halves are rounded down: the doubled centres may differ by 2.
-    EXPECT_LE(std::abs((seen.rect.left + seen.rect.right) - (c.ref.left + c.ref.right)), 2);
-    EXPECT_LE(std::abs((seen.rect.top + seen.rect.bottom) - (c.ref.top + c.ref.bottom)), 2);
-  }
-  DestroyWindow(owner.handle);
-}
-
-// Each chosen name is joined with its directory, so the result can be far
-// longer than the dialog's own buffer: it is sized to fit, never cut.
+// Each chosen name is joined with its folder, so the result can be far longer than the dialog's own buffer.
 TEST_F(FileRequest, MultipleChoiceLongerThanTheDialogBufferIsWhole) {
   ASSERT_LT(dir_.size(), 150u) << "the temporary folder leaves no room for a deep one";
   std::string deep = dir_ + "\\" + std::string(180 - dir_.size(), 'd');
@@ -289,10 +193,9 @@ TEST_F(FileRequest, MultipleChoiceLongerThanTheDialogBufferIsWhole) {
   for (int i = 0; i < 160; ++i) {
     char name[16];
     wsprintfA(name, "f%03d.app", i);
-    std::string path = deep + "\\" + name;
-    ASSERT_NO_FATAL_FAILURE(make_file(path));
+    ASSERT_NO_FATAL_FAILURE(make_file(deep + "\\" + name));
     typed += std::string("\"") + name + "\" ";
-    expected += path + "|";
+    expected += deep + "\\" + name + "|";
   }
   ASSERT_GT(expected.size(), 30000u);
   DialogDriver driver(fill_in("Many", typed.c_str(), IDOK));
@@ -303,18 +206,14 @@ TEST_F(FileRequest, MultipleChoiceLongerThanTheDialogBufferIsWhole) {
   EXPECT_EQ(result, expected);
 }
 
-// In the root of a drive the directory already ends in "\".
+// In the root of a drive the folder already ends in "\".
 TEST_F(FileRequest, MultipleChoiceInTheRootOfADrive) {
   std::string stem = "C:\\tolvane-root-" + std::to_string(GetCurrentProcessId());
   std::string a = stem + "-a.app", b = stem + "-b.app";
-  for (const std::string& path : {a, b})
-    ASSERT_NO_FATAL_FAILURE(make_file(path));
+  for (const std::string& path : {a, b}) ASSERT_NO_FATAL_FAILURE(make_file(path));
   std::string typed = "\"" + a.substr(3) + "\" \"" + b.substr(3) + "\"";
   DialogDriver driver(fill_in("Root", typed.c_str(), IDOK));
-  std::string result =
-      take(file_request("Root", nullptr, 1, APP_FILTER, nullptr, OFN_ALLOWMULTISELECT, "C:\\"));
+  std::string result = take(file_request("Root", nullptr, 1, APP_FILTER, nullptr, OFN_ALLOWMULTISELECT, "C:\\"));
   ASSERT_TRUE(driver.finish()) << driver.failure();
   EXPECT_EQ(result, a + "|" + b + "|");
 }
-
-} // namespace

@@ -5,8 +5,7 @@
 using Menus = GuiTest;
 
 TEST_F(Menus, BarsWithPopupsSeparatorsAndItems) {
-  Window w{};
-  ASSERT_EQ(win_open(&w, 0, 0, 300, 200, 0x70010, nullptr, "Menus", EventLog::handler), 1);
+  Window& w = open(0, 0, 300, 200, 0x70010, nullptr, "Menus", EventLog::handler);
   HMENU bar = menu_new(0);
   HMENU file = menu_new(0);
   menu_append(file, "&New", 0, 1);
@@ -37,11 +36,7 @@ TEST_F(Menus, BarsWithPopupsSeparatorsAndItems) {
   EXPECT_TRUE(IsMenu(second));
   win_close(&w);
   EXPECT_FALSE(IsMenu(second)) << "the attached bar goes with its window";
-}
-
-TEST_F(Menus, PopupFlagMakesAPopupMenu) {
   HMENU popup = menu_new(1);
-  ASSERT_NE(popup, nullptr);
   EXPECT_TRUE(IsMenu(popup));
   DestroyMenu(popup);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/event_log.h"
+#include "tests/support/input.h"
 #include "tests/support/wait.h"
 
 namespace {
@@ -10,9 +11,8 @@ protected:
   void SetUp() override {
     GuiTest::SetUp();
     ASSERT_EQ(win_open(&w, 60, 60, 300, 200, 0x70010, nullptr, "Loop", EventLog::handler), 1);
-    // Settle the queue of everything opening the window posted.
     while (msg_wait(1), GetQueueStatus(QS_ALLINPUT) != 0) {
-    }
+    } // settles the queue of everything opening the window posted
     log.clear();
   }
   void TearDown() override {
@@ -29,23 +29,27 @@ DWORD WINAPI post_later(LPVOID param) {
   return 0;
 }
 
-void press_ctrl(WORD key) {
-  INPUT in[4] = {};
-  for (INPUT& i : in) i.type = INPUT_KEYBOARD;
-  in[0].ki.wVk = VK_CONTROL;
-  in[1].ki.wVk = key;
-  in[2].ki.wVk = key;
-  in[2].ki.dwFlags = KEYEVENTF_KEYUP;
-  in[3].ki.wVk = VK_CONTROL;
-  in[3].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(4, in, sizeof(INPUT));
+// Ctrl+key with real input, and the menu event it gave; 0 when none came.
+int32_t press_ctrl(WORD key) {
+  EventLog& log = EventLog::get();
+  log.events.clear();
+  type_keys({key}, true);
+  wait_until([&] { msg_wait(1); return log.count(EV_MENU) > 0; }, 5000);
+  return log.last(EV_MENU) ? log.last(EV_MENU)->menu_id : 0;
 }
 } // namespace
 
-TEST_F(MessageLoop, NoWaitReturnsAtOnceOnAnEmptyQueue) {
+TEST_F(MessageLoop, NoWaitReturnsAtOnceOneCallHandlesAllPostedAndTimerTicksArrive) {
   DWORD start = GetTickCount();
   EXPECT_EQ(msg_wait(1), 0);
   EXPECT_LT(GetTickCount() - start, 100u);
+  for (int i = 0; i < 5; ++i) PostMessageA(w.handle, WM_USER + 10, i, 0);
+  msg_wait(0);
+  EXPECT_EQ(log.count(WM_USER + 10), 5);
+  timer_start(&w, 20, 1, nullptr);
+  ASSERT_TRUE(wait_until([&] { msg_wait(1); return log.count(WM_TIMER) >= 2; }, 5000));
+  EXPECT_EQ(log.last(WM_TIMER)->wparam, 1u);
+  KillTimer(w.handle, 1);
 }
 
 TEST_F(MessageLoop, WaitSleepsUntilAMessageComesThenDrainsTheQueue) {
@@ -57,17 +61,8 @@ TEST_F(MessageLoop, WaitSleepsUntilAMessageComesThenDrainsTheQueue) {
   CloseHandle(thread);
 }
 
-TEST_F(MessageLoop, PostedMessagesAreAllHandledByOneCall) {
-  for (int i = 0; i < 5; ++i) PostMessageA(w.handle, WM_USER + 10, i, 0);
-  msg_wait(0);
-  EXPECT_EQ(log.count(WM_USER + 10), 5);
-}
-
 TEST_F(MessageLoop, CtrlLetterAcceleratorsDeliverMenuEventsWithTheEntryId) {
-  const struct {
-    WORD key;
-    uint16_t id;
-  } entries[] = {{'T', 16}, {'E', 17}, {'R', 18}, {'K', 19}};
+  const struct { WORD key; uint16_t id; } entries[] = {{'T', 16}, {'E', 17}, {'R', 18}, {'K', 19}};
   for (const auto& e : entries) accel_add(&w, FVIRTKEY | FCONTROL, e.key, e.id);
 
   HACCEL table = static_cast<HACCEL>(GetPropA(w.handle, ACCEL_PROPERTY));
@@ -84,10 +79,7 @@ TEST_F(MessageLoop, CtrlLetterAcceleratorsDeliverMenuEventsWithTheEntryId) {
   SetFocus(w.handle);
   ASSERT_TRUE(wait_until([&] { msg_wait(1); return GetForegroundWindow() == w.handle; }, 5000));
   for (const auto& e : entries) {
-    log.clear();
-    press_ctrl(e.key);
-    ASSERT_TRUE(wait_until([&] { msg_wait(1); return log.count(EV_MENU) > 0; }, 5000)) << char(e.key);
-    EXPECT_EQ(log.last(EV_MENU)->menu_id, e.id);
+    EXPECT_EQ(press_ctrl(e.key), e.id) << char(e.key);
     // The keystroke became the command and nothing else: no key or character
     // event for the letter follows.
     ASSERT_TRUE(wait_until([&] { msg_wait(1); return log.count(WM_KEYUP) > 0 && GetQueueStatus(QS_ALLINPUT) == 0; }, 5000));
@@ -96,31 +88,13 @@ TEST_F(MessageLoop, CtrlLetterAcceleratorsDeliverMenuEventsWithTheEntryId) {
       EXPECT_NE(ev.code, WM_CHAR) << char(e.key);
     }
   }
-  // A later entry for a key already there has no effect.
   accel_add(&w, FVIRTKEY | FCONTROL, 'T', 99);
-  log.clear();
-  press_ctrl('T');
-  ASSERT_TRUE(wait_until([&] { msg_wait(1); return log.count(EV_MENU) > 0; }, 5000));
-  EXPECT_EQ(log.last(EV_MENU)->menu_id, 16);
-}
+  EXPECT_EQ(press_ctrl('T'), 16) << "a later entry for a key already there has no effect";
 
-TEST_F(MessageLoop, TimerTicksArriveAsTimerEvents) {
-  timer_start(&w, 20, 1, nullptr);
-  ASSERT_TRUE(wait_until([&] { msg_wait(1); return log.count(WM_TIMER) >= 2; }, 5000));
-  EXPECT_EQ(log.last(WM_TIMER)->wparam, 1u);
-  KillTimer(w.handle, 1);
-}
-
-TEST_F(MessageLoop, MessagesOfControlsFindTheirWindowsRecord) {
-  // A key typed into an edit field of a window with accelerators: the
-  // accelerator is found through the control's parent window.
+  // A key typed into an edit field: the accelerator is found through the control's parent window.
   HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, w.handle,
                               reinterpret_cast<HMENU>(1), nullptr, nullptr);
-  accel_add(&w, FVIRTKEY | FCONTROL, 'T', 16);
-  SetForegroundWindow(w.handle);
   SetFocus(edit);
   ASSERT_TRUE(wait_until([&] { msg_wait(1); return GetFocus() == edit; }, 5000));
-  press_ctrl('T');
-  ASSERT_TRUE(wait_until([&] { msg_wait(1); return log.count(EV_MENU) > 0; }, 5000));
-  EXPECT_EQ(log.last(EV_MENU)->menu_id, 16);
+  EXPECT_EQ(press_ctrl('E'), 17);
 }

@@ -1,9 +1,9 @@
-// Real message boxes under the system's modal loop, answered by a driver
-// thread as a person would: find the box, read it, press a button.
+// Real message boxes under the system's modal loop, answered by a driver thread as a person would.
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,9 +11,6 @@
 #include "tests/support/dialog_driver.h"
 
 namespace {
-
-constexpr int MSGBOX_ICON_ID = 0x440; // the system box's icon control
-
 struct BoxSeen {
   std::string text;
   HICON icon = nullptr;
@@ -21,202 +18,122 @@ struct BoxSeen {
   RECT rect = {0, 0, 0, 0};
 };
 
-// A driver that waits for the box titled caption, records what it shows and
-// presses the button with id answer.
-DialogDriver::Script answer_box(const char* caption, int answer, BoxSeen* seen) {
+// Shows a box, and from the driver thread notes what it shows and presses press; the box's answer.
+int show(Window* owner, const char* text, const char* caption, uint32_t style, int press, BoxSeen* seen) {
   std::string title = caption;
-  return [title, answer, seen](DialogDriver& d) {
+  DialogDriver driver([=](DialogDriver& d) {
     HWND box = d.wait_for(title);
-    if (!box)
-      return;
-    for (HWND s : DialogDriver::visible_children(box, "Static")) {
-      std::string t = DialogDriver::text_of(s);
-      if (!t.empty())
-        seen->text = t;
-    }
-    seen->icon = reinterpret_cast<HICON>(SendMessageA(GetDlgItem(box, MSGBOX_ICON_ID), STM_GETICON, 0, 0));
-    for (HWND b : DialogDriver::visible_children(box, "Button"))
-      seen->buttons.push_back(GetDlgCtrlID(b));
+    if (!box) return;
+    for (HWND s : DialogDriver::visible_children(box, "Static"))
+      if (!DialogDriver::text_of(s).empty()) seen->text = DialogDriver::text_of(s);
+    seen->icon = reinterpret_cast<HICON>(SendMessageA(GetDlgItem(box, 0x440), STM_GETICON, 0, 0));
+    for (HWND b : DialogDriver::visible_children(box, "Button")) seen->buttons.push_back(GetDlgCtrlID(b));
     GetWindowRect(box, &seen->rect);
-    DialogDriver::press(box, answer);
+    DialogDriver::press(box, press);
     d.wait_gone(box);
-  };
+  });
+  int answer = msgbox_show(owner, text, caption, style);
+  EXPECT_TRUE(driver.finish()) << driver.failure();
+  return answer;
 }
 
-RECT work_area() {
-  RECT work;
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  return work;
-}
-
-// A plain top-level window to own a box, placed where the test wants it.
-class OwnerWindow {
-public:
-  OwnerWindow(int x, int y, int width, int height) {
-    record_.handle = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_CAPTION | WS_VISIBLE, x, y, width,
-                                     height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+// A plain top-level window to own a box.
+struct Owner {
+  Window record{};
+  Owner(int x, int y, int width, int height) {
+    record.handle = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_CAPTION | WS_VISIBLE, x, y, width, height,
+                                    nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   }
-  ~OwnerWindow() {
-    if (record_.handle)
-      DestroyWindow(record_.handle);
-  }
-  OwnerWindow(const OwnerWindow&) = delete;
-  OwnerWindow& operator=(const OwnerWindow&) = delete;
-  Window* record() { return &record_; }
+  ~Owner() { DestroyWindow(record.handle); }
   RECT rect() const {
     RECT r;
-    GetWindowRect(record_.handle, &r);
+    GetWindowRect(record.handle, &r);
     return r;
   }
-
-private:
-  Window record_{};
 };
+} // namespace
 
-struct StyleCase {
-  const char* name;
-  uint32_t style;
-  LPCSTR icon;
-  std::vector<int> buttons;
-  int press;
-  int answer;
-};
-
-void PrintTo(const StyleCase& c, std::ostream* os) { *os << c.name; }
-
-class MsgboxStyle : public ::testing::TestWithParam<StyleCase> {};
-
-TEST_P(MsgboxStyle, ShowsItsIconAndButtonsAndGivesTheAnswer) {
-  const StyleCase& c = GetParam();
-  BoxSeen seen;
-  DialogDriver driver(answer_box(c.name, c.press, &seen));
-  int answer = msgbox_show(nullptr, "Some text", c.name, c.style);
-  ASSERT_TRUE(driver.finish()) << driver.failure();
-  EXPECT_EQ(answer, c.answer);
-  EXPECT_EQ(seen.text, "Some text");
-  EXPECT_EQ(seen.icon, LoadIconA(nullptr, c.icon));
-  EXPECT_EQ(seen.buttons, c.buttons);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Styles, MsgboxStyle,
-    ::testing::Values(StyleCase{"Zero", 0, IDI_EXCLAMATION, {IDOK}, IDOK, IDOK},
-                      StyleCase{"Information", MB_OK | MB_ICONINFORMATION, IDI_ASTERISK, {IDOK}, IDOK, IDOK},
-                      StyleCase{"Yes", MB_YESNO | MB_ICONQUESTION, IDI_QUESTION, {IDYES, IDNO}, IDYES, IDYES},
-                      StyleCase{"No", MB_YESNO | MB_ICONQUESTION, IDI_QUESTION, {IDYES, IDNO}, IDNO, IDNO},
-                      StyleCase{"Cancel",
-                                MB_YESNOCANCEL | MB_ICONQUESTION,
-                                IDI_QUESTION,
-                                {IDYES, IDNO, IDCANCEL},
-                                IDCANCEL,
-                                IDCANCEL}),
-    [](const ::testing::TestParamInfo<StyleCase>& info) { return std::string(info.param.name); });
-
-TEST(Msgbox, WithoutOwnerIsCentredOnTheDesktop) {
-  BoxSeen seen;
-  DialogDriver driver(answer_box("Centred", IDOK, &seen));
-  msgbox_show(nullptr, "In the middle", "Centred", MB_OK);
-  ASSERT_TRUE(driver.finish()) << driver.failure();
-  RECT desk;
-  GetWindowRect(GetDesktopWindow(), &desk);
-  int w = seen.rect.right - seen.rect.left, h = seen.rect.bottom - seen.rect.top;
-  EXPECT_EQ(seen.rect.left, (desk.right - desk.left - w) / 2 + desk.left);
-  EXPECT_EQ(seen.rect.top, (desk.bottom - desk.top - h) / 2 + desk.top);
-}
-
-TEST(Msgbox, WithOwnerIsCentredOnTheOwner) {
-  OwnerWindow owner(100, 150, 500, 400);
-  ASSERT_NE(owner.record()->handle, nullptr);
-  BoxSeen seen;
-  DialogDriver driver(answer_box("On owner", IDOK, &seen));
-  msgbox_show(owner.record(), "Over the owner", "On owner", MB_OK);
-  ASSERT_TRUE(driver.finish()) << driver.failure();
-  RECT o = owner.rect();
-  EXPECT_LE(std::abs((seen.rect.left + seen.rect.right) - (o.left + o.right)), 1);
-  EXPECT_LE(std::abs((seen.rect.top + seen.rect.bottom) - (o.top + o.bottom)), 1);
-}
-
-// Owners placed so that the centred box would leave the screen: the box
-// is pulled back to the work area's right or bottom edge, or to 0.
-enum Place { MIDDLE, PAST_START, PAST_END }; // of the owner, along one axis
-
-struct EdgeCase {
-  const char* name;
-  Place horizontal, vertical;
-};
-
-void PrintTo(const EdgeCase& c, std::ostream* os) { *os << c.name; }
-
-class MsgboxEdge : public ::testing::TestWithParam<EdgeCase> {};
-
-TEST_P(MsgboxEdge, IsKeptOnTheScreen) {
-  const EdgeCase& c = GetParam();
-  RECT work = work_area();
-  const int size = 120; // narrower than any box, so the centred box sticks out
-  auto place = [&](Place p, LONG end) {
-    return p == MIDDLE ? 300 : p == PAST_START ? -size / 2 : end - size / 2;
+TEST(Msgbox, ShowsItsIconAndButtonsAndGivesTheAnswer) {
+  struct Case { const char* name; uint32_t style; LPCSTR icon; std::vector<int> buttons; int press; } cases[] = {
+      {"Zero", 0, IDI_EXCLAMATION, {IDOK}, IDOK}, // style 0: an exclamation mark
+      {"No", MB_YESNO | MB_ICONQUESTION, IDI_QUESTION, {IDYES, IDNO}, IDNO},
+      {"Cancel", MB_YESNOCANCEL | MB_ICONINFORMATION, IDI_ASTERISK, {IDYES, IDNO, IDCANCEL}, IDCANCEL},
   };
-  OwnerWindow owner(place(c.horizontal, work.right), place(c.vertical, work.bottom), size, size);
-  ASSERT_NE(owner.record()->handle, nullptr);
-  BoxSeen seen;
-  DialogDriver driver(answer_box(c.name, IDOK, &seen));
-  msgbox_show(owner.record(), "A wide enough text for a box wider than its owner", c.name, MB_OK);
-  ASSERT_TRUE(driver.finish()) << driver.failure();
-  RECT o = owner.rect();
-  switch (c.horizontal) {
-  case MIDDLE: EXPECT_LE(std::abs((seen.rect.left + seen.rect.right) - (o.left + o.right)), 1); break;
-  case PAST_START: EXPECT_EQ(seen.rect.left, 0); break;
-  case PAST_END: EXPECT_EQ(seen.rect.right, work.right); break;
-  }
-  switch (c.vertical) {
-  case MIDDLE: EXPECT_LE(std::abs((seen.rect.top + seen.rect.bottom) - (o.top + o.bottom)), 1); break;
-  case PAST_START: EXPECT_EQ(seen.rect.top, 0); break;
-  case PAST_END: EXPECT_EQ(seen.rect.bottom, work.bottom); break;
+  for (const Case& c : cases) {
+    BoxSeen seen;
+    EXPECT_EQ(show(nullptr, "Some text", c.name, c.style, c.press, &seen), c.press) << c.name;
+    EXPECT_EQ(seen.text, "Some text") << c.name;
+    EXPECT_EQ(seen.icon, LoadIconA(nullptr, c.icon)) << c.name;
+    EXPECT_EQ(seen.buttons, c.buttons) << c.name;
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Edges, MsgboxEdge,
-    ::testing::Values(EdgeCase{"Right", PAST_END, MIDDLE}, EdgeCase{"Bottom", MIDDLE, PAST_END},
-                      EdgeCase{"Left", PAST_START, MIDDLE}, EdgeCase{"Top", MIDDLE, PAST_START},
-                      EdgeCase{"BottomRight", PAST_END, PAST_END}),
-    [](const ::testing::TestParamInfo<EdgeCase>& info) { return std::string(info.param.name); });
+// Centred on the desktop or on the owner; where the centred box would leave the screen it is pulled
+// back to the work area's right or bottom edge, or to 0.
+TEST(Msgbox, IsCentredAndKeptOnTheScreen) {
+  enum Place { NO_OWNER, MIDDLE, PAST_START, PAST_END }; // of the owner, along one axis
+  struct Case {
+    const char* name;
+    Place horizontal, vertical;
+  } cases[] = {{"Desktop", NO_OWNER, NO_OWNER}, {"Owner", MIDDLE, MIDDLE},  {"Right", PAST_END, MIDDLE},
+               {"Bottom", MIDDLE, PAST_END},    {"Left", PAST_START, MIDDLE}, {"Top", MIDDLE, PAST_START},
+               {"BottomRight", PAST_END, PAST_END}};
+  RECT work, desk;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  GetWindowRect(GetDesktopWindow(), &desk);
+  const int size = 120; // narrower than any box, so the centred box sticks out
+  auto at = [&](Place p, LONG end) { return p == PAST_START ? -size / 2 : p == PAST_END ? end - size / 2 : 300; };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::unique_ptr<Owner> owner;
+    if (c.horizontal != NO_OWNER)
+      owner.reset(new Owner(at(c.horizontal, work.right), at(c.vertical, work.bottom), size, size));
+    BoxSeen seen;
+    show(owner ? &owner->record : nullptr, "A wide enough text for a box wider than its owner", c.name, MB_OK, IDOK,
+         &seen);
+    RECT ref = owner ? owner->rect() : desk;
+    auto check = [](Place p, LONG low, LONG high, LONG ref_low, LONG ref_high, LONG end) {
+      if (p == PAST_START) EXPECT_EQ(low, 0);
+      else if (p == PAST_END) EXPECT_EQ(high, end);
+      else EXPECT_LE(std::abs((low + high) - (ref_low + ref_high)), 1);
+    };
+    check(c.horizontal, seen.rect.left, seen.rect.right, ref.left, ref.right, work.right);
+    check(c.vertical, seen.rect.top, seen.rect.bottom, ref.top, ref.bottom, work.bottom);
+  }
+}
 
-// Windows that the program creates while the box is up (a timer's routine
-// runs inside the box's modal loop): a pop-up that is shown is centred like
-// the box, a child window keeps the place it asked for.
+namespace {
 struct MadeDuringBox {
   HWND parent = nullptr;
-  RECT popup = {0, 0, 0, 0};
-  RECT child = {0, 0, 0, 0};
+  RECT popup = {0, 0, 0, 0}, child = {0, 0, 0, 0};
   std::atomic<bool> done{false};
-};
-MadeDuringBox made;
+} made;
+
+RECT make_and_measure(HWND parent, DWORD style, int x, int y, int width, int height) {
+  HWND w = CreateWindowExA(0, "STATIC", "made", style, x, y, width, height, parent, nullptr, nullptr, nullptr);
+  RECT r;
+  GetWindowRect(w, &r);
+  DestroyWindow(w);
+  return r;
+}
 
 void CALLBACK make_windows(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  HWND popup = CreateWindowExA(0, "STATIC", "later", WS_POPUP | WS_VISIBLE, 5, 5, 200, 100, nullptr, nullptr,
-                               instance, nullptr);
-  HWND child =
-      CreateWindowExA(0, "STATIC", "child", WS_CHILD, 7, 9, 50, 20, made.parent, nullptr, instance, nullptr);
-  GetWindowRect(popup, &made.popup);
-  GetWindowRect(child, &made.child);
-  DestroyWindow(child);
-  DestroyWindow(popup);
+  made.popup = make_and_measure(nullptr, WS_POPUP | WS_VISIBLE, 5, 5, 200, 100);
+  made.child = make_and_measure(made.parent, WS_CHILD, 7, 9, 50, 20);
   made.done = true;
 }
+} // namespace
 
+// Windows made while the box is up (a timer's routine runs in its modal loop): a shown pop-up is
+// centred like the box, a child keeps the place it asked for; windows made after the box are left alone.
 TEST(Msgbox, PopupsMadeWhileTheBoxIsUpAreCentredToo) {
-  OwnerWindow parent(40, 60, 300, 200);
-  ASSERT_NE(parent.record()->handle, nullptr);
-  made.parent = parent.record()->handle;
-  made.done = false;
+  Owner parent(40, 60, 300, 200);
+  made.parent = parent.record.handle;
   ASSERT_NE(SetTimer(nullptr, 0, 10, make_windows), 0u);
   DialogDriver driver([](DialogDriver& d) {
     HWND box = d.wait_for("Busy");
-    if (!box)
-      return;
+    if (!box) return;
     d.wait([] { return made.done.load(); }, "the timer did not run inside the box");
     DialogDriver::press(box, IDOK);
     d.wait_gone(box);
@@ -231,21 +148,8 @@ TEST(Msgbox, PopupsMadeWhileTheBoxIsUpAreCentredToo) {
   ScreenToClient(made.parent, &child_at);
   EXPECT_EQ(child_at.x, 7);
   EXPECT_EQ(child_at.y, 9);
-}
 
-TEST(Msgbox, WindowsMadeAfterTheBoxAreLeftAlone) {
-  BoxSeen seen;
-  DialogDriver driver(answer_box("Before", IDOK, &seen));
-  msgbox_show(nullptr, "First", "Before", MB_OK);
-  ASSERT_TRUE(driver.finish()) << driver.failure();
-  HWND popup = CreateWindowExA(0, "STATIC", "after", WS_POPUP | WS_VISIBLE, 5, 5, 200, 100, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(popup, nullptr);
-  RECT r;
-  GetWindowRect(popup, &r);
-  DestroyWindow(popup);
-  EXPECT_EQ(r.left, 5);
-  EXPECT_EQ(r.top, 5);
+  RECT after = make_and_measure(nullptr, WS_POPUP | WS_VISIBLE, 5, 5, 200, 100);
+  EXPECT_EQ(after.left, 5) << "the box is gone: a window made now is left where it asked to be";
+  EXPECT_EQ(after.top, 5);
 }
-
-} // namespace

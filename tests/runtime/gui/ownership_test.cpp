@@ -31,7 +31,7 @@ bool can_still_make_windows_and_gdi_objects() {
 
 using Ownership = GuiTest;
 
-TEST_F(Ownership, CloseDeletesThePenFontBitmapAndAcceleratorTable) {
+TEST_F(Ownership, CloseDeletesThePenFontBitmapAndAcceleratorTableAlsoOfChildren) {
   const uint32_t flags[] = {0, 0x80, 0x100, 0x10, 0x70010};
   for (uint32_t f : flags) {
     Window w{};
@@ -58,9 +58,8 @@ TEST_F(Ownership, CloseDeletesThePenFontBitmapAndAcceleratorTable) {
     EXPECT_EQ(w.back_bitmap, nullptr);
     EXPECT_EQ(win_close(&w), 0) << "closing twice does nothing";
   }
-}
 
-TEST_F(Ownership, ChildWindowsClosedWithTheirParentReleaseTheirObjects) {
+  // Child windows closed with their parent release their objects.
   Window parent{}, child{};
   ASSERT_EQ(win_open(&parent, 0, 0, 300, 200, 0x70010, nullptr, "parent", nullptr), 1);
   ASSERT_EQ(win_open(&child, 0, 0, 100, 100, 0x800000, &parent, "", nullptr), 1);

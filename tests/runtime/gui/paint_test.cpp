@@ -21,21 +21,18 @@ void repaint(HWND window, BOOL erase) {
 
 // Draws into a backing bitmap behind the runtime's back.
 void fill_bitmap(HBITMAP bitmap, RECT r, COLORREF c) {
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
+  HDC memory = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(memory, bitmap);
   rect_fill(memory, r.left, r.top, r.right - r.left, r.bottom - r.top, c);
   SelectObject(memory, old);
   DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
 }
 } // namespace
 
 using Paint = GuiTest;
 
 TEST_F(Paint, BackingStoreSurvivesARepaint) {
-  Window w{};
-  ASSERT_EQ(win_open(&w, 20, 20, 200, 100, kBacking, nullptr, "p", EventLog::handler), 1);
+  Window& w = open(20, 20, 200, 100, kBacking, nullptr, "", EventLog::handler);
   win_box(&w, 10, 10, 20, 20, kRed, kRed);
   fill_bitmap(w.back_bitmap, {60, 10, 80, 30}, kGreen); // not on the screen yet
   repaint(w.handle, TRUE);
@@ -44,27 +41,22 @@ TEST_F(Paint, BackingStoreSurvivesARepaint) {
   EXPECT_EQ(p.at(70, 20), kGreen) << "painting copies the backing bitmap";
   EXPECT_EQ(p.at(150, 50), w.back_color);
   EXPECT_EQ(log.count(WM_PAINT), 0) << "a window with backing store paints itself";
-  win_close(&w);
-}
 
-TEST_F(Paint, OutsideA1To1BitmapTheErasedBackgroundStays) {
-  Window w{};
-  ASSERT_EQ(win_open(&w, 20, 150, 100, 80, kBacking, nullptr, "p", nullptr), 1);
-  win_box(&w, 0, 0, 101, 81, kRed, kRed); // the whole 101 x 81 bitmap
-  w.back_color = kBlue;
-  SetWindowPos(w.handle, nullptr, 0, 0, 200, 150, SWP_NOMOVE | SWP_NOZORDER);
-  repaint(w.handle, TRUE);
-  Pixels p = Pixels::of_window(w.handle);
+  // Outside a 1:1 bitmap (the whole 101 x 81 of it drawn) the erased background stays.
+  Window& small = open(20, 150, 100, 80, kBacking);
+  win_box(&small, 0, 0, 101, 81, kRed, kRed);
+  small.back_color = kBlue;
+  SetWindowPos(small.handle, nullptr, 0, 0, 200, 150, SWP_NOMOVE | SWP_NOZORDER);
+  repaint(small.handle, TRUE);
+  p = Pixels::of_window(small.handle);
   EXPECT_EQ(p.at(50, 40), kRed);
   EXPECT_EQ(p.at(100, 40), kRed);
   EXPECT_EQ(p.at(101, 40), kBlue);
   EXPECT_EQ(p.at(150, 120), kBlue);
-  win_close(&w);
 }
 
 TEST_F(Paint, StretchedBackingMapsTheDrawnBoundsAndShrinksWithHalftone) {
-  Window w{};
-  ASSERT_EQ(win_open(&w, 0, 0, 640, 480, kStretched, nullptr, "s", nullptr), 1);
+  Window& w = open(0, 0, 640, 480, kStretched);
   BITMAP bm{};
   GetObjectA(w.back_bitmap, sizeof bm, &bm);
   ASSERT_EQ(bm.bmWidth, 640);
@@ -97,12 +89,10 @@ TEST_F(Paint, StretchedBackingMapsTheDrawnBoundsAndShrinksWithHalftone) {
   EXPECT_NE(shrunk, kBlack) << std::hex << shrunk;
   EXPECT_EQ(GetBValue(shrunk), 0) << std::hex << shrunk;
   EXPECT_GE(GetRValue(shrunk) + GetGValue(shrunk), 250) << std::hex << shrunk;
-  win_close(&w);
 }
 
-TEST_F(Paint, AWindowWithoutBackingStoreGetsPaintEvents) {
-  Window w{};
-  ASSERT_EQ(win_open(&w, 20, 20, 200, 100, kNoBacking, nullptr, "n", EventLog::handler), 1);
+TEST_F(Paint, AWindowWithoutBackingStoreGetsPaintAndEraseEvents) {
+  Window& w = open(20, 20, 200, 100, kNoBacking, nullptr, "", EventLog::handler);
   UpdateWindow(w.handle);
   log.clear();
   repaint(w.handle, FALSE);
@@ -110,13 +100,8 @@ TEST_F(Paint, AWindowWithoutBackingStoreGetsPaintEvents) {
   EXPECT_EQ(log.count(EV_ERASE), 0);
   repaint(w.handle, TRUE);
   EXPECT_EQ(log.codes_among({WM_PAINT, EV_ERASE}), (std::vector<int32_t>{WM_PAINT, EV_ERASE, WM_PAINT}));
-  win_close(&w);
-}
 
-TEST_F(Paint, EraseFillsTheBackColourAndNamesItsDcWhileTheHandlerRuns) {
-  Window w{};
-  ASSERT_EQ(win_open(&w, 20, 20, 200, 100, kNoBacking, nullptr, "e", EventLog::handler), 1);
-  UpdateWindow(w.handle);
+  // The erase event fills the back colour and names its DC while the Handler runs.
   HDC seen_paint_dc = nullptr;
   uint32_t seen_wparam = 0;
   log.on_event = [&] {
@@ -133,12 +118,10 @@ TEST_F(Paint, EraseFillsTheBackColourAndNamesItsDcWhileTheHandlerRuns) {
   EXPECT_EQ(w.paint_dc, nullptr) << "cleared after the event";
   Pixels p = Pixels::of_window(w.handle);
   EXPECT_EQ(p.at(100, 50), kBlue);
-  win_close(&w);
 }
 
 TEST_F(Paint, DrawingInTheEraseEventUsesTheEraseDcAndFreesItsObjects) {
-  Window w{};
-  ASSERT_EQ(win_open(&w, 20, 20, 200, 100, kNoBacking, nullptr, "e", EventLog::handler), 1);
+  Window& w = open(20, 20, 200, 100, kNoBacking, nullptr, "", EventLog::handler);
   UpdateWindow(w.handle);
   win_move(&w, 3, 4);
   HPEN record_pen = w.pen;
@@ -167,12 +150,10 @@ TEST_F(Paint, DrawingInTheEraseEventUsesTheEraseDcAndFreesItsObjects) {
   EXPECT_EQ(w.pos_y, 4);
   Pixels p = Pixels::of_window(w.handle);
   EXPECT_EQ(p.at(10, 20), kGreen);
-  win_close(&w);
 }
 
 TEST_F(Paint, DrawingInAnOpenScopeShowsBeforeTheScopeCloses) {
-  Window w{};
-  ASSERT_EQ(win_open(&w, 20, 20, 200, 100, kBacking, nullptr, "o", nullptr), 1);
+  Window& w = open(20, 20, 200, 100, kBacking);
   UpdateWindow(w.handle);
   HDC dc = begin_draw(&w);
   ASSERT_NE(dc, nullptr);
@@ -185,5 +166,4 @@ TEST_F(Paint, DrawingInAnOpenScopeShowsBeforeTheScopeCloses) {
   EXPECT_EQ(p.at(55, 15), kGreen);
   end_draw(&w, dc, 0);
   EXPECT_EQ(w.draw_dc, nullptr);
-  win_close(&w);
 }
