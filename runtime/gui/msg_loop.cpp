@@ -1,4 +1,5 @@
 // The message pump of a program's main loop, and timers.
+#include "runtime/browser/browser.h"
 #include "runtime/gui/gui_internal.h"
 
 namespace {
@@ -36,6 +37,10 @@ bool should_dispatch(MSG& msg) {
     dispatch = true;
   else
     dispatch = !IsDialogMessageA(record->handle, &msg);
+  // A key the browser takes (Tab, arrows, its own shortcuts) goes no further.
+  BrowserSite* site = record->browser;
+  if (site && msg.message == WM_KEYDOWN && site->translate_key && site->translate_key(record->handle, &msg))
+    dispatch = false;
   return dispatch;
 }
 } // namespace
