@@ -28,20 +28,17 @@ bool should_dispatch(MSG& msg) {
       return false;
     return true;
   }
-  bool dispatch = false;
+  // A keystroke an accelerator turned into a command is done with: were it
+  // dispatched too, Ctrl+S would also type an "s" into the focused field.
   HACCEL accel = static_cast<HACCEL>(GetPropA(record->handle, ACCEL_PROPERTY));
-  if (accel && !TranslateAcceleratorA(record->handle, accel, &msg)) dispatch = true;
-  // Windows see every message, an accelerator's keystroke included; a
-  // dialog's keys go through the dialog manager, which handles what it takes.
-  if (!record->dialog_keys)
-    dispatch = true;
-  else
-    dispatch = !IsDialogMessageA(record->handle, &msg);
+  if (accel && TranslateAcceleratorA(record->handle, accel, &msg)) return false;
+  // A dialog's keys go through the dialog manager, which handles what it takes.
+  if (record->dialog_keys && IsDialogMessageA(record->handle, &msg)) return false;
   // A key the browser takes (Tab, arrows, its own shortcuts) goes no further.
   BrowserSite* site = record->browser;
   if (site && msg.message == WM_KEYDOWN && site->translate_key && site->translate_key(record->handle, &msg))
-    dispatch = false;
-  return dispatch;
+    return false;
+  return true;
 }
 } // namespace
 

@@ -88,6 +88,13 @@ TEST_F(MessageLoop, CtrlLetterAcceleratorsDeliverMenuEventsWithTheEntryId) {
     press_ctrl(e.key);
     ASSERT_TRUE(wait_until([&] { msg_wait(1); return log.count(EV_MENU) > 0; }, 5000)) << char(e.key);
     EXPECT_EQ(log.last(EV_MENU)->menu_id, e.id);
+    // The keystroke became the command and nothing else: no key or character
+    // event for the letter follows.
+    ASSERT_TRUE(wait_until([&] { msg_wait(1); return log.count(WM_KEYUP) > 0 && GetQueueStatus(QS_ALLINPUT) == 0; }, 5000));
+    for (const EventSnap& ev : log.events) {
+      EXPECT_FALSE(ev.code == WM_KEYDOWN && ev.wparam == e.key) << char(e.key);
+      EXPECT_NE(ev.code, WM_CHAR) << char(e.key);
+    }
   }
   // A later entry for a key already there has no effect.
   accel_add(&w, FVIRTKEY | FCONTROL, 'T', 99);

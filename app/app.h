@@ -1,0 +1,47 @@
+// The editor's commands, Handlers and start-up.
+#pragma once
+
+#include <cstdint>
+
+// Start-up and the main loop; never returns.
+[[noreturn]] void app_start();
+// Builds the editor window, its editing field, the search dialog, the menu
+// bar, the accelerators and the timer (start-up after the player's chance).
+// False when the editor window could not be opened.
+bool editor_build();
+// Main loop: a gutter pass, then one batch of messages, while the editor
+// window exists.
+void editor_loop();
+// Frees the dialog descriptions and the heap and ends the process with 0.
+[[noreturn]] void app_end_process();
+
+// Player mode: returns when there is no app.dat to play.
+void player_start();
+
+int32_t editor_handler();
+int32_t search_handler();
+
+// The menu bar of the editor with its popups, and its accelerators.
+void menu_bar_build();
+void accelerators_add();
+// The search dialog's description (built once).
+void search_dialog_build();
+// The Search command: shows the dialog with an empty field, focused.
+void search_show();
+
+// Documents.
+void doc_new_blank();
+void doc_new_template();
+void doc_load();
+void doc_save();
+void doc_print();
+// Quit: returns only when the modified check stopped it.
+void app_quit();
+
+// The script run window (filled in with the browser).
+void script_execute();
+void script_restart();
+void script_kill();
+
+// One pass of the line-number gutter.
+void gutter_draw();

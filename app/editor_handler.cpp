@@ -1,0 +1,89 @@
+// The editor window's Handler: creation, close request, size changes and
+// the menu picks (accelerators arrive as menu picks).
+#include "app/app.h"
+#include "app/app_state.h"
+#include "app/help_texts.h"
+#include "app/menu_ids.h"
+#include "app/translate/translate.h"
+#include "app/view_info.h"
+#include "runtime/controls/controls.h"
+
+namespace {
+int32_t edit_command(int32_t code, ValueSlot a1 = 0, uint32_t t1 = VT_NONE, ValueSlot a2 = 0,
+                     uint32_t t2 = VT_NONE) {
+  return ctl_command(&editor_window, EDIT_FIELD_ID, code, a1, t1, a2, t2, 0, VT_NONE, 0, VT_NONE);
+}
+
+// The editing field beside the gutter, or over the whole client area while
+// line numbers are off.
+void edit_field_place() {
+  win_client_size(&editor_window, &client_left, &client_top, &client_width, &client_height);
+  int32_t gutter = line_numbers_on * GUTTER_WIDTH;
+  ctl_move(&editor_window, client_left + gutter, client_top, client_width - gutter, client_height, EDIT_FIELD_ID);
+}
+
+void layout() {
+  if (!ctl_handle(&editor_window, EDIT_FIELD_ID)) return; // the player window has no field
+  edit_field_place();
+  if (script_running == 1) ctl_move(&run_window, client_left, client_top, client_width, client_height, 0);
+}
+
+void line_numbers_toggle() {
+  line_numbers_on = line_numbers_on == 1 ? 0 : 1;
+  edit_field_place();
+}
+
+void help_show(int32_t id) {
+  if (const HelpText* help = help_text_of(id)) msgbox_show(&editor_window, help->message, help->title, 0);
+}
+
+void menu_pick(int32_t id) {
+  switch (id) {
+  case MENU_NEW_BLANK: doc_new_blank(); break;
+  case MENU_NEW_TEMPLATE: doc_new_template(); break;
+  case MENU_LOAD: doc_load(); break;
+  case MENU_SAVE: doc_save(); break;
+  case MENU_PRINT: doc_print(); break;
+  case MENU_QUIT: app_quit(); break;
+  case MENU_UNDO: edit_command(32); break;
+  case MENU_CUT: edit_command(3); break;
+  case MENU_COPY: edit_command(2); break;
+  case MENU_PASTE: edit_command(23); break;
+  case MENU_SELECT_ALL: edit_command(15, 0, VT_INT32, static_cast<ValueSlot>(-1), VT_INT32); break;
+  case MENU_LINE_NUMBERS: line_numbers_toggle(); break;
+  case MENU_LINE_COUNT: line_count_show(); break;
+  case MENU_MEMORY_INFO: memory_info_show(); break;
+  case MENU_SEARCH: search_show(); break;
+  case MENU_TRANSLATE: translate_script(); break;
+  case MENU_EXECUTE: script_execute(); break;
+  case MENU_RESTART:
+    if (script_running == 1) script_restart();
+    break;
+  case MENU_KILL:
+    if (script_running == 1) script_kill();
+    break;
+  case MENU_IDE_REFERENCE:
+  case MENU_LANGUAGE_REFERENCE:
+  case MENU_FILE_HELP:
+  case MENU_EDIT_HELP:
+  case MENU_VIEW_HELP:
+  case MENU_SEARCH_HELP: help_show(id); break;
+  case MENU_ABOUT: msgbox_show(&editor_window, ABOUT_TEXT, ABOUT_TITLE, 0); break;
+  default: break;
+  }
+}
+} // namespace
+
+int32_t editor_handler() {
+  switch (event_code) {
+  case WM_CREATE:
+    line_numbers_on = 1;
+    win_center(event_window);
+    break;
+  case EV_CLOSE: app_quit(); break;
+  case EV_SIZE: layout(); break;
+  case EV_MENU: menu_pick(event_menu_id); break;
+  default: break;
+  }
+  return 0;
+}

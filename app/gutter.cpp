@@ -1,0 +1,24 @@
+// The line-number gutter: a row every 16 pixels in the strip left of the
+// editing field, printed straight onto the editor window on every pass of
+// the main loop. The next repaint erases it and the next pass draws it again.
+#include "app/app.h"
+#include "app/app_state.h"
+#include "runtime/controls/controls.h"
+
+namespace {
+constexpr int32_t ROW_HEIGHT = 16; // assumed height of an editing-field line
+}
+
+void gutter_draw() {
+  if (line_numbers_on != 1 || script_running != 0) return;
+  int32_t rows = client_height / ROW_HEIGHT;
+  for (int32_t r = 1; r <= rows; ++r) {
+    win_move(&editor_window, 1, ROW_HEIGHT * r - 10);
+    int32_t first = ctl_command(&editor_window, EDIT_FIELD_ID, 8, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE);
+    char* number = num_to_text(first + r);
+    char* text = text_concat(number, "----------");
+    win_print(4, VT_WINDOW, &editor_window, VT_STRING, text, VT_BYTE, 13, VT_BYTE, 10);
+    heap_free(text);
+    heap_free(number);
+  }
+}

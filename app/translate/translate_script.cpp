@@ -1,0 +1,103 @@
+// Translate: the editing field's lines, each read whole, as the lines of an
+// HTML page file the user names.
+#include <cstring>
+#include <string>
+
+#include "app/app.h"
+#include "app/app_state.h"
+#include "app/file_choice.h"
+#include "app/translate/translate.h"
+#include "runtime/controls/controls.h"
+
+namespace {
+constexpr const char* HTML_FILTER = "Html files|*.html|All Files|*.*||";
+
+int32_t field_line_count() {
+  return ctl_command(&editor_window, EDIT_FIELD_ID, 12, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE);
+}
+
+// The page being built: translated lines joined by line breaks.
+struct Page {
+  std::string text;
+  int script_mode = 0;
+  int lines = 0;
+
+  void add(const char* source) {
+    if (lines++ > 0) text.append("\r\n");
+    char* line = translate_line(source, &script_mode);
+    text.append(line, static_cast<size_t>(text_len(line)));
+    heap_free(line);
+  }
+};
+
+int32_t count_of(const char* text, const char* what) {
+  int32_t n = 0;
+  for (const char* at = std::strstr(text, what); at; at = std::strstr(at + 1, what)) ++n;
+  return n;
+}
+
+// The field's text cut at its line breaks, when the field breaks its
+// lines at carriage return and line feed only (a control may also break at
+// a lone line feed): one message in all instead of several per line.
+bool add_lines_of_text(Page& page) {
+  char* text = ctl_get_text(&editor_window, EDIT_FIELD_ID);
+  bool same_lines = count_of(text, "\r\n") + 1 == field_line_count();
+  if (same_lines) {
+    for (const char* start = text;;) {
+      const char* end = std::strstr(start, "\r\n");
+      if (!end) {
+        page.add(start);
+        break;
+      }
+      page.add(std::string(start, end).c_str());
+      start = end + 2;
+    }
+  }
+  heap_free(text);
+  return same_lines;
+}
+
+// Line by line as the field itself gives them, each whole.
+void add_lines_of_field(Page& page) {
+  for (int32_t index = 0; index < field_line_count(); ++index) {
+    char* source = ctl_line_text(&editor_window, EDIT_FIELD_ID, index);
+    page.add(source ? source : "");
+    heap_free(source);
+  }
+}
+
+// One page line for every line of the field and one more for the index
+// past the last, which reads as an empty line.
+std::string page_of_field() {
+  Page page;
+  if (!add_lines_of_text(page)) add_lines_of_field(page);
+  page.add("");
+  return page.text;
+}
+
+// The page goes to the file in one write, which adds the last line break:
+// the same bytes as a write per line, without a system call for each.
+bool write_page() {
+  std::string page = page_of_field();
+  int32_t length = static_cast<int32_t>(page.size());
+  return file_write(&file_channel, FILE_CHANNEL_TYPE, reinterpret_cast<ValueSlot>(page.c_str()), VT_STRING, length) ==
+         length + 2;
+}
+} // namespace
+
+bool translate_field_to(const char* path) {
+  bool written = file_open(&file_channel, FILE_CHANNEL_TYPE, path, "W") == 0;
+  if (written) {
+    written = write_page();
+    file_close(&file_channel, FILE_CHANNEL_TYPE);
+  }
+  if (!written) file_problem_show(TRANSLATE_FAILED, path, "Translate");
+  return written;
+}
+
+void translate_script() {
+  char* path = nullptr;
+  if (output_name_ask("Translate", HTML_FILTER, ".html", &path) != OutputChoice::chosen) return;
+  text_global_set(&file_name, path);
+  translate_field_to(file_name);
+}

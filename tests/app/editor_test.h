@@ -1,0 +1,110 @@
+// A fixture with the editor built in the test process (window, editing
+// field, search dialog, menus, accelerators), a fresh folder for files, and
+// the steps by which a person answers the editor's requesters and boxes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/app.h"
+#include "app/app_state.h"
+#include "runtime/controls/controls.h"
+#include "tests/support/dialog_driver.h"
+#include "tests/support/system_dialogs.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/wait.h"
+
+class EditorTest : public ::testing::Test {
+protected:
+  TempFolder folder{"tolvane-editor"};
+
+  void SetUp() override {
+    ASSERT_TRUE(folder.ok());
+    // File requesters make the chosen folder the current one.
+    ASSERT_NE(GetCurrentDirectoryA(sizeof start_dir_, start_dir_), 0u);
+    ASSERT_EQ(heap_start(), 1);
+    ASSERT_TRUE(editor_build());
+  }
+  void TearDown() override {
+    SetCurrentDirectoryA(start_dir_);
+    if (search_dialog.handle) dlg_close(&search_dialog, 0);
+    win_close(&editor_window);
+    dlg_list_free();
+    // The heap takes every text with it.
+    file_name = file_line = document_text = nullptr;
+    temp_release(temp_count());
+    heap_stop();
+    editor_window = {};
+    search_dialog = {};
+    script_running = 0;
+  }
+
+  // A menu pick, as the menu bar sends it.
+  static void menu(int id) { SendMessageA(editor_window.handle, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+  static HWND field() { return GetDlgItem(editor_window.handle, EDIT_FIELD_ID); }
+  static void set_text(const std::string& text) { SetWindowTextA(field(), text.c_str()); }
+  static std::string text() {
+    int n = GetWindowTextLengthA(field());
+    std::string s(static_cast<size_t>(n) + 1, '\0');
+    GetWindowTextA(field(), &s[0], n + 1);
+    s.resize(static_cast<size_t>(n));
+    return s;
+  }
+  // Text as a person types it: replaces the selection, marks the field modified.
+  static void type(const std::string& text) {
+    SendMessageA(field(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  static bool modified() { return SendMessageA(field(), EM_GETMODIFY, 0, 0) != 0; }
+  static int limit() { return static_cast<int>(SendMessageA(field(), EM_GETLIMITTEXT, 0, 0)); }
+
+  // Driver steps. A requester titled title gets name typed and OK pressed.
+  static void answer_requester(DialogDriver& d, const char* title, const std::string& name) {
+    HWND dialog = d.wait_for(title);
+    if (!dialog) return;
+    DialogDriver::type_into(requester_name_field(dialog), name);
+    DialogDriver::press(dialog, IDOK);
+    d.wait_gone(dialog);
+  }
+  static void cancel_requester(DialogDriver& d, const char* title) {
+    HWND dialog = d.wait_for(title);
+    if (!dialog) return;
+    DialogDriver::press(dialog, IDCANCEL);
+    d.wait_gone(dialog);
+  }
+  // A box titled title: its text goes to *seen, then button is pressed.
+  static void answer_box(DialogDriver& d, const char* title, std::string* seen, int button = IDOK) {
+    HWND box = d.wait_for(title);
+    if (!box) return;
+    if (seen) *seen = box_text(box);
+    DialogDriver::press(box, button);
+    d.wait_gone(box);
+  }
+
+  // Runs the editor's own message pump (accelerators and dialog keys
+  // included) until cond holds; false on timeout.
+  template <typename Cond> static bool pump_until(Cond cond, DWORD timeout_ms = 10000) {
+    DWORD start = GetTickCount();
+    for (;;) {
+      msg_wait(1);
+      if (cond()) return true;
+      if (GetTickCount() - start >= timeout_ms) return false;
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+  }
+  // Handles everything queued, input that follows from it included.
+  static void pump_all() {
+    pump_until([] { return GetQueueStatus(QS_ALLINPUT) == 0; }, 2000);
+  }
+
+  // One menu pick while a driver answers what it opens.
+  void pick(int id, DialogDriver::Script script) {
+    DialogDriver driver(std::move(script));
+    menu(id);
+    EXPECT_TRUE(driver.finish()) << driver.failure();
+  }
+
+private:
+  char start_dir_[MAX_PATH] = "";
+};

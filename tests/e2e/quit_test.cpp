@@ -1,0 +1,60 @@
+// Quitting: the modified check before the editor goes, and a Save that
+// could not write keeping the editor open.
+#include "tests/e2e/editor_process.h"
+
+namespace {
+
+constexpr int kQuit = 6;
+
+class Quit : public EditorE2E {
+protected:
+  // Text typed as a person does, so the field counts as modified.
+  void type_something() {
+    ASSERT_TRUE(editor->focus_field());
+    EditorProcess::type_keys("unsaved");
+    editor->sync();
+    ASSERT_TRUE(DialogFinder::poll([&] { return editor->field_text() == "unsaved"; }, 5000));
+  }
+};
+
+TEST_F(Quit, AnUnmodifiedEditorEndsAtOnceWithZero) {
+  editor->menu(kQuit);
+  EXPECT_EQ(editor->exit_code(), 0);
+}
+
+TEST_F(Quit, TheCloseBoxQuitsToo) {
+  PostMessageA(editor->window(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(editor->exit_code(), 0);
+}
+
+TEST_F(Quit, AModifiedTextIsAnnouncedThenSaved) {
+  type_something();
+  editor->menu(kQuit);
+  EXPECT_EQ(editor->answer_box("Alert"), "Data has been modified.");
+  ASSERT_TRUE(editor->answer_requester("Save", folder.in("last")));
+  EXPECT_EQ(editor->exit_code(), 0);
+  EXPECT_EQ(TempFolder::read(folder.in("last.app")), "unsaved\r\n");
+}
+
+TEST_F(Quit, CancellingTheSaveDiscardsAndQuits) {
+  type_something();
+  PostMessageA(editor->window(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(editor->answer_box("Alert"), "Data has been modified.");
+  ASSERT_TRUE(editor->answer_requester("Save", ""));
+  EXPECT_EQ(editor->exit_code(), 0);
+}
+
+TEST_F(Quit, ASaveThatFailsKeepsTheEditorOpen) {
+  ASSERT_TRUE(CreateDirectoryA(folder.in("last.app").c_str(), nullptr));
+  type_something();
+  editor->menu(kQuit);
+  editor->answer_box("Alert");
+  ASSERT_TRUE(editor->answer_requester("Save", folder.in("last")));
+  editor->answer_box("Save", IDYES);
+  EXPECT_EQ(editor->answer_box("Save"), "The file could not be saved.\r\n\r\n" + folder.in("last.app"));
+  editor->sync();
+  EXPECT_TRUE(editor->running());
+  EXPECT_EQ(editor->field_text(), "unsaved");
+}
+
+} // namespace
