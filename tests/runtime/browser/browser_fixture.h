@@ -12,6 +12,7 @@
 #include "runtime/gui/gui.h"
 #include "tests/runtime/browser/standin.h"
 #include "tests/support/event_log.h"
+#include "tests/support/heap_blocks.h"
 #include "tests/support/wait.h"
 
 // Messages of this thread handled until none are left.
@@ -28,22 +29,6 @@ inline std::string command_text(Window* w, int32_t code, int32_t size = 256) {
   std::string buffer(static_cast<size_t>(size) + 8, '#');
   browser_command(w, code, &buffer[0], size);
   return buffer.c_str();
-}
-
-// Blocks in use on every heap of the process: global memory, the C
-// runtime's and OLE's allocations alike.
-inline int busy_blocks_all_heaps() {
-  HANDLE heaps[256];
-  DWORD n = GetProcessHeaps(256, heaps);
-  int busy = 0;
-  for (DWORD i = 0; i < n && i < 256; ++i) {
-    bool locked = HeapLock(heaps[i]) != FALSE;
-    PROCESS_HEAP_ENTRY entry{};
-    while (HeapWalk(heaps[i], &entry))
-      if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) ++busy;
-    if (locked) HeapUnlock(heaps[i]);
-  }
-  return busy;
 }
 
 // True when the thread has no COM left: a multi-threaded start succeeds
