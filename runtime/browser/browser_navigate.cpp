@@ -32,10 +32,12 @@ bool pump_pending() {
 }
 
 // The control's document once it has one, with messages handled meanwhile;
-// null when asking fails, the wait runs out or the program is quitting.
-IDispatch* wait_for_document(IWebBrowser2* web) {
+// null when asking fails, the wait runs out, the program is quitting or a
+// Handler closed the window meanwhile.
+IDispatch* wait_for_document(HWND window, IWebBrowser2* web) {
   DWORD start = GetTickCount();
   for (;;) {
+    if (!site_object_of(window)) return nullptr;
     IDispatch* document = nullptr;
     if (FAILED(web->get_Document(&document))) return nullptr;
     if (document) return document;
@@ -97,7 +99,7 @@ int32_t browser_write_html(HWND window, const char* text) {
   IDispatch* document = nullptr;
   VARIANT blank;
   if (url_variant(&blank, "about:blank")) {
-    if (SUCCEEDED(web->Navigate2(&blank, nullptr, nullptr, nullptr, nullptr))) document = wait_for_document(web);
+    if (SUCCEEDED(web->Navigate2(&blank, nullptr, nullptr, nullptr, nullptr))) document = wait_for_document(window, web);
     VariantClear(&blank);
   }
   int32_t result = -1;

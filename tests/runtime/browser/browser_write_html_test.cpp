@@ -71,3 +71,14 @@ TEST_F(WriteHtmlTest, QuitMessageEndsAWaitForADocumentThatDoesNotCome) {
   ASSERT_TRUE(take_quit(&code));
   EXPECT_EQ(code, 3u);
 }
+
+TEST_F(WriteHtmlTest, WindowClosedWhileWaitingEndsTheWait) {
+  log.on_event = [&] {
+    if (event_code == EV_BROWSER_NAVIGATE_DONE) win_close(&host);
+    return 0;
+  };
+  EXPECT_EQ(browser_write_html(host.handle, "<p>too late</p>"), -1);
+  EXPECT_EQ(host.handle, nullptr);
+  EXPECT_FALSE(standin::has_call_starting("write"));
+  EXPECT_EQ(standin::alive(), 0) << "the control went once the wait let it go";
+}
