@@ -15,8 +15,14 @@ void editor_loop();
 // Frees the dialog descriptions and the heap and ends the process with 0.
 [[noreturn]] void app_end_process();
 
-// Player mode: returns when there is no app.dat to play.
+// Player mode: with an app.dat beside the program, a window shows it and
+// the process ends when it closes. Returns when there is no app.dat to
+// open, or when no browser could be put into the window (the editor starts
+// then).
 void player_start();
+// The player window's title from line 1 of app.dat: without its first 4
+// and last 3 characters and the blanks inside them (a String temporary).
+char* player_title(const char* line);
 
 int32_t editor_handler();
 int32_t search_handler();
@@ -38,10 +44,13 @@ void doc_print();
 // Quit: returns only when the modified check stopped it.
 void app_quit();
 
-// The script run window (filled in with the browser).
+// The script run window: Execute asks for a page and runs it over the
+// editing field; Restart reloads it; Kill closes it (both only while
+// script_running). run_handler is the run window's Handler.
 void script_execute();
 void script_restart();
 void script_kill();
+int32_t run_handler();
 
 // One pass of the line-number gutter.
 void gutter_draw();

@@ -1,6 +1,53 @@
 // Player mode: a page named app.dat beside the program runs in a browser
-// window of its own instead of the editor. Until the browser host exists
-// there is nothing to play, and the editor starts.
+// window of its own instead of the editor, and the process ends with it.
 #include "app/app.h"
+#include "app/app_state.h"
+#include "runtime/browser/browser.h"
 
-void player_start() {}
+namespace {
+constexpr uint32_t PLAYER_FLAGS = 0x70010; // as the editor window
+
+// The window went without a browser in it: the editor takes over.
+void player_give_up() {
+  win_close(&editor_window);
+  text_global_set(&file_name, nullptr);
+  text_global_set(&file_line, nullptr);
+}
+} // namespace
+
+char* player_title(const char* line) {
+  if (!line) line = "";
+  char* without_closing = text_left(line, text_len(line) - 3);
+  char* trimmed = text_trim_right(without_closing);
+  char* without_opening = text_right(trimmed, text_len(trimmed) - 4);
+  char* title = text_trim_left(without_opening);
+  heap_free(without_opening);
+  heap_free(trimmed);
+  heap_free(without_closing);
+  return title;
+}
+
+void player_start() {
+  char* dir = start_dir();
+  text_global_set(&file_name, text_concat(dir, "app.dat"));
+  heap_free(dir);
+  if (file_open(&file_channel, FILE_CHANNEL_TYPE, file_name, "R") != 0) {
+    text_global_set(&file_name, nullptr);
+    return;
+  }
+  int read = 0;
+  text_global_set(&file_line, file_read_line(&file_channel, FILE_CHANNEL_TYPE, &read));
+  text_global_set(&file_line, player_title(file_line));
+  win_open(&editor_window, 0, 0, 640, 480, PLAYER_FLAGS, nullptr, file_line, editor_handler);
+  file_close(&file_channel, FILE_CHANNEL_TYPE);
+  // A window with nothing in it would be a program that cannot show its
+  // page: the editor starts instead.
+  if (!editor_window.handle || browser_attach(&editor_window, "") != 0) {
+    player_give_up();
+    return;
+  }
+  browser_command(&editor_window, BROWSER_NAVIGATE, file_name);
+  while (editor_window.handle) msg_wait(0);
+  win_close(&editor_window);
+  app_end_process();
+}

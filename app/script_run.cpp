@@ -1,15 +1,51 @@
-// The script run window over the editing field. Running pages needs the
-// browser host; until it exists Execute and Restart do nothing, and no run
-// window is ever open.
+// The script run window: a translated page shown by a browser in a child
+// window over the editor's whole client area, while the editing field is
+// hidden and the gutter rests. At most one is open; script_running says
+// whether it is.
 #include "app/app.h"
 #include "app/app_state.h"
+#include "runtime/browser/browser.h"
 
-void script_execute() {}
+namespace {
+// A thin border, no caption, no backing picture.
+constexpr uint32_t RUN_WINDOW_FLAGS = 0x800050;
+const char* const EXECUTE_FILTER = "Html files|*.html|All Files|*.*||";
 
-void script_restart() {}
+void edit_field_show(int32_t show) { ctl_show(&editor_window, show, EDIT_FIELD_ID); }
+} // namespace
+
+void script_execute() {
+  if (script_running == 1) win_close(&run_window);
+  text_global_set(&file_name, file_request("Execute", &editor_window, 1, EXECUTE_FILTER, nullptr, 0, nullptr));
+  if (text_len(file_name) == 0) {
+    script_running = 0;
+    edit_field_show(SW_SHOWNORMAL);
+    return;
+  }
+  char* title = text_concat("Executing ", file_name);
+  win_open(&run_window, client_left, client_top, client_width, client_height, RUN_WINDOW_FLAGS, &editor_window, title,
+           run_handler);
+  heap_free(title);
+  if (!run_window.handle) { // nothing to run in: the editing field stays
+    script_running = 0;
+    edit_field_show(SW_SHOWNORMAL);
+    return;
+  }
+  script_running = 1;
+  browser_attach(&run_window, "");
+  edit_field_show(SW_HIDE);
+  browser_command(&run_window, BROWSER_NAVIGATE, file_name);
+}
+
+void script_restart() { browser_command(&run_window, BROWSER_REFRESH); }
 
 void script_kill() {
   script_running = 0;
   win_close(&run_window);
-  ctl_show(&editor_window, 9, EDIT_FIELD_ID);
+  edit_field_show(SW_SHOWNORMAL);
+}
+
+int32_t run_handler() {
+  if (event_code == EV_CLOSE && script_running == 1) script_kill();
+  return 0;
 }

@@ -64,6 +64,7 @@ INT_PTR CALLBACK dlg_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
 
   Window* record = static_cast<Window*>(GetPropA(hwnd, DLG_RECORD_PROPERTY));
   if (!record) return 0;
+  if (message == WM_DESTROY && record->handle == hwnd) gui_browser_shutdown(record, hwnd);
   INT_PTR result = deliver(record, hwnd, message, wparam, lparam);
   if (result == 0 && message == WM_SETCURSOR && LOWORD(lparam) == HTCLIENT &&
       reinterpret_cast<HWND>(wparam) == hwnd)

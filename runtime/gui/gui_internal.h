@@ -10,6 +10,10 @@ extern Window* g_creating_record;
 // pen, font) and clears those fields, so nothing is freed twice.
 void gui_release_record(Window* record, HWND window);
 
+// Disconnects and detaches the record's browser, ends its OLE use and frees
+// its Browser site; nothing without one.
+void gui_browser_shutdown(Window* record, HWND window);
+
 // Remembers the MDICLIENT atom (frame windows) or marks that a plain window
 // opened before any frame.
 void gui_note_window_opened(HWND mdi_client);

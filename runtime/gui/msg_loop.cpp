@@ -1,4 +1,5 @@
 // The message pump of a program's main loop, and timers.
+#include "runtime/browser/browser.h"
 #include "runtime/gui/gui_internal.h"
 
 namespace {
@@ -32,7 +33,11 @@ bool should_dispatch(MSG& msg) {
   HACCEL accel = static_cast<HACCEL>(GetPropA(record->handle, ACCEL_PROPERTY));
   if (accel && TranslateAcceleratorA(record->handle, accel, &msg)) return false;
   // A dialog's keys go through the dialog manager, which handles what it takes.
-  if (record->dialog_keys) return !IsDialogMessageA(record->handle, &msg);
+  if (record->dialog_keys && IsDialogMessageA(record->handle, &msg)) return false;
+  // A key the browser takes (Tab, arrows, its own shortcuts) goes no further.
+  BrowserSite* site = record->browser;
+  if (site && msg.message == WM_KEYDOWN && site->translate_key && site->translate_key(record->handle, &msg))
+    return false;
   return true;
 }
 } // namespace

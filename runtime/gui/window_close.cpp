@@ -19,6 +19,7 @@ void gui_release_record(Window* record, HWND window) {
 int win_close(Window* record) {
   HWND window = record->handle;
   if (!window || record->is_dialog) return 0;
+  gui_browser_shutdown(record, window);
   if (GetPropA(window, ACCEL_PROPERTY)) {
     DestroyAcceleratorTable(static_cast<HACCEL>(RemovePropA(window, ACCEL_PROPERTY)));
   }

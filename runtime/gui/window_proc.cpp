@@ -1,5 +1,6 @@
 // The window procedure of both runtime window classes: messages become
 // events for the record's Handler.
+#include "runtime/browser/browser.h"
 #include "runtime/gui/gui_internal.h"
 
 namespace {
@@ -55,6 +56,10 @@ LRESULT CALLBACK gui_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
       return SendMessageA(control, WM_DRAWITEM, wparam, lparam);
   }
 
+  // A window destroyed other than by win_close (with its parent, say)
+  // takes its browser down before its children go.
+  if (message == WM_DESTROY && record && record->handle == hwnd) gui_browser_shutdown(record, hwnd);
+
   LRESULT result = 0;
   if (record) {
     result = deliver_with_record(record, hwnd, message, wparam, lparam);
@@ -78,5 +83,7 @@ LRESULT CALLBACK gui_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
   if (message == WM_SETCURSOR && result == 0 && record && LOWORD(lparam) == HTCLIENT &&
       reinterpret_cast<HWND>(wparam) == hwnd)
     SetCursor(record->cursor);
+  if (message == WM_SIZE && record && record->browser && record->browser->resize)
+    record->browser->resize(hwnd, LOWORD(lparam), HIWORD(lparam));
   return result;
 }

@@ -137,8 +137,10 @@ TEST_F(Commands, RestartAndKillDoNothingWhileNoScriptRuns) {
   set_text("still here");
   menu(MENU_RESTART);
   menu(MENU_KILL);
-  menu(MENU_EXECUTE);
+  // Execute asks for a page; cancelled, nothing runs.
+  pick(MENU_EXECUTE, [&](DialogDriver& d) { cancel_requester(d, "Execute"); });
   EXPECT_EQ(script_running, 0);
+  EXPECT_EQ(run_window.handle, nullptr);
   EXPECT_TRUE(IsWindowVisible(field()));
   EXPECT_EQ(text(), "still here");
 }

@@ -1,0 +1,84 @@
+// Fixtures of the browser tests: a host window with a recording Handler, and
+// the stand-in control registered for CLSID_WebBrowser. Every test ends with
+// no site object, event sink or stand-in left alive.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "runtime/browser/browser_internal.h"
+#include "runtime/core/core.h"
+#include "runtime/gui/gui.h"
+#include "tests/runtime/browser/standin.h"
+#include "tests/support/event_log.h"
+#include "tests/support/heap_blocks.h"
+#include "tests/support/wait.h"
+
+// Messages of this thread handled until none are left.
+inline void pump() {
+  MSG m;
+  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&m);
+    DispatchMessageA(&m);
+  }
+}
+
+// A buffer read through browser_command.
+inline std::string command_text(Window* w, int32_t code, int32_t size = 256) {
+  std::string buffer(static_cast<size_t>(size) + 8, '#');
+  browser_command(w, code, &buffer[0], size);
+  return buffer.c_str();
+}
+
+// True when the thread has no COM left: a multi-threaded start succeeds
+// (and is undone).
+inline bool thread_com_free() {
+  HRESULT r = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+  if (SUCCEEDED(r)) CoUninitialize();
+  return r == S_OK;
+}
+
+class HostTest : public GuiTest {
+protected:
+  Window host{};
+
+  void open_host(int32_t width = 320, int32_t height = 240) {
+    ASSERT_EQ(win_open(&host, 20, 20, width, height, 0x70010, nullptr, "host", EventLog::handler), 1);
+  }
+  void TearDown() override {
+    win_close(&host);
+    pump();
+    EXPECT_EQ(browser_live_site_objects(), 0) << "site objects left";
+    EXPECT_EQ(browser_live_sinks(), 0) << "event sinks left";
+    GuiTest::TearDown();
+  }
+};
+
+// The stand-in answers for CLSID_WebBrowser while the test runs; COM is
+// held by the fixture for the registration.
+class StandInTest : public HostTest {
+protected:
+  void SetUp() override {
+    HostTest::SetUp();
+    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+    standin::install();
+    open_host();
+  }
+  void TearDown() override {
+    HostTest::TearDown();
+    EXPECT_EQ(standin::alive(), 0) << "stand-ins left";
+    EXPECT_EQ(standin::documents(), 0) << "documents left";
+    standin::revoke();
+    OleUninitialize();
+  }
+  // Attaches and gives the stand-in made for it.
+  StandIn* attach(const char* url = nullptr) {
+    EXPECT_EQ(browser_attach(&host, url), 0);
+    return standin::last();
+  }
+  // Navigations load when messages are handled: until the completion event.
+  bool wait_loaded(int completions) {
+    return wait_until([&] { return log.count(EV_BROWSER_NAVIGATE_DONE) >= completions; }, 5000);
+  }
+};

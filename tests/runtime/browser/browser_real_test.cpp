@@ -1,0 +1,150 @@
+// Embedding against the system's own web-browser control (Wine's here): it
+// is made, placed over the client area, follows the window's size and goes
+// with the window. It cannot load pages on this machine.
+#include <cstring>
+
+#include "tests/runtime/browser/browser_fixture.h"
+
+namespace {
+// The control's own windows inside the host.
+std::vector<HWND> children_of(HWND parent) {
+  std::vector<HWND> out;
+  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) out.push_back(c);
+  return out;
+}
+
+RECT rect_in_parent(HWND child) {
+  RECT r{};
+  GetWindowRect(child, &r);
+  MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+bool same_rect(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+int thread_windows() {
+  struct Count {
+    static BOOL CALLBACK each(HWND, LPARAM lp) {
+      ++*reinterpret_cast<int*>(lp);
+      return TRUE;
+    }
+  };
+  int n = 0;
+  EnumThreadWindows(GetCurrentThreadId(), Count::each, reinterpret_cast<LPARAM>(&n));
+  return n;
+}
+
+class RealControlTest : public HostTest {
+protected:
+  void SetUp() override {
+    HostTest::SetUp();
+    ASSERT_TRUE(thread_com_free()) << "the host starts OLE itself";
+    open_host(360, 260);
+  }
+  void TearDown() override {
+    HostTest::TearDown();
+    EXPECT_TRUE(thread_com_free()) << "every attach's OLE start was undone";
+  }
+};
+} // namespace
+
+TEST_F(RealControlTest, SystemControlIsEmbeddedOverTheClientArea) {
+  ASSERT_EQ(browser_attach(&host, nullptr), 0);
+  ASSERT_NE(host.browser, nullptr);
+  EXPECT_NE(host.browser->event_cookie, 0u) << "the control's events are connected";
+  EXPECT_EQ(browser_live_sinks(), 1);
+  SiteObject* site = site_object_of(host.handle);
+  ASSERT_NE(site, nullptr);
+  ASSERT_NE(site->browser, nullptr);
+  IWebBrowser2* web = control_web_browser(host.handle);
+  ASSERT_NE(web, nullptr);
+  web->Release();
+  std::vector<HWND> children = children_of(host.handle);
+  ASSERT_EQ(children.size(), 1u) << "the control's window";
+  RECT client{};
+  GetClientRect(host.handle, &client);
+  EXPECT_TRUE(same_rect(rect_in_parent(children[0]), client));
+}
+
+TEST_F(RealControlTest, ControlFollowsTheWindowsSize) {
+  ASSERT_EQ(browser_attach(&host, nullptr), 0);
+  std::vector<HWND> children = children_of(host.handle);
+  ASSERT_EQ(children.size(), 1u);
+  for (SIZE outer : {SIZE{520, 400}, SIZE{240, 180}}) {
+    MoveWindow(host.handle, 20, 20, outer.cx, outer.cy, TRUE);
+    RECT client{};
+    GetClientRect(host.handle, &client);
+    EXPECT_TRUE(same_rect(rect_in_parent(children[0]), client)) << outer.cx;
+  }
+}
+
+TEST_F(RealControlTest, ControlGoesWithTheWindow) {
+  ASSERT_EQ(browser_attach(&host, nullptr), 0);
+  HWND control_window = children_of(host.handle).at(0);
+  win_close(&host);
+  EXPECT_FALSE(IsWindow(control_window));
+  EXPECT_EQ(host.browser, nullptr);
+  EXPECT_EQ(browser_live_site_objects(), 0);
+  EXPECT_EQ(browser_live_sinks(), 0);
+}
+
+TEST_F(RealControlTest, DetachClosesAndReleasesTheControl) {
+  ASSERT_EQ(OleInitialize(nullptr), S_OK);
+  ASSERT_EQ(browser_embed(host.handle), 0);
+  EXPECT_EQ(browser_live_site_objects(), 1);
+  browser_detach(host.handle);
+  EXPECT_EQ(GetPropA(host.handle, "BROWSER"), nullptr);
+  EXPECT_EQ(browser_live_site_objects(), 0);
+  browser_detach(host.handle); // nothing left to detach
+  OleUninitialize();
+}
+
+TEST_F(RealControlTest, ControlsOwnEventsReachTheHandler) {
+  std::vector<std::string> announced;
+  log.on_event = [&] {
+    if (event_code == EV_BROWSER_BEFORE_NAVIGATE) announced.push_back(command_text(&host, BROWSER_URL));
+    return 0;
+  };
+  ASSERT_EQ(browser_attach(&host, "about:blank"), 0);
+  EXPECT_EQ(browser_command(&host, BROWSER_NAVIGATE, "C:\\nowhere.html"), 0);
+  pump();
+  EXPECT_EQ(announced, (std::vector<std::string>{"about:blank", "C:\\nowhere.html"}));
+  EXPECT_GE(log.count(EV_BROWSER_STATUS), 1) << "status texts while loading";
+  EXPECT_EQ(host.browser->post_data, nullptr);
+}
+
+// Without an HTML engine the blank page never brings a document: the wait
+// for it ends.
+TEST_F(RealControlTest, WriteHtmlGivesUpWhenTheControlBringsNoDocument) {
+  ASSERT_EQ(browser_attach(&host, nullptr), 0);
+  g_browser_document_wait_ms = 500;
+  DWORD start = GetTickCount();
+  EXPECT_EQ(browser_write_html(host.handle, "<p>x</p>"), -1);
+  g_browser_document_wait_ms = BROWSER_DOCUMENT_WAIT_MS;
+  EXPECT_LT(GetTickCount() - start, 5000u);
+  EXPECT_EQ(browser_command(&host, BROWSER_REFRESH), 0);
+}
+
+TEST_F(RealControlTest, TwoHundredEmbedCloseCyclesKeepTheProcessHealthy) {
+  win_close(&host);
+  int windows_before = thread_windows();
+  for (int i = 0; i < 200; ++i) {
+    open_host(300, 200);
+    ASSERT_EQ(browser_attach(&host, nullptr), 0) << "cycle " << i;
+    ASSERT_EQ(children_of(host.handle).size(), 1u) << "cycle " << i;
+    win_close(&host);
+    pump();
+    ASSERT_EQ(browser_live_site_objects(), 0) << "cycle " << i;
+    ASSERT_EQ(browser_live_sinks(), 0) << "cycle " << i;
+  }
+  EXPECT_EQ(thread_windows(), windows_before) << "no window of the control left behind";
+  EXPECT_TRUE(thread_com_free());
+  // Still able to make windows, drawing objects and a browser.
+  HPEN pen = CreatePen(PS_SOLID, 1, 0);
+  EXPECT_NE(pen, nullptr);
+  DeleteObject(pen);
+  open_host(300, 200);
+  EXPECT_EQ(browser_attach(&host, nullptr), 0);
+}

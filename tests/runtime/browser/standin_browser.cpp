@@ -1,0 +1,412 @@
+// The stand-in control: in-place activation in the host window, the
+// IWebBrowser2 calls the host makes, navigations with a history that load
+// once the thread's messages are handled, and its class factory.
+#include <algorithm>
+
+#include "tests/runtime/browser/standin.h"
+
+namespace {
+StandInScript g_script;
+std::vector<std::string> g_calls;
+std::vector<StandIn*> g_live;
+int g_made = 0;
+DWORD g_cookie = 0;
+
+constexpr UINT kLoaded = WM_APP + 1;
+const char kLoaderClass[] = "TolvaneStandInLoader";
+
+LRESULT CALLBACK loader_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == kLoaded) {
+    if (auto* browser = reinterpret_cast<StandIn*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)))
+      browser->complete_navigation();
+    return 0;
+  }
+  return DefWindowProcA(hwnd, message, wparam, lparam);
+}
+
+HWND new_loader(StandIn* owner) {
+  static ATOM atom = 0;
+  if (!atom) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = loader_proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kLoaderClass;
+    atom = RegisterClassA(&wc);
+  }
+  HWND loader = CreateWindowExA(0, kLoaderClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  SetWindowLongPtrA(loader, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+  return loader;
+}
+
+std::string rect_text(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+         std::to_string(r.bottom);
+}
+
+class Factory final : public IClassFactory {
+public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
+      *out = this;
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
+    if (outer) return CLASS_E_NOAGGREGATION;
+    if (FAILED(g_script.creation_result)) {
+      *out = nullptr;
+      return g_script.creation_result;
+    }
+    StandIn* browser = new StandIn();
+    HRESULT result = browser->QueryInterface(iid, out);
+    browser->Release();
+    return result;
+  }
+  HRESULT STDMETHODCALLTYPE LockServer(WINBOOL) override { return S_OK; }
+};
+Factory g_factory;
+} // namespace
+
+// ---- The registry of the tests ----------------------------------------------
+
+void standin::install() {
+  g_script = StandInScript();
+  g_calls.clear();
+  g_made = 0;
+  CoRegisterClassObject(CLSID_WebBrowser, &g_factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &g_cookie);
+}
+
+void standin::revoke() {
+  if (g_cookie) CoRevokeClassObject(g_cookie);
+  g_cookie = 0;
+}
+
+StandInScript& standin::script() { return g_script; }
+std::vector<std::string>& standin::calls() { return g_calls; }
+void standin::record(const std::string& call) { g_calls.push_back(call); }
+int standin::count(const std::string& call) { return static_cast<int>(std::count(g_calls.begin(), g_calls.end(), call)); }
+bool standin::has_call_starting(const std::string& prefix) {
+  return std::any_of(g_calls.begin(), g_calls.end(),
+                     [&](const std::string& c) { return c.compare(0, prefix.size(), prefix) == 0; });
+}
+StandIn* standin::last() { return g_live.empty() ? nullptr : g_live.back(); }
+int standin::alive() { return static_cast<int>(g_live.size()); }
+int standin::made() { return g_made; }
+
+std::string standin::narrow(const std::wstring& text) {
+  std::string out;
+  for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
+  return out;
+}
+
+std::wstring standin::widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+
+// ---- Life -------------------------------------------------------------------
+
+StandIn::StandIn() {
+  g_live.push_back(this);
+  ++g_made;
+  loader_ = new_loader(this);
+}
+
+StandIn::~StandIn() {
+  DestroyWindow(loader_); // a navigation still loading is dropped with it
+  for (IDispatch* sink : sinks_)
+    if (sink) sink->Release();
+  if (document_) document_->Release();
+  if (in_place_) in_place_->Release();
+  if (frame_) frame_->Release();
+  if (view_) DestroyWindow(view_);
+  if (client_site_) client_site_->Release();
+  g_live.erase(std::find(g_live.begin(), g_live.end(), this));
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::QueryInterface(REFIID iid, void** out) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleObject))
+    *out = static_cast<IOleObject*>(this);
+  else if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceObject))
+    *out = static_cast<IOleInPlaceObject*>(this);
+  else if (IsEqualIID(iid, IID_IOleInPlaceActiveObject))
+    *out = static_cast<IOleInPlaceActiveObject*>(this);
+  else if (IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID_IWebBrowser) ||
+           IsEqualIID(iid, IID_IWebBrowserApp) || IsEqualIID(iid, IID_IWebBrowser2)) {
+    if (!g_script.refuse_web_browser) *out = static_cast<IWebBrowser2*>(this);
+  } else if (IsEqualIID(iid, IID_IPersist) || IsEqualIID(iid, IID_IPersistStorage)) {
+    *out = static_cast<IPersistStorage*>(this);
+  } else if (IsEqualIID(iid, IID_IConnectionPointContainer)) {
+    if (!g_script.refuse_events) *out = static_cast<IConnectionPointContainer*>(this);
+  }
+  if (!*out) return E_NOINTERFACE;
+  AddRef();
+  return S_OK;
+}
+
+ULONG STDMETHODCALLTYPE StandIn::AddRef() { return ++refs_; }
+
+ULONG STDMETHODCALLTYPE StandIn::Release() {
+  LONG n = --refs_;
+  if (n == 0) delete this;
+  return n;
+}
+
+// ---- IOleObject -------------------------------------------------------------
+
+HRESULT STDMETHODCALLTYPE StandIn::SetClientSite(IOleClientSite* site) {
+  standin::record(site ? "SetClientSite" : "SetClientSite null");
+  if (site) site->AddRef();
+  if (client_site_) client_site_->Release();
+  client_site_ = site;
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::GetClientSite(IOleClientSite** site) {
+  *site = client_site_;
+  if (client_site_) client_site_->AddRef();
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::SetHostNames(LPCOLESTR container, LPCOLESTR object) {
+  container_name = container ? container : L"(null)";
+  standin::record("SetHostNames " + standin::narrow(container_name) + (object ? " with an object name" : ""));
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::GetMiscStatus(DWORD, DWORD* status) {
+  if (status) *status = 0;
+  return S_OK;
+}
+
+// In-place activation the way a control does it: through the container's
+// in-place site, its window context and frame, and its document host.
+HRESULT STDMETHODCALLTYPE StandIn::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG index, HWND parent,
+                                          LPCRECT rect) {
+  standin::record("DoVerb " + std::to_string(verb) + " index " + std::to_string(index) + " rect " +
+                  (rect ? rect_text(*rect) : "null"));
+  if (FAILED(g_script.do_verb_result)) return g_script.do_verb_result;
+  if (!site || in_place_) return S_OK;
+  if (FAILED(site->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(&in_place_)))) {
+    in_place_ = nullptr;
+    return E_NOINTERFACE;
+  }
+  if (in_place_->CanInPlaceActivate() != S_OK) return E_FAIL;
+  in_place_->OnInPlaceActivate();
+  HWND site_window = nullptr;
+  in_place_->GetWindow(&site_window);
+  RECT position = {1, 2, 3, 4}, clip = {5, 6, 7, 8};
+  OLEINPLACEFRAMEINFO info{};
+  info.cb = sizeof info;
+  info.cAccelEntries = 99;
+  IOleInPlaceUIWindow* document = reinterpret_cast<IOleInPlaceUIWindow*>(1);
+  in_place_->GetWindowContext(&frame_, &document, &position, &clip, &info);
+  standin::record(std::string("GetWindowContext") + (frame_ ? " frame" : " no frame") +
+                  (document ? " document" : " no document") + " mdi " + std::to_string(info.fMDIApp) +
+                  (info.hwndFrame == parent ? " frame window is the parent" : " other frame window") +
+                  " accelerators " + std::to_string(info.cAccelEntries) + " position " + rect_text(position) +
+                  " clip " + rect_text(clip));
+  standin::record(site_window == parent ? "site window is the parent" : "site window differs");
+  rect_ = rect ? *rect : RECT{0, 0, 0, 0};
+  view_ = CreateWindowExA(0, "STATIC", "stand-in", WS_CHILD | WS_VISIBLE, rect_.left, rect_.top,
+                          rect_.right - rect_.left, rect_.bottom - rect_.top, parent, nullptr,
+                          GetModuleHandleA(nullptr), nullptr);
+  in_place_->OnUIActivate();
+  if (frame_) frame_->SetActiveObject(static_cast<IOleInPlaceActiveObject*>(this), L"stand-in");
+  IDocHostUIHandler* host = nullptr;
+  if (SUCCEEDED(site->QueryInterface(IID_IDocHostUIHandler, reinterpret_cast<void**>(&host))) && host) {
+    DOCHOSTUIINFO ui{};
+    ui.cbSize = sizeof ui;
+    host->GetHostInfo(&ui);
+    standin::record("GetHostInfo size " + std::to_string(ui.cbSize) + " flags " + std::to_string(ui.dwFlags) +
+                    " double-click " + std::to_string(ui.dwDoubleClick));
+    host->Release();
+  }
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::Close(DWORD save_option) {
+  standin::record("Close " + std::to_string(save_option));
+  if (frame_) {
+    frame_->SetActiveObject(nullptr, nullptr);
+    frame_->Release();
+    frame_ = nullptr;
+  }
+  if (in_place_) {
+    in_place_->OnUIDeactivate(FALSE);
+    in_place_->OnInPlaceDeactivate();
+    in_place_->Release();
+    in_place_ = nullptr;
+  }
+  if (view_) DestroyWindow(view_);
+  view_ = nullptr;
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::GetClassID(CLSID* id) {
+  *id = CLSID_WebBrowser;
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::InitNew(IStorage* storage) {
+  standin::record(storage ? "InitNew" : "InitNew without a storage");
+  return S_OK;
+}
+
+// ---- In-place object ----------------------------------------------------------
+
+HRESULT STDMETHODCALLTYPE StandIn::GetWindow(HWND* window) {
+  *window = view_;
+  return view_ ? S_OK : E_FAIL;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::SetObjectRects(LPCRECT position, LPCRECT clip) {
+  standin::record("SetObjectRects " + rect_text(*position) + " clip " + rect_text(*clip));
+  rect_ = *position;
+  if (view_)
+    MoveWindow(view_, rect_.left, rect_.top, rect_.right - rect_.left, rect_.bottom - rect_.top, TRUE);
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::TranslateAccelerator(LPMSG message) {
+  standin::record("TranslateAccelerator " + std::to_string(message->message) + " " +
+                  std::to_string(message->wParam));
+  return g_script.consumed_keys.count(static_cast<UINT>(message->wParam)) ? S_OK : S_FALSE;
+}
+
+// ---- IWebBrowser2 -----------------------------------------------------------
+
+void StandIn::move_to(const RECT& r) {
+  if (in_place_) in_place_->OnPosRectChange(&r);
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::put_Left(LONG value) {
+  standin::record("put_Left " + std::to_string(value));
+  if (!in_place_) return E_UNEXPECTED;
+  RECT r = rect_;
+  OffsetRect(&r, value - r.left, 0);
+  move_to(r);
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::put_Top(LONG value) {
+  standin::record("put_Top " + std::to_string(value));
+  if (!in_place_) return E_UNEXPECTED;
+  RECT r = rect_;
+  OffsetRect(&r, 0, value - r.top);
+  move_to(r);
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::put_Width(LONG value) {
+  standin::record("put_Width " + std::to_string(value));
+  if (!in_place_) return E_UNEXPECTED;
+  RECT r = rect_;
+  r.right = r.left + value;
+  move_to(r);
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::put_Height(LONG value) {
+  standin::record("put_Height " + std::to_string(value));
+  if (!in_place_) return E_UNEXPECTED;
+  RECT r = rect_;
+  r.bottom = r.top + value;
+  move_to(r);
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::Navigate2(VARIANT* url, VARIANT* flags, VARIANT* frame, VARIANT* post_data,
+                                             VARIANT* headers) {
+  if (!url || V_VT(url) != VT_BSTR) {
+    standin::record("Navigate2 with a variant of type " + std::to_string(url ? V_VT(url) : -1));
+    return E_INVALIDARG;
+  }
+  std::wstring target = V_BSTR(url) ? V_BSTR(url) : L"";
+  bool extras = flags || frame || post_data || headers;
+  standin::record("Navigate2 " + standin::narrow(target) + (extras ? " with more arguments" : ""));
+  navigate(target, true);
+  return S_OK;
+}
+
+void StandIn::navigate(const std::wstring& url, bool add_to_history) {
+  if (fire_before_navigate(url, L"", nullptr)) {
+    standin::record("cancelled " + standin::narrow(url));
+    return;
+  }
+  if (add_to_history) {
+    if (!history_.empty()) history_.resize(position_ + 1);
+    history_.push_back(url);
+    position_ = history_.size() - 1;
+  }
+  if (document_) document_->Release(); // the new page replaces it
+  document_ = nullptr;
+  loading_ = url;
+  PostMessageA(loader_, kLoaded, 0, 0);
+}
+
+void StandIn::complete_navigation() {
+  AddRef(); // a Handler may let the host go while the events are raised
+  if (!document_ && g_script.documents_load) document_ = standin::new_document();
+  std::wstring url = loading_;
+  fire_navigate_complete(url);
+  fire_command_state(CSC_NAVIGATEBACK, position_ > 0);
+  fire_command_state(CSC_NAVIGATEFORWARD, position_ + 1 < history_.size());
+  Release();
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::GoBack() {
+  standin::record("GoBack");
+  if (position_ == 0 || history_.empty()) return E_FAIL;
+  navigate(history_[--position_], false);
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::GoForward() {
+  standin::record("GoForward");
+  if (position_ + 1 >= history_.size()) return E_FAIL;
+  navigate(history_[++position_], false);
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::GoHome() {
+  standin::record("GoHome");
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::GoSearch() {
+  standin::record("GoSearch");
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::Refresh() {
+  standin::record("Refresh");
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::Stop() {
+  standin::record("Stop");
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::get_Document(IDispatch** document) {
+  *document = document_;
+  if (document_) document_->AddRef();
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::get_LocationName(BSTR* name) {
+  standin::record("get_LocationName");
+  *name = SysAllocString(g_script.location_name.c_str());
+  return *name ? S_OK : E_OUTOFMEMORY;
+}
+
+HRESULT STDMETHODCALLTYPE StandIn::ExecWB(OLECMDID command, OLECMDEXECOPT option, VARIANT* in, VARIANT* out) {
+  standin::record("ExecWB " + std::to_string(command) + " " + std::to_string(option) + (in ? " in" : " no in") +
+                  (out ? " out" : " no out"));
+  return S_OK;
+}
