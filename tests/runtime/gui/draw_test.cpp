@@ -1,62 +1,48 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "tests/runtime/gui/gui_helpers.h"
 #include "tests/support/event_log.h"
 #include "tests/support/paint_spy.h"
 #include "tests/support/pixels.h"
 
 namespace {
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 255, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-
-// No caption, a 1:1 backing bitmap one pixel larger than the window.
-constexpr uint32_t kBacking = WIN_NO_CAPTION | WIN_BACKING_WINDOW_SIZE;
-constexpr uint32_t kNoBacking = WIN_NO_CAPTION | WIN_NO_BACKING;
-
 COLORREF pen_color(HGDIOBJ pen) {
   LOGPEN lp = {};
   GetObjectA(pen, sizeof lp, &lp);
   return lp.lopnColor;
 }
 
-LOGFONTA font_of(HGDIOBJ font) {
+// Height, weight, italic, underline and strike-out, character set, quality and face of a font.
+std::string font_text(HGDIOBJ font) {
   LOGFONTA lf = {};
   GetObjectA(font, sizeof lf, &lf);
-  return lf;
+  char text[96];
+  wsprintfA(text, "%d %d %d%d%d %d %d %s", int(lf.lfHeight), int(lf.lfWeight), lf.lfItalic, lf.lfUnderline,
+            lf.lfStrikeOut, lf.lfCharSet, lf.lfQuality, lf.lfFaceName);
+  return text;
 }
-
-bool deleted(HGDIOBJ object) { return GetObjectType(object) == 0; }
 } // namespace
 
-TEST(MakeRgb, PacksRedGreenBlueUnmasked) {
-  static_assert(make_rgb(34, 85, 136) == 0x885522, "red is the low byte");
-  EXPECT_EQ(make_rgb(0x100, 0, 0), 0x100u) << "components are not masked";
-}
+using Draw = GuiTest;
 
-using ScopeState = GuiTest;
-
-TEST_F(ScopeState, OperationsKeepTheirStateInTheRecordAndNestedScopesShareOneDc) {
+TEST_F(Draw, OperationsKeepTheirStateInTheRecordAndNestedScopesShareOneDc) {
   for (uint32_t flags : {kNoBacking, kBacking}) {
     SCOPED_TRACE(flags);
     Window& w = open(0, 0, 200, 100, flags);
     win_move(&w, 12, 34);
-    EXPECT_EQ(w.pos_x, 12);
-    EXPECT_EQ(w.pos_y, 34);
     HPEN before = w.pen;
     win_front_pen(&w, kRed);
-    EXPECT_EQ(pen_color(w.pen), kRed);
     EXPECT_TRUE(deleted(before)) << "the replaced pen is deleted";
     win_back_pen(&w, kBlue);
-    EXPECT_EQ(w.text_bk_color, kBlue);
-
     HDC dc = begin_draw(&w); // the next scope starts from the record
     ASSERT_NE(dc, nullptr);
     POINT p;
     GetCurrentPositionEx(dc, &p);
-    EXPECT_EQ(p.x, 12);
-    EXPECT_EQ(p.y, 34);
+    EXPECT_EQ(rect_text({p.x, p.y, 0, 0}), "12,34-0,0");
+    EXPECT_EQ(pen_color(GetCurrentObject(dc, OBJ_PEN)), kRed);
     EXPECT_EQ(GetTextColor(dc), kRed);
     EXPECT_EQ(GetBkColor(dc), kBlue);
     EXPECT_EQ(GetTextAlign(dc) & TA_UPDATECP, UINT(TA_UPDATECP));
@@ -65,19 +51,15 @@ TEST_F(ScopeState, OperationsKeepTheirStateInTheRecordAndNestedScopesShareOneDc)
     EXPECT_EQ(w.draw_depth, 0);
   }
 
-  // Nested scopes share one DC and own what is selected in them.
+  // Nested scopes share one DC; a pen changed inside an open scope becomes the record's and the outer scope's.
   Window& w = open(0, 0, 200, 100, kBacking);
   HDC outer = begin_draw(&w);
   ASSERT_NE(outer, nullptr);
   EXPECT_EQ(begin_draw(&w), outer);
-  EXPECT_EQ(w.draw_depth, 2);
   end_draw(&w, outer, 0);
   EXPECT_EQ(w.draw_depth, 1);
-  EXPECT_EQ(w.draw_dc, outer);
-
   HPEN record_pen = w.pen;
-  win_front_pen(&w, kGreen); // an operation inside the open scope
-  EXPECT_EQ(w.draw_depth, 1);
+  win_front_pen(&w, kGreen);
   HGDIOBJ selected = GetCurrentObject(outer, OBJ_PEN);
   EXPECT_EQ(pen_color(selected), kGreen) << "the outer scope draws on with it";
   EXPECT_EQ(GetTextColor(outer), kGreen);
@@ -88,9 +70,7 @@ TEST_F(ScopeState, OperationsKeepTheirStateInTheRecordAndNestedScopesShareOneDc)
   EXPECT_TRUE(deleted(selected)) << "the pen made inside the scope is freed with it";
 }
 
-using DrawFont = GuiTest;
-
-TEST_F(DrawFont, PointsStyleFlagsAndFaceMakeTheFontAndTheOldOneIsDeleted) {
+TEST_F(Draw, FontsFromPointsStyleFlagsAndFaceReplaceTheOldOne) {
   HDC screen = GetDC(nullptr);
   ASSERT_EQ(GetDeviceCaps(screen, LOGPIXELSY), 96) << "points become pixels at the display's resolution";
   ReleaseDC(nullptr, screen);
@@ -99,61 +79,40 @@ TEST_F(DrawFont, PointsStyleFlagsAndFaceMakeTheFontAndTheOldOneIsDeleted) {
     const char* face;
     int32_t points, weight;
     uint32_t style;
-    LONG height;
-    BYTE italic, underline, strike, charset;
-    const char* face_want; // null: not checked
+    std::string font; // height weight italic-underline-strike charset quality face
   } cases[] = {
-      {"Arial", 12, 700, 0, -16, 0, 0, 0, 0, "Arial"},
-      {"", 7, 400, 0, -9, 0, 0, 0, 0, nullptr}, // the editor's gutter font
-      {"Arial", 10, 400, 0x1, -13, 1, 0, 0, 0, "Arial"},
-      {"Arial", 10, 400, 0x10, -13, 0, 1, 0, 0, "Arial"},
-      {"Arial", 10, 400, 0x20, -13, 0, 0, 1, 0, "Arial"},
-      {"Arial", 10, 400, 0x20011, -13, 1, 1, 0, SYMBOL_CHARSET, "Arial"},
-      {"Arial", 10, 400, 0xCC0000, -13, 0, 0, 0, RUSSIAN_CHARSET, "Arial"},
-      {long_face.c_str(), 10, 400, 0, -13, 0, 0, 0, 0, "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"}, // cut to 31
+      {"Arial", 12, 700, 0, "-16 700 000 0 1 Arial"},
+      {"", 7, 400, 0, "-9 400 000 0 1 "}, // the editor's gutter font
+      {"Arial", 10, 400, 0x20011, "-13 400 110 2 1 Arial"},
+      {"Arial", 10, 400, 0x20, "-13 400 001 0 1 Arial"},
+      {"Arial", 10, 400, 0xCC0000, "-13 400 000 204 1 Arial"},
+      {long_face.c_str(), 10, 400, 0, "-13 400 000 0 1 " + long_face.substr(0, 31)},
   };
   Window& w = open(0, 0, 200, 100, kNoBacking);
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.face) + " " + std::to_string(c.points) + " style " + std::to_string(c.style));
     HFONT before = w.font;
     win_set_font(&w, c.face, c.points, c.weight, c.style, 0);
-    LOGFONTA lf = font_of(w.font);
-    EXPECT_EQ(lf.lfHeight, c.height);
-    EXPECT_EQ(lf.lfWeight, c.weight);
-    EXPECT_EQ(lf.lfItalic, c.italic);
-    EXPECT_EQ(lf.lfUnderline, c.underline);
-    EXPECT_EQ(lf.lfStrikeOut, c.strike);
-    EXPECT_EQ(lf.lfCharSet, c.charset);
-    EXPECT_EQ(lf.lfQuality, DRAFT_QUALITY);
-    EXPECT_STREQ(c.face_want ? lf.lfFaceName : nullptr, c.face_want);
-    EXPECT_TRUE(deleted(before));
+    EXPECT_EQ(font_text(w.font), c.font);
+    EXPECT_TRUE(deleted(before)) << c.font;
   }
-}
 
-TEST_F(DrawFont, AControlGetsTheFontAndItsOldFontIsDeleted) {
-  Window& w = open(0, 0, 200, 100, kNoBacking);
-  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 80, 20, w.handle,
-                              reinterpret_cast<HMENU>(5), nullptr, nullptr);
+  // A control's font: the new one is given to it and its old one deleted; the window's own stays.
+  HWND edit = make_child(w.handle, "EDIT", 5);
   HFONT old_font = CreateFontA(-10, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
   SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(old_font), 0);
-  LONG window_height = font_of(w.font).lfHeight;
+  std::string window_font = font_text(w.font);
   win_set_font(&w, "Courier New", 10, 400, 0x10, 5);
   HGDIOBJ now = reinterpret_cast<HGDIOBJ>(SendMessageA(edit, WM_GETFONT, 0, 0));
-  LOGFONTA lf = font_of(now);
-  EXPECT_EQ(lf.lfHeight, -13);
-  EXPECT_STREQ(lf.lfFaceName, "Courier New");
-  EXPECT_EQ(lf.lfUnderline, 1);
+  EXPECT_EQ(font_text(now), "-13 400 010 0 1 Courier New");
   EXPECT_TRUE(deleted(old_font));
-  EXPECT_EQ(font_of(w.font).lfHeight, window_height) << "the window's own font stays";
+  EXPECT_EQ(font_text(w.font), window_font);
   win_set_font(&w, "Arial", 20, 400, 0, 99); // no such control
   EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageA(edit, WM_GETFONT, 0, 0)), now);
   win_close(&w);
   DeleteObject(now); // a plain EDIT control does not free its font
 }
 
-using DrawBox = GuiTest;
-
-TEST_F(DrawBox, LineAndFillColoursIntoTheBackingStoreOrOnTheScreenAndOnlyWhatWasDrawnIsRepainted) {
+TEST_F(Draw, BoxesInTheBackingStoreOrOnTheScreenAndOnlyWhatWasDrawnIsRepainted) {
   struct Case {
     COLORREF line, fill, edge, inside; // inside COLOR_NONE: the background
   } cases[] = {
@@ -168,12 +127,10 @@ TEST_F(DrawBox, LineAndFillColoursIntoTheBackingStoreOrOnTheScreenAndOnlyWhatWas
     win_front_pen(&w, kGreen);
     win_box(&w, 10, 10, 30, 20, c.line, c.fill);
     Pixels p = Pixels::of_bitmap(w.back_bitmap);
-    EXPECT_EQ(p.at(10, 20), c.edge) << "left edge";
-    EXPECT_EQ(p.at(39, 20), c.edge) << "right edge";
-    EXPECT_EQ(p.at(25, 29), c.edge) << "bottom edge";
-    EXPECT_EQ(p.at(25, 20), c.inside == COLOR_NONE ? w.back_color : c.inside);
-    EXPECT_EQ(p.at(40, 20), w.back_color) << "nothing right of the box";
-    EXPECT_EQ(p.at(25, 30), w.back_color) << "nothing below the box";
+    COLORREF back = w.back_color, inside = c.inside == COLOR_NONE ? back : c.inside;
+    // left, right and bottom edge, inside, and just right of and below the box
+    std::vector<COLORREF> seen = {p.at(10, 20), p.at(39, 20), p.at(25, 29), p.at(25, 20), p.at(40, 20), p.at(25, 30)};
+    EXPECT_EQ(seen, (std::vector<COLORREF>{c.edge, c.edge, c.edge, inside, back, back}));
     EXPECT_EQ(pen_color(w.pen), kGreen) << "the box's own pen is not kept";
     win_close(&w);
   }

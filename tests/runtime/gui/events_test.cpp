@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "tests/runtime/gui/gui_helpers.h"
 #include "tests/support/event_log.h"
 #include "tests/support/wait.h"
 
@@ -18,10 +19,6 @@ protected:
     win_close(&w);
     GuiTest::TearDown();
   }
-  HWND child(const char* class_name, int id, DWORD style = 0) {
-    return CreateWindowExA(0, class_name, "", WS_CHILD | style, 0, 0, 100, 16, w.handle,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-  }
 };
 } // namespace
 
@@ -30,7 +27,6 @@ TEST_F(Events, CloseRequestIsDeliveredAndTheWindowStays) {
   EXPECT_EQ(log.count(EV_CLOSE), 1);
   EXPECT_EQ(log.count(WM_CLOSE), 0);
   EXPECT_TRUE(IsWindow(w.handle));
-  EXPECT_NE(w.handle, nullptr);
   log.on_event = [&] {
     if (event_code == EV_CLOSE) win_close(event_window);
     return 0;
@@ -41,12 +37,11 @@ TEST_F(Events, CloseRequestIsDeliveredAndTheWindowStays) {
 
 TEST_F(Events, MenuPicksAndControlNotifications) {
   SendMessageA(w.handle, WM_COMMAND, 12, 0);
-  const EventSnap* menu = log.last(EV_MENU);
-  ASSERT_NE(menu, nullptr);
-  EXPECT_EQ(menu->menu_id, 12);
-  EXPECT_EQ(menu->window, &w);
+  ASSERT_NE(log.last(EV_MENU), nullptr);
+  EXPECT_EQ(log.last(EV_MENU)->menu_id, 12);
+  EXPECT_EQ(log.last(EV_MENU)->window, &w);
 
-  HWND edit = child("EDIT", 1);
+  HWND edit = make_child(w.handle, "EDIT", 1, 0);
   SendMessageA(w.handle, WM_COMMAND, MAKEWPARAM(1, 0x300), reinterpret_cast<LPARAM>(edit));
   const EventSnap* cmd = log.last(EV_COMMAND);
   ASSERT_NE(cmd, nullptr);
@@ -100,8 +95,7 @@ TEST_F(Events, ScrollEventsNameTheBarAndSizeComesAsSizeEventThenTheMessage) {
   EXPECT_EQ(own->wparam, static_cast<uint32_t>(SB_THUMBTRACK));
   EXPECT_EQ(own->lparam, 37u);
   EXPECT_EQ(own->id, 0);
-
-  HWND bar = child("SCROLLBAR", 7, SBS_HORZ);
+  HWND bar = make_child(w.handle, "SCROLLBAR", 7, SBS_HORZ);
   SendMessageA(w.handle, WM_HSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(bar));
   EXPECT_EQ(log.last(WM_HSCROLL)->id, 7);
   EXPECT_EQ(log.last(WM_HSCROLL)->wparam, static_cast<uint32_t>(SB_LINEDOWN));
@@ -114,35 +108,30 @@ TEST_F(Events, ScrollEventsNameTheBarAndSizeComesAsSizeEventThenTheMessage) {
   RECT rc;
   GetClientRect(w.handle, &rc);
   EXPECT_EQ(log.last(WM_SIZE)->lparam, static_cast<uint32_t>(MAKELPARAM(rc.right, rc.bottom)));
-
   log.clear();
   SendMessageA(w.handle, WM_EXITSIZEMOVE, 0, 0);
   EXPECT_EQ(log.codes_among({EV_SIZE, WM_EXITSIZEMOVE}), (std::vector<int32_t>{EV_SIZE, WM_EXITSIZEMOVE}));
 }
 
 TEST_F(Events, AHandlerKeepsItsEventAcrossNestedDeliveries) {
-  HWND edit = child("EDIT", 5);
-  int32_t code_after = 0, id_after = 0;
-  Window* window_after = nullptr;
-  int depth = 0;
+  HWND edit = make_child(w.handle, "EDIT", 5, 0);
+  EventSnap after{};
   log.on_event = [&] {
-    if (event_code == EV_COMMAND && event_id == 5 && depth == 0) {
-      ++depth;
+    if (event_code == EV_COMMAND && event_id == 5 && event_notify == 0x999) {
       // Sends that come back as events of their own while this one runs.
       SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("changed")); // EN_CHANGE -> 0x8004
       SendMessageA(w.handle, WM_COMMAND, 44, 0);
       SendMessageA(w.handle, WM_MOUSEMOVE, 0, MAKELPARAM(3, 4));
-      code_after = event_code;
-      id_after = event_id;
-      window_after = event_window;
-      --depth;
+      after = {event_code, event_wparam, event_lparam, event_x, event_y, event_window, event_id, 0, event_notify};
     }
     return 0;
   };
   SendMessageA(w.handle, WM_COMMAND, MAKEWPARAM(5, 0x999), reinterpret_cast<LPARAM>(edit));
-  EXPECT_EQ(code_after, EV_COMMAND);
-  EXPECT_EQ(id_after, 5);
-  EXPECT_EQ(window_after, &w);
+  EXPECT_EQ(after.code, EV_COMMAND);
+  EXPECT_EQ(after.id, 5);
+  EXPECT_EQ(after.notify, 0x999);
+  EXPECT_EQ(after.lparam, reinterpret_cast<uint32_t>(edit));
+  EXPECT_EQ(after.window, &w);
   EXPECT_EQ(event_menu_id, 44) << "the menu id is the one global not restored";
 }
 
@@ -154,7 +143,7 @@ TEST_F(Events, HandlerResultsColourAndOwnerDrawMessagesAndTheDestroyEvent) {
     GetWindowTextA(w.handle, title, sizeof title);
     EXPECT_STREQ(title, result ? "Events" : "new title") << "a Handler's result 1 skips default processing";
   }
-  HWND edit = child("EDIT", 3, WS_VISIBLE);
+  HWND edit = make_child(w.handle, "EDIT", 3);
   HDC dc = GetDC(edit);
   SendMessageA(w.handle, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit));
   ReleaseDC(edit, dc);

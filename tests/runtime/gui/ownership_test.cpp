@@ -1,7 +1,7 @@
-// What a window's record owns goes with the window, once, however often
-// windows come and go.
+// What a window's record owns goes with the window, once, however often windows come and go.
 #include <gtest/gtest.h>
 
+#include "tests/runtime/gui/gui_helpers.h"
 #include "tests/support/event_log.h"
 
 namespace {
@@ -12,68 +12,49 @@ void draw_a_little(Window* w) {
   win_set_font(w, "", 7, 400, 0, 0);
   win_move(w, 1, 6);
   win_print(2, VT_WINDOW, w, VT_STRING, " 12");
-  win_box(w, 2, 2, 20, 10, make_rgb(255, 0, 0), make_rgb(0, 0, 255));
-  win_box(w, 4, 4, 10, 5, COLOR_NONE, make_rgb(0, 255, 0));
-}
-
-bool can_still_make_windows_and_gdi_objects() {
-  Window w{};
-  if (!win_open(&w, 0, 0, 120, 90, 0, nullptr, "after", nullptr)) return false;
-  HPEN pen = CreatePen(PS_SOLID, 1, 0);
-  HBITMAP bitmap = CreateBitmap(16, 16, 1, 32, nullptr);
-  bool ok = pen && bitmap && w.back_bitmap && w.pen && w.font;
-  DeleteObject(pen);
-  DeleteObject(bitmap);
-  win_close(&w);
-  return ok;
+  win_box(w, 2, 2, 20, 10, kRed, kBlue);
+  win_box(w, 4, 4, 10, 5, COLOR_NONE, kGreen);
 }
 } // namespace
 
 using Ownership = GuiTest;
 
 TEST_F(Ownership, CloseDeletesThePenFontBitmapAndAcceleratorTableAlsoOfChildren) {
-  const uint32_t flags[] = {0, 0x80, 0x100, 0x10, 0x70010};
-  for (uint32_t f : flags) {
+  for (uint32_t flags : {0x0, 0x80, 0x100, 0x10, 0x70010}) {
+    SCOPED_TRACE(flags);
     Window w{};
-    ASSERT_EQ(win_open(&w, 0, 0, 200, 150, f, nullptr, "own", nullptr), 1);
+    ASSERT_EQ(win_open(&w, 0, 0, 200, 150, flags, nullptr, "own", nullptr), 1);
     draw_a_little(&w);
     accel_add(&w, FVIRTKEY | FCONTROL, 'T', 16);
     accel_add(&w, FVIRTKEY | FCONTROL, 'E', 17);
-    HPEN pen = w.pen;
-    HFONT font = w.font;
-    HBITMAP bitmap = w.back_bitmap;
+    HGDIOBJ objects[] = {w.pen, w.font, w.back_bitmap};
     HACCEL accel = static_cast<HACCEL>(GetPropA(w.handle, ACCEL_PROPERTY));
-    ASSERT_NE(accel, nullptr);
-    EXPECT_EQ(GetObjectType(pen), static_cast<DWORD>(OBJ_PEN)) << f;
-    EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT)) << f;
+    ASSERT_TRUE(accel && !deleted(w.pen) && !deleted(w.font));
     win_close(&w);
-    EXPECT_EQ(GetObjectType(pen), 0u) << f;
-    EXPECT_EQ(GetObjectType(font), 0u) << f;
-    if (bitmap) {
-      EXPECT_EQ(GetObjectType(bitmap), 0u) << f;
-    }
-    EXPECT_EQ(CopyAcceleratorTableA(accel, nullptr, 0), 0) << "accelerator table destroyed, " << f;
+    for (HGDIOBJ o : objects) EXPECT_TRUE(!o || deleted(o)) << o;
+    EXPECT_EQ(CopyAcceleratorTableA(accel, nullptr, 0), 0) << "accelerator table destroyed";
     EXPECT_EQ(w.pen, nullptr);
     EXPECT_EQ(w.font, nullptr);
     EXPECT_EQ(w.back_bitmap, nullptr);
     EXPECT_EQ(win_close(&w), 0) << "closing twice does nothing";
   }
 
-  // Child windows closed with their parent release their objects.
-  Window parent{}, child{};
+  // Child windows closed with their parent, and windows the system destroys, release their objects.
+  Window parent{}, child{}, other{};
   ASSERT_EQ(win_open(&parent, 0, 0, 300, 200, 0x70010, nullptr, "parent", nullptr), 1);
   ASSERT_EQ(win_open(&child, 0, 0, 100, 100, 0x800000, &parent, "", nullptr), 1);
+  ASSERT_EQ(win_open(&other, 0, 0, 100, 100, 0, nullptr, "", nullptr), 1);
   draw_a_little(&child);
-  HPEN pen = child.pen;
-  HBITMAP bitmap = child.back_bitmap;
+  draw_a_little(&other);
+  HGDIOBJ objects[] = {child.pen, child.back_bitmap, other.pen, other.font, other.back_bitmap};
   win_close(&parent);
+  DestroyWindow(other.handle);
   EXPECT_EQ(child.handle, nullptr);
-  EXPECT_EQ(GetObjectType(pen), 0u);
-  EXPECT_EQ(GetObjectType(bitmap), 0u);
+  EXPECT_EQ(other.handle, nullptr);
+  for (HGDIOBJ o : objects) EXPECT_TRUE(deleted(o)) << o;
 }
 
-// Wine's handle tables are finite: a leak of one object per cycle would
-// exhaust them long before the end.
+// Wine's handle tables are finite: a leak of one object per cycle would exhaust them long before the end.
 TEST_F(Ownership, TwentyThousandOpenDrawCloseCyclesLeaveTheProcessHealthy) {
   Window parent{};
   ASSERT_EQ(win_open(&parent, 0, 0, 400, 300, 0x70010, nullptr, "cycles", nullptr), 1);
@@ -93,5 +74,12 @@ TEST_F(Ownership, TwentyThousandOpenDrawCloseCyclesLeaveTheProcessHealthy) {
     win_close(&top);
   }
   win_close(&parent);
-  EXPECT_TRUE(can_still_make_windows_and_gdi_objects());
+
+  // The process still makes windows and GDI objects.
+  Window& w = open(0, 0, 120, 90, 0);
+  HPEN pen = CreatePen(PS_SOLID, 1, 0);
+  HBITMAP bitmap = CreateBitmap(16, 16, 1, 32, nullptr);
+  EXPECT_TRUE(pen && bitmap && w.back_bitmap && w.pen && w.font);
+  DeleteObject(pen);
+  DeleteObject(bitmap);
 }

@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "tests/runtime/gui/gui_helpers.h"
 #include "tests/support/event_log.h"
 #include "tests/support/pixels.h"
 
@@ -92,42 +93,32 @@ TEST_F(PrintToStdout, EachTypeCodeHasItsFormatAndALongLineIsCutNotOverrun) {
 
 using PrintToWindow = GuiTest;
 
-TEST_F(PrintToWindow, TextGoesToTheCurrentPositionAndTheLineBreakIsNotDrawn) {
-  Window& w = open(0, 0, 200, 100, WIN_NO_CAPTION | WIN_BACKING_WINDOW_SIZE);
-  win_front_pen(&w, RGB(255, 0, 0));
-  win_move(&w, 5, 7);
-  window_named = true;
-  win_print(4, VT_WINDOW, &w, VT_STRING, "12", VT_BYTE, 13, VT_BYTE, 10);
-  SIZE s = text_size(w.font, "12");
-  EXPECT_EQ(w.pos_x, 5 + s.cx) << "the position moves to the end of the text";
-  EXPECT_EQ(w.pos_y, 7);
-  Pixels p = Pixels::of_bitmap(w.back_bitmap);
-  EXPECT_GT(p.count(RGB(255, 0, 0), 5, 7, 5 + s.cx, 7 + s.cy), 0) << "the text is drawn there";
-  EXPECT_EQ(p.count(RGB(255, 0, 0), 0, 0, 200, 7), 0);
-  EXPECT_EQ(p.count(RGB(255, 0, 0), 5 + s.cx, 0, 200, 100), 0) << "nothing after the text";
+TEST_F(PrintToWindow, TextGoesToTheCurrentPositionInThePenColoursAndTheLineBreakIsNotDrawn) {
+  const COLORREF yellow = RGB(255, 255, 0);
+  for (uint32_t flags : {kBacking, kNoBacking}) {
+    SCOPED_TRACE(flags);
+    Window& w = open(300, 20, 200, 100, flags);
+    UpdateWindow(w.handle);
+    win_front_pen(&w, kBlue);
+    win_back_pen(&w, yellow);
+    win_move(&w, 5, 7);
+    window_named = true;
+    win_print(4, VT_WINDOW, &w, VT_STRING, "12", VT_BYTE, 13, VT_BYTE, 10);
+    SIZE s = text_size(w.font, "12");
+    EXPECT_EQ(w.pos_x, 5 + s.cx) << "the position moves to the end of the text";
+    EXPECT_EQ(w.pos_y, 7);
+    Pixels p = Pixels::of_window(w.handle);
+    EXPECT_GT(p.count(kBlue, 5, 7, 5 + s.cx, 7 + s.cy), 0) << "text colour";
+    EXPECT_GT(p.count(yellow, 5, 7, 5 + s.cx, 7 + s.cy), 0) << "text background";
+    EXPECT_EQ(p.count(kBlue, 0, 0, 200, 7) + p.count(kBlue, 5 + s.cx, 0, 200, 100), 0) << "nothing but the text";
 
-  // A later call without a window draws into the same window.
-  win_print(1, VT_STRING, "3");
-  EXPECT_EQ(w.pos_x, 5 + s.cx + text_size(w.font, "3").cx);
-  // Only a line break: nothing to draw, the position stays.
-  int32_t x = w.pos_x;
-  win_print(2, VT_BYTE, 13, VT_BYTE, 10);
-  EXPECT_EQ(w.pos_x, x);
-}
-
-TEST_F(PrintToWindow, OnAWindowWithoutBackingStoreTheTextShowsOnTheScreen) {
-  Window& w = open(300, 20, 200, 100, WIN_NO_CAPTION | WIN_NO_BACKING);
-  UpdateWindow(w.handle);
-  win_front_pen(&w, RGB(0, 0, 255));
-  win_back_pen(&w, RGB(255, 255, 0));
-  win_move(&w, 10, 10);
-  name_output_window(&w);
-  win_print(1, VT_STRING, "Hello");
-  SIZE s = text_size(w.font, "Hello");
-  Pixels p = Pixels::of_window(w.handle);
-  EXPECT_GT(p.count(RGB(0, 0, 255), 10, 10, 10 + s.cx, 10 + s.cy), 0) << "text colour";
-  EXPECT_GT(p.count(RGB(255, 255, 0), 10, 10, 10 + s.cx, 10 + s.cy), 0) << "text background";
-  EXPECT_EQ(p.count(RGB(255, 255, 0), 10 + s.cx, 0, 200, 100), 0);
+    win_print(1, VT_STRING, "3"); // no window named: the same window
+    EXPECT_EQ(w.pos_x, 5 + s.cx + text_size(w.font, "3").cx);
+    int32_t x = w.pos_x;
+    win_print(2, VT_BYTE, 13, VT_BYTE, 10); // only a line break: nothing to draw
+    EXPECT_EQ(w.pos_x, x);
+    win_close(&w);
+  }
 }
 
 TEST_F(PrintToWindow, AClosedOutputWindowDrawsNothing) {

@@ -1,26 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <string>
+#include <windows.h>
 
+#include <commctrl.h>
+
+#include "tests/runtime/gui/gui_helpers.h"
 #include "tests/support/event_log.h"
 #include "tests/support/paint_spy.h"
-
-namespace {
-DWORD style_of(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
-DWORD ex_style_of(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_EXSTYLE)); }
-std::string class_of(HWND w) {
-  char name[64] = "";
-  GetClassNameA(w, name, sizeof name);
-  return name;
-}
-// A window's place in its parent's client area, or on the screen.
-RECT place_of(HWND w) {
-  RECT r;
-  GetWindowRect(w, &r);
-  MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-} // namespace
 
 using WindowOpen = GuiTest;
 
@@ -28,19 +14,14 @@ TEST_F(WindowOpen, EditorFlagsGiveASizablePopupWithoutBackingStore) {
   Window& w = open(10, 20, 300, 200, 0x70010, nullptr, "Editor", EventLog::handler);
   const DWORD wanted = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
                        WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-  EXPECT_EQ(style_of(w.handle) & wanted, wanted);
-  EXPECT_EQ(style_of(w.handle) & 0x7F0, 0u) << "runtime options must not reach the style";
+  EXPECT_EQ(style_of(w.handle) & (wanted | WIN_OPTION_MASK), wanted) << "runtime options must not reach the style";
   EXPECT_EQ(class_of(w.handle), WND_CLASS_NAME);
-  EXPECT_EQ(w.backing_flags, 0u);
   EXPECT_EQ(w.back_bitmap, nullptr);
   EXPECT_EQ(w.back_color, GetSysColor(COLOR_WINDOW));
-  EXPECT_EQ(w.handler, &EventLog::handler);
   EXPECT_EQ(GetObjectType(w.pen), static_cast<DWORD>(OBJ_PEN));
   EXPECT_EQ(GetObjectType(w.font), static_cast<DWORD>(OBJ_FONT));
   EXPECT_EQ(reinterpret_cast<Window*>(GetWindowLongA(w.handle, 0)), &w);
   EXPECT_EQ(log.count(WM_CREATE), 1) << "creation events reach the Handler";
-  win_close(&w);
-  EXPECT_EQ(w.handle, nullptr);
 }
 
 TEST_F(WindowOpen, BackingStoreSizesOptionFlagsChildWindowsAndMaximisedStart) {
@@ -65,13 +46,11 @@ TEST_F(WindowOpen, BackingStoreSizesOptionFlagsChildWindowsAndMaximisedStart) {
 
   Window& tool = open(0, 0, 100, 80, 0x10 | 0x40 | 0x200 | 0x400);
   EXPECT_EQ(style_of(tool.handle) & WS_CAPTION, 0u);
-  EXPECT_TRUE(ex_style_of(tool.handle) & WS_EX_TOOLWINDOW);
-  EXPECT_TRUE(ex_style_of(tool.handle) & WS_EX_TOPMOST);
+  EXPECT_EQ(ex_style_of(tool.handle) & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST), DWORD(WS_EX_TOOLWINDOW | WS_EX_TOPMOST));
   Window& parent = open(0, 0, 400, 300, 0x70010);
   Window& child = open(5, 5, 100, 100, 0x800050, &parent);
   EXPECT_EQ(GetParent(child.handle), parent.handle);
-  EXPECT_TRUE(style_of(child.handle) & WS_CHILD);
-  EXPECT_EQ(style_of(child.handle) & WS_CAPTION, WS_BORDER);
+  EXPECT_EQ(style_of(child.handle) & (WS_CHILD | WS_CAPTION), DWORD(WS_CHILD | WS_BORDER));
   EXPECT_TRUE(IsZoomed(open(0, 0, 100, 100, 0x10 | WS_MAXIMIZE | WS_THICKFRAME).handle));
 }
 
@@ -86,10 +65,7 @@ TEST_F(WindowOpen, MdiFrameGetsWindowMenuAndClientAndChildrenAreMdiChildren) {
   char text[32] = "";
   GetMenuStringA(bar, 0, text, sizeof text, MF_BYPOSITION);
   EXPECT_STREQ(text, "&Window");
-  HMENU popup = GetSubMenu(bar, 0);
-  EXPECT_EQ(GetMenuItemID(popup, 0), UINT(MENU_MDI_CASCADE));
-  EXPECT_EQ(GetMenuItemID(popup, 1), UINT(MENU_MDI_TILE));
-  EXPECT_EQ(GetMenuItemID(popup, 2), UINT(MENU_MDI_ARRANGE));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(GetMenuItemID(GetSubMenu(bar, 0), i), UINT(MENU_MDI_CASCADE + i)) << i;
 
   Window& doc = open(0, 0, 200, 150, 0x70010, &frame, "Doc", EventLog::handler);
   EXPECT_EQ(GetParent(doc.handle), frame.mdi_client);
@@ -99,6 +75,36 @@ TEST_F(WindowOpen, MdiFrameGetsWindowMenuAndClientAndChildrenAreMdiChildren) {
   EXPECT_EQ(log.last(EV_MENU)->window, &doc) << "the frame's menu pick names the active MDI child";
   win_close(&doc);
   EXPECT_EQ(GetWindow(frame.mdi_client, GW_CHILD), nullptr) << "closed through WM_MDIDESTROY";
+}
+
+TEST_F(WindowOpen, MdiLayoutGivesEachBarItsSideOfTheClientArea) {
+  InitCommonControls();
+  Window& frame = open(0, 0, 500, 400, 0x70030);
+  RECT area, before = place_of(frame.mdi_client);
+  GetClientRect(frame.handle, &area);
+  EXPECT_EQ(mdi_layout(frame.handle, frame.mdi_client), 0);
+  EXPECT_EQ(rect_text(place_of(frame.mdi_client)), rect_text(before)) << "without bars nothing moves";
+  struct Case {
+    const char* bar_class;
+    DWORD style;
+    int dleft, dtop, dright, dbottom; // 1: by the bar's width or height
+  } cases[] = {
+      {STATUSCLASSNAMEA, 0, 0, 0, 0, 1}, {TOOLBARCLASSNAMEA, CCS_NORESIZE | CCS_TOP, 0, 1, 0, 0},
+      {TOOLBARCLASSNAMEA, CCS_NORESIZE | CCS_TOP | CCS_VERT, 1, 0, 0, 0},
+      {TOOLBARCLASSNAMEA, CCS_NORESIZE | CCS_BOTTOM, 0, 0, 0, 1},
+      {TOOLBARCLASSNAMEA, CCS_NORESIZE | CCS_BOTTOM | CCS_VERT, 0, 0, 1, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.bar_class) + " " + std::to_string(c.style));
+    HWND bar = make_child(frame.handle, c.bar_class, 0, WS_VISIBLE | c.style);
+    ASSERT_NE(bar, nullptr);
+    if (c.style & CCS_NORESIZE) MoveWindow(bar, 0, 0, 40, 30, FALSE);
+    EXPECT_EQ(mdi_layout(frame.handle, frame.mdi_client), 1);
+    RECT r = place_of(frame.mdi_client), b = place_of(bar);
+    int w = b.right - b.left, h = b.bottom - b.top;
+    EXPECT_EQ(rect_text(r), rect_text({c.dleft * w, c.dtop * h, area.right - c.dright * w, area.bottom - c.dbottom * h}));
+    DestroyWindow(bar);
+  }
 }
 
 TEST_F(WindowOpen, ClosedAndDialogRecordsAreLeftAlone) {
@@ -127,8 +133,7 @@ TEST_F(WindowOpen, ClosedAndDialogRecordsAreLeftAlone) {
 
 TEST_F(WindowOpen, ControlsByIdAndClientSize) {
   Window& w = open(0, 0, 300, 200, 0x70010);
-  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, w.handle,
-                              reinterpret_cast<HMENU>(7), nullptr, nullptr);
+  HWND edit = make_child(w.handle, "EDIT", 7);
   EXPECT_EQ(ctl_handle(&w, 7), 1);
   EXPECT_EQ(ctl_handle(&w, 8), 0);
   ctl_move(&w, 10, 11, 60, 25, 7);
