@@ -27,7 +27,7 @@ protected:
 };
 } // namespace
 
-TEST_F(DialogRun, ModalCloseBoxReturnsTwoAndTheHandlerSeesOneCloseRequest) {
+TEST_F(DialogRun, ModalCloseBoxGivesTwoWithOneCloseRequestAndDlgCloseGivesItsResult) {
   close_box_at_start();
   EXPECT_EQ(dlg_modal(&dlg, nullptr), 2);
   EXPECT_EQ(log.count(WM_INITDIALOG), 1);
@@ -37,9 +37,8 @@ TEST_F(DialogRun, ModalCloseBoxReturnsTwoAndTheHandlerSeesOneCloseRequest) {
   msg_wait(1);
   EXPECT_EQ(clicks_and_picks(), 0) << "no Cancel command follows the close request";
   expect_all_events_name_the_record();
-}
 
-TEST_F(DialogRun, ModalDialogGivesTheResultItsHandlerEndsItWith) {
+  log.events.clear();
   HWND during = nullptr;
   script = [&] {
     if (event_code == WM_INITDIALOG) {

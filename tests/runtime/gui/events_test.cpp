@@ -3,24 +3,9 @@
 #include <vector>
 
 #include "tests/runtime/gui/gui_helpers.h"
-#include "tests/support/event_log.h"
 #include "tests/support/wait.h"
 
-namespace {
-class Events : public GuiTest {
-protected:
-  Window w{};
-  void SetUp() override {
-    GuiTest::SetUp();
-    ASSERT_EQ(win_open(&w, 50, 50, 300, 200, 0x70010 | WS_VSCROLL, nullptr, "Events", EventLog::handler), 1);
-    log.clear();
-  }
-  void TearDown() override {
-    win_close(&w);
-    GuiTest::TearDown();
-  }
-};
-} // namespace
+using Events = OneWindow;
 
 TEST_F(Events, CloseRequestIsDeliveredAndTheWindowStays) {
   SendMessageA(w.handle, WM_SYSCOMMAND, SC_CLOSE, 0); // the close box

@@ -1,5 +1,5 @@
-// Shared by the window tests: drawing colours and window flags, child controls by id, and what a window shows of
-// its styles, class and place.
+// Shared by the window tests: drawing colours and window flags, child controls by id, what a window shows of its
+// styles, class and place, and a fixture with one window whose events the log records.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +7,7 @@
 #include <string>
 
 #include "runtime/gui/gui.h"
+#include "tests/support/event_log.h"
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
@@ -41,3 +42,20 @@ inline RECT place_of(HWND w) {
 }
 
 inline bool deleted(HGDIOBJ object) { return GetObjectType(object) == 0; }
+
+// One window of the editor's kind, with a vertical scroll bar; what opening it posted is handled before the test.
+class OneWindow : public GuiTest {
+protected:
+  Window w{};
+  void SetUp() override {
+    GuiTest::SetUp();
+    ASSERT_EQ(win_open(&w, 50, 50, 300, 200, 0x70010 | WS_VSCROLL, nullptr, "Events", EventLog::handler), 1);
+    while (msg_wait(1), GetQueueStatus(QS_ALLINPUT) != 0) {
+    }
+    log.clear();
+  }
+  void TearDown() override {
+    win_close(&w);
+    GuiTest::TearDown();
+  }
+};

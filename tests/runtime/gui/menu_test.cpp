@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "tests/support/event_log.h"
+#include "tests/runtime/gui/gui_helpers.h"
 
-using Menus = GuiTest;
+using Menus = OneWindow;
 
 TEST_F(Menus, BarsWithPopupsSeparatorsAndItems) {
-  Window& w = open(0, 0, 300, 200, 0x70010, nullptr, "Menus", EventLog::handler);
   HMENU bar = menu_new(0);
   HMENU file = menu_new(0);
   menu_append(file, "&New", 0, 1);

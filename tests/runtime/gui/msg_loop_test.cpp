@@ -3,34 +3,21 @@
 #include <thread>
 
 #include "tests/runtime/gui/gui_helpers.h"
-#include "tests/support/event_log.h"
 #include "tests/support/input.h"
 #include "tests/support/wait.h"
 
 namespace {
-class MessageLoop : public GuiTest {
-protected:
-  Window w{};
-  void SetUp() override {
-    GuiTest::SetUp();
-    ASSERT_EQ(win_open(&w, 60, 60, 300, 200, 0x70010, nullptr, "Loop", EventLog::handler), 1);
-    while (msg_wait(1), GetQueueStatus(QS_ALLINPUT) != 0) {
-    } // settles the queue of everything opening the window posted
-    log.clear();
-  }
-  void TearDown() override {
-    win_close(&w);
-    GuiTest::TearDown();
-  }
-  // Ctrl+key with real input, and the menu event it gave; 0 when none came.
-  int32_t press_ctrl(WORD key) {
-    log.events.clear();
-    type_keys({key}, true);
-    wait_until([&] { msg_wait(1); return log.count(EV_MENU) > 0; }, 5000);
-    return log.last(EV_MENU) ? log.last(EV_MENU)->menu_id : 0;
-  }
-};
+// Ctrl+key with real input, and the menu event it gave; 0 when none came.
+int32_t press_ctrl(WORD key) {
+  EventLog& log = EventLog::get();
+  log.events.clear();
+  type_keys({key}, true);
+  wait_until([&] { msg_wait(1); return log.count(EV_MENU) > 0; }, 5000);
+  return log.last(EV_MENU) ? log.last(EV_MENU)->menu_id : 0;
+}
 } // namespace
+
+using MessageLoop = OneWindow;
 
 TEST_F(MessageLoop, NoWaitReturnsAtOnceOneCallHandlesAllPostedAndTimerTicksArrive) {
   DWORD start = GetTickCount();
@@ -66,7 +53,8 @@ TEST_F(MessageLoop, CtrlLetterAcceleratorsDeliverMenuEventsWithTheEntryIdAndNoth
   for (const auto& e : entries) {
     EXPECT_EQ(press_ctrl(e.key), e.id) << char(e.key);
     // The keystroke became the command: no key or character event for the letter follows.
-    ASSERT_TRUE(wait_until([&] { msg_wait(1); return log.count(WM_KEYUP) > 0 && GetQueueStatus(QS_ALLINPUT) == 0; }, 5000));
+    auto settled = [&] { msg_wait(1); return log.count(WM_KEYUP) > 0 && GetQueueStatus(QS_ALLINPUT) == 0; };
+    ASSERT_TRUE(wait_until(settled, 5000));
     for (const EventSnap& ev : log.events) {
       EXPECT_FALSE(ev.code == WM_KEYDOWN && ev.wparam == e.key) << char(e.key);
       EXPECT_NE(ev.code, WM_CHAR) << char(e.key);

@@ -20,7 +20,6 @@ TEST_F(WindowOpen, EditorFlagsGiveASizablePopupWithoutBackingStore) {
   EXPECT_EQ(w.back_color, GetSysColor(COLOR_WINDOW));
   EXPECT_EQ(GetObjectType(w.pen), static_cast<DWORD>(OBJ_PEN));
   EXPECT_EQ(GetObjectType(w.font), static_cast<DWORD>(OBJ_FONT));
-  EXPECT_EQ(reinterpret_cast<Window*>(GetWindowLongA(w.handle, 0)), &w);
   EXPECT_EQ(log.count(WM_CREATE), 1) << "creation events reach the Handler";
 }
 
@@ -60,7 +59,6 @@ TEST_F(WindowOpen, MdiFrameGetsWindowMenuAndClientAndChildrenAreMdiChildren) {
   ASSERT_NE(frame.mdi_client, nullptr);
   EXPECT_EQ(class_of(frame.mdi_client), "MDIClient");
   EXPECT_EQ(GetDlgCtrlID(frame.mdi_client), 3244);
-  EXPECT_EQ(gui_mdi_client_atom(), static_cast<ATOM>(GetClassWord(frame.mdi_client, GCW_ATOM)));
   HMENU bar = GetMenu(frame.handle);
   char text[32] = "";
   GetMenuStringA(bar, 0, text, sizeof text, MF_BYPOSITION);
@@ -102,7 +100,8 @@ TEST_F(WindowOpen, MdiLayoutGivesEachBarItsSideOfTheClientArea) {
     EXPECT_EQ(mdi_layout(frame.handle, frame.mdi_client), 1);
     RECT r = place_of(frame.mdi_client), b = place_of(bar);
     int w = b.right - b.left, h = b.bottom - b.top;
-    EXPECT_EQ(rect_text(r), rect_text({c.dleft * w, c.dtop * h, area.right - c.dright * w, area.bottom - c.dbottom * h}));
+    RECT want = {c.dleft * w, c.dtop * h, area.right - c.dright * w, area.bottom - c.dbottom * h};
+    EXPECT_EQ(rect_text(r), rect_text(want));
     DestroyWindow(bar);
   }
 }
