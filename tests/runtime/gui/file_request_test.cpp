@@ -66,8 +66,7 @@ protected:
     GuiTest::SetUp();
     GetCurrentDirectoryA(sizeof start_dir, start_dir);
     ASSERT_TRUE(folder.ok());
-    folder.write("a.app", "");
-    folder.write("b.app", "");
+    for (const char* name : {"a.app", "b.app"}) folder.write(name, "");
   }
   void TearDown() override {
     SetCurrentDirectoryA(start_dir); // the dialog made the chosen folder the current one

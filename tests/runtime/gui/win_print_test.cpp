@@ -35,12 +35,6 @@ template <typename F> std::string capture_stdout(F f) {
   return out;
 }
 
-uint32_t float_bits(float f) {
-  uint32_t bits;
-  std::memcpy(&bits, &f, sizeof bits);
-  return bits;
-}
-
 SIZE text_size(HFONT font, const char* text) {
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, font);
@@ -62,12 +56,11 @@ protected:
 
 TEST_F(PrintToStdout, EachTypeCodeHasItsFormatAndALongLineIsCutNotOverrun) {
   struct Case { const char* name; void (*print)(); const char* want; } cases[] = {
-      {"an integer and a real", [] { win_print(2, VT_INT32, 5, VT_REAL64, 2.5); }, "5  2.50"},
       {"text", [] { win_print(1, VT_STRING, "abc"); }, "abc"},
       {"null text", [] { win_print(2, VT_STRING, static_cast<const char*>(nullptr), VT_STRING, "x"); }, "x"},
       {"character", [] { win_print(3, VT_BYTE, 'A', VT_BYTE, 13, VT_BYTE, 10); }, "A\r\n"},
       {"int32", [] { win_print(1, VT_INT32, -42); }, "-42 "},
-      {"real32", [] { win_print(1, VT_REAL32, float_bits(-0.5f)); }, "-0.50"},
+      {"real32 as its bits", [] { win_print(1, VT_REAL32, 0xBF000000u); }, "-0.50"}, // -0.5f
       {"word", [] { win_print(1, VT_WORD, 0x10005u); }, "5 "},
       {"real64 rounding", [] { win_print(1, VT_REAL64, 2.675); }, " 2.67"},
       {"int64", [] { win_print(1, VT_INT64, std::numeric_limits<int64_t>::min()); }, "-9223372036854775808 "},
