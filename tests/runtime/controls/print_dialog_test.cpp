@@ -18,12 +18,6 @@ constexpr int TO_EDIT = 0x481;       // edt2
 constexpr int COPIES_EDIT = 0x482;   // edt3
 constexpr int COLLATE_CHECK = 0x411; // chx2
 
-std::string default_printer() {
-  char name[512] = "";
-  DWORD size = sizeof name;
-  return GetDefaultPrinterA(name, &size) ? name : "";
-}
-
 unsigned short fpu_control_word() {
   unsigned short word = 0;
   __asm__ __volatile__("fnstcw %0" : "=m"(word));
@@ -65,7 +59,9 @@ protected:
     PrintQueueTest::SetUp();
     if (IsSkipped()) return;
     // Another printer is the default, so the dialog opens on it and the test's printer must be picked.
-    saved_default_ = default_printer();
+    char current[512] = "";
+    DWORD size = sizeof current;
+    if (GetDefaultPrinterA(current, &size)) saved_default_ = current;
     for (const std::string& name : local_printers())
       if (name != queue_.printer) {
         other_ = name;
