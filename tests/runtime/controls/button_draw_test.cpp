@@ -27,8 +27,7 @@ int edge_pixels(const Pixels& p, COLORREF c) {
          p.count(c, wd - 1, 0, wd, ht);
 }
 
-// The size of a text in the control's font; with glyphs, also where its pixels lie when drawn at 0, 0
-// (drawn over the control, which then repaints).
+// The size of a text in the control's font; with glyphs, also where its pixels lie when drawn at 0, 0.
 SIZE text_size(HWND control, const char* text, RECT* glyphs = nullptr) {
   HDC dc = GetDC(control);
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
@@ -106,8 +105,7 @@ TEST_F(ButtonDraw, ADisabledCaptionIsEmbossedGrayOnePixelAboveTheCentre) {
   ASSERT_GE(light.right, 0);
   EXPECT_EQ(light.right, shadow.right + 1) << "embossed: the light copy lies one pixel right";
   EXPECT_EQ(light.bottom, shadow.bottom + 1) << "and one pixel down";
-  // The embossed text starts at the centre less half the text's size, and one pixel higher still; across,
-  // the system's embossing places its glyphs within a pixel of where plain text output puts them.
+  // At the centre less half the text's size, one pixel higher; across, the embossing may shift a pixel.
   RECT r, glyphs;
   GetClientRect(button, &r);
   SIZE s = text_size(button, caption, &glyphs);

@@ -1,5 +1,4 @@
-// A fixture for control-command tests: one real child control of the parent window made directly with
-// CreateWindowExA, and typed arguments written the way the compiled program passes them.
+// Control-command tests: one real child control, and typed arguments as the compiled program passes them.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -4,8 +4,7 @@
 #include "tests/support/paint_spy.h"
 
 namespace {
-// The class as asked for and as registered, the style added to WS_CHILD | WS_VISIBLE and the caller's,
-// the extended style, the subclass procedure and the COLOR_* of BGRND.
+// Class asked for and registered, style added to WS_CHILD | WS_VISIBLE | caller's, procedure, BGRND.
 struct KindCase {
   int32_t kind;
   uint32_t caller_style;

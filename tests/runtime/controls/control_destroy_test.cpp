@@ -60,8 +60,7 @@ TEST_F(ControlDestroy, ClosingTheWindowFreesEveryBrushFontAndBitmapOfItsControls
   for (size_t i = 0; i < owned.size(); ++i) EXPECT_FALSE(gdi_alive(owned[i])) << "object " << i;
 }
 
-// A font the control had before it was installed stays with its owner, as a dialog's font does; a second
-// installation would make the procedure call itself.
+// A font given before installation stays with its owner, as a dialog's font does.
 TEST_F(ControlDestroy, InstallingTwiceChangesNothingAndDestructionUndoesTheInstallation) {
   for (int32_t kind : {1, 4, 7, 20}) {
     SCOPED_TRACE(kind);

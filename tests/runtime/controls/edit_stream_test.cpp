@@ -1,5 +1,4 @@
-// Streaming a real rich-edit control's text in from and out to strings and text channels on real
-// temporary files (codes 34 and 33).
+// Streaming a rich edit's text in from and out to strings and text channels on real files (codes 34, 33).
 #include <richedit.h>
 
 #include "tests/runtime/controls/command_fixture.h"

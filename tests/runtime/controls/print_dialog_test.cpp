@@ -1,5 +1,4 @@
-// The print dialog under the system's modal loop, answered by a driver thread as a person would:
-// pick the printer, set pages, copies and collation, press OK or Cancel.
+// The system's print dialog, answered from a driver thread as a person would.
 #include "tests/runtime/controls/print_queue.h"
 
 #include <string>
@@ -83,9 +82,7 @@ protected:
   Window owner_{};
 };
 
-// OK gives the printer picked (the dialog opens on the default one), pages, copies and collation; Cancel
-// leaves the variables. Before the dialog the FPU is set as a driver might leave it (24-bit precision,
-// rounding toward zero); afterwards it is back in the runtime's mode.
+// The FPU is set as a driver might leave it (24-bit precision, rounding toward zero) before each dialog.
 TEST_F(PrintDialogTest, OkGivesThePickedPrinterPagesCopiesAndCollationCancelLeavesTheVariables) {
   struct Case {
     const char* what;

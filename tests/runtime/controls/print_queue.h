@@ -1,6 +1,4 @@
-// The printing tests' printer: a CUPS raw queue that the test script makes (TOLVANE_PRINTER), which
-// forwards each job to a TCP port on this machine (TOLVANE_PRINT_PORT), and a listener on that port
-// that captures the job's bytes as a printer would receive them.
+// The test script's CUPS raw queue (TOLVANE_PRINTER) forwards jobs to a local port (TOLVANE_PRINT_PORT).
 #pragma once
 
 #include <winsock2.h>
@@ -54,8 +52,7 @@ protected:
   PrintQueue queue_;
 };
 
-// Listens on the queue's port from construction on and takes one job: the bytes of the first
-// connection, up to the spooler closing its side. Test programs side by side take the port in turn.
+// Takes one job on the queue's port, listening from construction on; test programs take the port in turn.
 class JobListener {
 public:
   explicit JobListener(int port) {

@@ -1,5 +1,4 @@
-// ctl_command on a real rich-edit 1.0 control: search, selection text,
-// character and paragraph formats, event mask, wrapping, paste special.
+// ctl_command on a real rich-edit 1.0 control: search, selection, formats, event mask, wrapping, pasting.
 #include "runtime/controls/richedit_api.h"
 
 #include "tests/runtime/controls/command_fixture.h"

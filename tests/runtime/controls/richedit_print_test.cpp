@@ -66,8 +66,7 @@ TEST_F(RichPrint, CancelledDialogPrintsNothing) {
   EXPECT_EQ(g_rendered, 0);
 }
 
-// Pages that take no characters: margins as large as the page, and Wine's rich edit, whose
-// EM_FORMATRANGE lays out nothing and always answers the page's first index.
+// Pages that take no characters: margins as large as the page, and Wine's EM_FORMATRANGE stub.
 TEST_F(RichPrint, ThePageLoopEndsWhenTheTextIsDoneOrAPageTakesNoCharacters) {
   ScreenDevice device;
   set_text("one short paragraph");
