@@ -4,38 +4,37 @@
 #include "tests/support/paint_spy.h"
 
 namespace {
-// Class asked for and registered, style added to WS_CHILD | WS_VISIBLE | caller's, procedure, BGRND.
+// Class, style added to WS_CHILD | WS_VISIBLE | caller's, procedure, BGRND.
 struct KindCase {
   int32_t kind;
   uint32_t caller_style;
-  const char *class_name, *registered;
+  const char* class_name;
   DWORD added_style, ex_style;
   WNDPROC proc;
   int background;
 };
 
 const KindCase kKinds[] = {
-    {1, 0, "BUTTON", "Button", BS_OWNERDRAW, 0, ctl_proc_button, COLOR_BTNFACE},
-    {1, BS_DEFPUSHBUTTON, "BUTTON", "Button", BS_OWNERDRAW, 0, ctl_proc_button, COLOR_BTNFACE},
-    {1, BS_BITMAP, "BUTTON", "Button", BS_BITMAP, 0, ctl_proc_button, COLOR_BTNFACE},
-    {2, 0, "BUTTON", "Button", BS_AUTOCHECKBOX, 0, ctl_proc_common, COLOR_BTNFACE},
-    {3, 0, "BUTTON", "Button", BS_AUTORADIOBUTTON, 0, ctl_proc_common, COLOR_BTNFACE},
-    {4, ES_MULTILINE, "EDIT", "Edit", WS_BORDER | ES_MULTILINE, WS_EX_CLIENTEDGE, ctl_proc_common, COLOR_WINDOW},
-    {5, 0, "LISTBOX", "ListBox", 0x800140, WS_EX_CLIENTEDGE, ctl_proc_common, COLOR_WINDOW},
-    {6, 0, "COMBOBOX", "ComboBox", 0x800600, WS_EX_CLIENTEDGE, ctl_proc_common, COLOR_WINDOW},
-    {7, 0, "STATIC", "Static", 0, 0, ctl_proc_static, COLOR_BTNFACE},
-    {8, 0, "SCROLLBAR", "ScrollBar", 0, 0, ctl_proc_common, COLOR_SCROLLBAR},
-    {9, 0, "BUTTON", "Button", BS_GROUPBOX, 0, ctl_proc_common, COLOR_BTNFACE},
-    {10, 0, "RichEdit", "RichEdit", 0, 0, ctl_proc_common, COLOR_WINDOW},
-    {10, WS_BORDER, "RichEdit", "RichEdit", WS_BORDER, WS_EX_CLIENTEDGE, ctl_proc_common, COLOR_WINDOW},
-    {11, 0, "SysListView32", "SysListView32", 0, 0, ctl_proc_common, COLOR_WINDOW},
-    {12, 0, "msctls_statusbar32", "msctls_statusbar32", 0, 0, ctl_proc_common, COLOR_WINDOW},
-    {13, BS_AUTO3STATE, "BUTTON", "Button", BS_AUTO3STATE, 0, ctl_proc_common, COLOR_BTNFACE},
-    {14, 0, "SysTreeView32", "SysTreeView32", 0, 0, ctl_proc_common, COLOR_WINDOW},
-    {14, WS_BORDER, "SysTreeView32", "SysTreeView32", WS_BORDER, WS_EX_CLIENTEDGE, ctl_proc_common,
-     COLOR_WINDOW},
-    {20, 0, "BUTTON", "Button", BS_OWNERDRAW, 0, ctl_proc_hot_button, COLOR_BTNFACE},
-    {20, BS_BITMAP, "BUTTON", "Button", BS_BITMAP, 0, ctl_proc_hot_button, COLOR_BTNFACE},
+    {1, 0, "BUTTON", BS_OWNERDRAW, 0, ctl_proc_button, COLOR_BTNFACE},
+    {1, BS_DEFPUSHBUTTON, "BUTTON", BS_OWNERDRAW, 0, ctl_proc_button, COLOR_BTNFACE},
+    {1, BS_BITMAP, "BUTTON", BS_BITMAP, 0, ctl_proc_button, COLOR_BTNFACE},
+    {2, 0, "BUTTON", BS_AUTOCHECKBOX, 0, ctl_proc_common, COLOR_BTNFACE},
+    {3, 0, "BUTTON", BS_AUTORADIOBUTTON, 0, ctl_proc_common, COLOR_BTNFACE},
+    {4, ES_MULTILINE, "EDIT", WS_BORDER | ES_MULTILINE, WS_EX_CLIENTEDGE, ctl_proc_common, COLOR_WINDOW},
+    {5, 0, "LISTBOX", 0x800140, WS_EX_CLIENTEDGE, ctl_proc_common, COLOR_WINDOW},
+    {6, 0, "COMBOBOX", 0x800600, WS_EX_CLIENTEDGE, ctl_proc_common, COLOR_WINDOW},
+    {7, 0, "STATIC", 0, 0, ctl_proc_static, COLOR_BTNFACE},
+    {8, 0, "SCROLLBAR", 0, 0, ctl_proc_common, COLOR_SCROLLBAR},
+    {9, 0, "BUTTON", BS_GROUPBOX, 0, ctl_proc_common, COLOR_BTNFACE},
+    {10, 0, "RichEdit", 0, 0, ctl_proc_common, COLOR_WINDOW},
+    {10, WS_BORDER, "RichEdit", WS_BORDER, WS_EX_CLIENTEDGE, ctl_proc_common, COLOR_WINDOW},
+    {11, 0, "SysListView32", 0, 0, ctl_proc_common, COLOR_WINDOW},
+    {12, 0, "msctls_statusbar32", 0, 0, ctl_proc_common, COLOR_WINDOW},
+    {13, BS_AUTO3STATE, "BUTTON", BS_AUTO3STATE, 0, ctl_proc_common, COLOR_BTNFACE},
+    {14, 0, "SysTreeView32", 0, 0, ctl_proc_common, COLOR_WINDOW},
+    {14, WS_BORDER, "SysTreeView32", WS_BORDER, WS_EX_CLIENTEDGE, ctl_proc_common, COLOR_WINDOW},
+    {20, 0, "BUTTON", BS_OWNERDRAW, 0, ctl_proc_hot_button, COLOR_BTNFACE},
+    {20, BS_BITMAP, "BUTTON", BS_BITMAP, 0, ctl_proc_hot_button, COLOR_BTNFACE},
 };
 } // namespace
 
@@ -53,7 +52,7 @@ TEST_F(ControlCreate, EachKindGetsItsClassStylesProcedureAndColours) {
     EXPECT_EQ(made.class_name, c.class_name);
     EXPECT_EQ(made.style, WS_CHILD | WS_VISIBLE | c.added_style | c.caller_style);
     EXPECT_EQ(made.ex_style, c.ex_style);
-    EXPECT_EQ(lstrcmpiA(class_of(control).c_str(), c.registered), 0) << class_of(control);
+    EXPECT_EQ(lstrcmpiA(class_of(control).c_str(), c.class_name), 0) << class_of(control);
     EXPECT_EQ(GetWindowLongPtrA(control, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(c.proc));
     WNDPROC previous = reinterpret_cast<WNDPROC>(prop(control, "LPFN"));
     EXPECT_TRUE(previous && previous != c.proc) << "LPFN holds the class's own procedure";
