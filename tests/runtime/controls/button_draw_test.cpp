@@ -20,31 +20,31 @@ RECT box_of(const Pixels& p, COLORREF c, int inset = 3) {
   return b;
 }
 
-SIZE text_size(HWND control, const char* text) {
+// Pixels of one colour on the four edges, corners counted twice: 2 * (width + height) for a whole outline.
+int edge_pixels(const Pixels& p, COLORREF c) {
+  const int wd = p.width(), ht = p.height();
+  return p.count(c, 0, 0, wd, 1) + p.count(c, 0, ht - 1, wd, ht) + p.count(c, 0, 0, 1, ht) +
+         p.count(c, wd - 1, 0, wd, ht);
+}
+
+// The size of a text in the control's font; with glyphs, also where its pixels lie when drawn at 0, 0.
+SIZE text_size(HWND control, const char* text, RECT* glyphs = nullptr) {
   HDC dc = GetDC(control);
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
   SIZE s = {};
   GetTextExtentPoint32A(dc, text, lstrlenA(text), &s);
+  if (glyphs) {
+    RECT all = {0, 0, s.cx + 8, s.cy + 8};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kRed);
+    TextOutA(dc, 0, 0, text, lstrlenA(text));
+    *glyphs = box_of(Pixels(dc, 0, 0, all.right, all.bottom), kRed, 0);
+    InvalidateRect(control, nullptr, TRUE);
+  }
   SelectObject(dc, old);
   ReleaseDC(control, dc);
   return s;
-}
-
-// Where the pixels of a text drawn at 0, 0 in the control's font lie (drawn over the control, then repainted).
-RECT glyph_box(HWND control, const char* text) {
-  SIZE s = text_size(control, text);
-  HDC dc = GetDC(control);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
-  RECT all = {0, 0, s.cx + 8, s.cy + 8};
-  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, kRed);
-  TextOutA(dc, 0, 0, text, lstrlenA(text));
-  RECT b = box_of(Pixels(dc, 0, 0, s.cx + 8, s.cy + 8), kRed, 0);
-  SelectObject(dc, old);
-  ReleaseDC(control, dc);
-  InvalidateRect(control, nullptr, TRUE);
-  return b;
 }
 } // namespace
 
@@ -67,13 +67,10 @@ TEST_F(ButtonDraw, TheDefaultButtonHasADarkOutlineAndItsFrameOnePixelInside) {
   HWND default_button = GetDlgItem(dialog.handle, 2), plain_button = GetDlgItem(dialog.handle, 3);
   MoveWindow(plain_button, 150, 40, 120, 45, TRUE); // both the same size in pixels
   MoveWindow(default_button, 5, 40, 120, 45, TRUE);
-  ASSERT_NE(GetFocus(), default_button) << "the outline must come from the default id, not the focus";
+  EXPECT_NE(GetFocus(), default_button) << "the outline must come from the default id, not the focus";
   Pixels with_default = shown(default_button), plain = shown(plain_button);
   const int wd = with_default.width(), ht = with_default.height();
-  EXPECT_EQ(with_default.count(kBlack, 0, 0, wd, 1), wd) << "top edge";
-  EXPECT_EQ(with_default.count(kBlack, 0, ht - 1, wd, ht), wd) << "bottom edge";
-  EXPECT_EQ(with_default.count(kBlack, 0, 0, 1, ht), ht) << "left edge";
-  EXPECT_EQ(with_default.count(kBlack, wd - 1, 0, wd, ht), ht) << "right edge";
+  EXPECT_EQ(edge_pixels(with_default, kBlack), 2 * (wd + ht));
   EXPECT_LT(plain.count(kBlack, 0, 0, wd, 1), wd) << "no outline on the other button";
   // The push-button frame starts one pixel further in.
   EXPECT_EQ(with_default.at(wd / 2, 1), plain.at(wd / 2, 0));
@@ -108,11 +105,10 @@ TEST_F(ButtonDraw, ADisabledCaptionIsEmbossedGrayOnePixelAboveTheCentre) {
   ASSERT_GE(light.right, 0);
   EXPECT_EQ(light.right, shadow.right + 1) << "embossed: the light copy lies one pixel right";
   EXPECT_EQ(light.bottom, shadow.bottom + 1) << "and one pixel down";
-  // The embossed text starts at the centre less half the text's size, and one pixel higher still; across,
-  // the system's embossing places its glyphs within a pixel of where plain text output puts them.
-  RECT r, glyphs = glyph_box(button, caption);
+  // At the centre less half the text's size, one pixel higher; across, the embossing may shift a pixel.
+  RECT r, glyphs;
   GetClientRect(button, &r);
-  SIZE s = text_size(button, caption);
+  SIZE s = text_size(button, caption, &glyphs);
   EXPECT_EQ(shadow.top, (r.top + r.bottom) / 2 - s.cy / 2 - 1 + glyphs.top);
   EXPECT_NEAR(shadow.left, (r.left + r.right) / 2 - s.cx / 2 + glyphs.left, 1);
 }
@@ -130,7 +126,6 @@ TEST_F(ButtonDraw, AMultiLineCaptionIsCentredAsABlockAndAFlatButtonHasAPenOutlin
   ctl_set_color(&w, 2, kRed, kWhite);
   Pixels flat = shown(child(2));
   const int wd = flat.width(), ht = flat.height();
-  EXPECT_EQ(flat.count(kBlack, 0, 0, wd, 1), wd);
-  EXPECT_EQ(flat.count(kBlack, 0, 0, 1, ht), ht);
+  EXPECT_EQ(edge_pixels(flat, kBlack), 2 * (wd + ht));
   EXPECT_EQ(flat.count(kWhite, 1, 1, wd - 1, ht - 1), (wd - 2) * (ht - 2));
 }

@@ -1,5 +1,4 @@
-// A fixture for control-command tests: one real child control of the parent window made directly with
-// CreateWindowExA, and typed arguments written the way the compiled program passes them.
+// Control-command tests: one real child control, and typed arguments as the compiled program passes them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -68,10 +67,9 @@ protected:
   HWND control = nullptr;
 
   // Makes the control of the test: a visible child with id ID.
-  HWND make(const char* class_name, DWORD style, const char* text = "", int width = 300, int height = 200) {
-    control = CreateWindowExA(0, class_name, text, WS_CHILD | WS_VISIBLE | style, 0, 0, width, height,
-                              parent.handle, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID)),
-                              GetModuleHandleA(nullptr), nullptr);
+  HWND make(const char* class_name, DWORD style, const char* text = "") {
+    control = CreateWindowExA(0, class_name, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 300, 200, parent.handle,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID)), GetModuleHandleA(nullptr), nullptr);
     EXPECT_NE(control, nullptr) << class_name;
     return control;
   }
@@ -84,8 +82,7 @@ protected:
     return make("RichEdit", FIELD_STYLE, text);
   }
   HWND make_common(const char* class_name, DWORD style) {
-    static bool ready = (InitCommonControls(), true);
-    (void)ready;
+    InitCommonControls();
     return make(class_name, style);
   }
 
@@ -94,8 +91,7 @@ protected:
   }
 
   std::string text() const {
-    int n = GetWindowTextLengthA(control);
-    std::string s(static_cast<size_t>(n) + 1, '\0');
+    std::string s(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
     SendMessageA(control, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(&s[0]));
     s.resize(std::strlen(s.c_str()));
     return s;

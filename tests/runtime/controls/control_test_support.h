@@ -1,9 +1,8 @@
-// Helpers of the control tests: a parent window, what CreateWindowExA was asked for, small bitmap files.
+// Helpers of the control tests: a parent window, what CreateWindowExA was asked for, a bitmap file.
 #pragma once
 
 #include <windows.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "tests/support/input.h"
 #include "tests/support/pixels.h"
 #include "tests/support/wait.h"
+#include "tests/support/windows_path.h"
 
 inline std::string class_of(HWND w) {
   char name[64] = "";
@@ -28,6 +28,9 @@ inline COLORREF brush_color(HANDLE brush) {
   return lb.lbColor;
 }
 inline bool gdi_alive(HANDLE object) { return object && GetObjectType(object) != 0; }
+
+// The path of a 5 x 3 bitmap file of pure blue that lies beside these tests.
+inline std::string blue_bitmap_file() { return windows_path(CONTROLS_TEST_DIR "/blue_5x3.bmp"); }
 
 // Records the class, style and extended style of every window CreateWindowExA makes on this thread.
 class CreationSpy {
@@ -72,41 +75,4 @@ protected:
     UpdateWindow(control);
     return Pixels::of_window(control);
   }
-};
-
-// A 24-bit bitmap file of one colour in the temporary folder; removed with the object.
-class BitmapFile {
-public:
-  BitmapFile(const char* name, int width, int height, COLORREF color) {
-    char dir[MAX_PATH] = "";
-    GetTempPathA(sizeof dir, dir);
-    path_ = std::string(dir) + name;
-    const int row = (width * 3 + 3) & ~3;
-    BITMAPFILEHEADER fh = {};
-    BITMAPINFOHEADER ih = {};
-    fh.bfType = 0x4D42;
-    fh.bfOffBits = sizeof fh + sizeof ih;
-    fh.bfSize = fh.bfOffBits + row * height;
-    ih.biSize = sizeof ih;
-    ih.biWidth = width;
-    ih.biHeight = height;
-    ih.biPlanes = 1;
-    ih.biBitCount = 24;
-    std::string bytes = std::string(reinterpret_cast<char*>(&fh), sizeof fh) +
-                        std::string(reinterpret_cast<char*>(&ih), sizeof ih);
-    const char pixel[] = {static_cast<char>(GetBValue(color)), static_cast<char>(GetGValue(color)),
-                          static_cast<char>(GetRValue(color))};
-    for (int y = 0; y < height; ++y) {
-      for (int x = 0; x < width; ++x) bytes.append(pixel, 3);
-      bytes.append(static_cast<size_t>(row - width * 3), '\0');
-    }
-    std::ofstream(path_, std::ios::binary) << bytes;
-  }
-  ~BitmapFile() { DeleteFileA(path_.c_str()); }
-  BitmapFile(const BitmapFile&) = delete;
-  BitmapFile& operator=(const BitmapFile&) = delete;
-  const char* path() const { return path_.c_str(); }
-
-private:
-  std::string path_;
 };

@@ -13,23 +13,20 @@ protected:
 } // namespace
 
 TEST_F(CtlSend, TargetByHandleReferenceOrRecordAndLparamAsGivenOrTheVariablesContent) {
-  EXPECT_EQ(ctl_send(handle_slot(), VT_INT32, WM_GETTEXTLENGTH, 0, 0, VT_NONE, 0), 5);
-  EXPECT_EQ(ctl_send(handle_slot(), VT_UINT32, WM_GETTEXTLENGTH, 0, 0, VT_NONE, 0), 5);
   HWND variable = control;
-  ValueSlot by_reference = reinterpret_cast<ValueSlot>(&variable);
-  EXPECT_EQ(ctl_send(by_reference, VT_INT32 | VT_REF, WM_GETTEXTLENGTH, 0, 0, VT_NONE, 0), 5);
-  // A Window record as raw bytes: its first field is the window's handle.
-  EXPECT_EQ(ctl_send(reinterpret_cast<ValueSlot>(&parent), VT_RAW, WM_GETTEXTLENGTH, 0, 0, VT_NONE, ID), 5);
-  EXPECT_EQ(ctl_send(reinterpret_cast<ValueSlot>(&parent), VT_RAW | VT_REF, WM_GETTEXTLENGTH, 0, 0, VT_NONE, ID), 5);
-  EXPECT_EQ(ctl_send(reinterpret_cast<ValueSlot>(&parent), VT_RAW, WM_GETTEXTLENGTH, 0, 0, VT_NONE, 0), 8)
-      << "the record's own window, titled controls";
-  // No target: zero.
-  EXPECT_EQ(ctl_send(handle_slot(), VT_STRING, WM_GETTEXTLENGTH, 0, 0, VT_NONE, 0), 0);
-  EXPECT_EQ(ctl_send(0, VT_NONE, WM_GETTEXTLENGTH, 0, 0, VT_NONE, 0), 0);
-  EXPECT_EQ(ctl_send(reinterpret_cast<ValueSlot>(&parent), VT_RAW, WM_GETTEXTLENGTH, 0, 0, VT_NONE, ID + 5), 0)
-      << "no child with that id";
   Window closed{};
-  EXPECT_EQ(ctl_send(reinterpret_cast<ValueSlot>(&closed), VT_RAW, WM_GETTEXTLENGTH, 0, 0, VT_NONE, 0), 0);
+  auto at = [](const void* p) { return reinterpret_cast<ValueSlot>(p); };
+  // A Window record as raw bytes: its first field is the window's handle. Length 0: no target.
+  struct Case { const char* what; ValueSlot target; uint32_t type; int32_t id, length; } cases[] = {
+      {"handle", handle_slot(), VT_INT32, 0, 5},          {"unsigned handle", handle_slot(), VT_UINT32, 0, 5},
+      {"by reference", at(&variable), VT_INT32 | VT_REF, 0, 5}, {"record and id", at(&parent), VT_RAW, ID, 5},
+      {"record by reference", at(&parent), VT_RAW | VT_REF, ID, 5},
+      {"the record's own window, titled controls", at(&parent), VT_RAW, 0, 8},
+      {"a string", handle_slot(), VT_STRING, 0, 0},       {"nothing", 0, VT_NONE, 0, 0},
+      {"no child with that id", at(&parent), VT_RAW, ID + 5, 0}, {"closed record", at(&closed), VT_RAW, 0, 0},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ctl_send(c.target, c.type, WM_GETTEXTLENGTH, 0, 0, VT_NONE, c.id), c.length) << c.what;
 
   char words[] = "new text";
   ctl_send(handle_slot(), VT_INT32, WM_SETTEXT, 0, reinterpret_cast<ValueSlot>(words), VT_STRING | VT_REF, 0);

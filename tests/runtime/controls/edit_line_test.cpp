@@ -1,5 +1,4 @@
-// Reading lines: code 11 into a caller's buffer never writes past it, and ctl_line_text gives a line of
-// any length whole.
+// Code 11 never writes past the caller's buffer; ctl_line_text gives a line of any length whole.
 #include "tests/runtime/controls/command_fixture.h"
 
 using EditLine = CommandTest;

@@ -6,7 +6,6 @@ namespace {
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kMagenta = RGB(255, 0, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 HBITMAP solid_bitmap(int w, int h, COLORREF color) {
@@ -26,13 +25,11 @@ COLORREF centre_of(HWND control) {
   return p.at(p.width() / 2, p.height() / 2);
 }
 
-// Paints over a control so that a redraw shows.
-void smear(HWND control) {
-  HDC dc = GetDC(control);
-  RECT r;
-  GetClientRect(control, &r);
-  rect_fill(dc, 0, 0, r.right, r.bottom, kMagenta);
-  ReleaseDC(control, dc);
+// The colours across the middle row: both edges, one pixel in from each, and the centre.
+std::vector<COLORREF> across(HWND control) {
+  Pixels p = Pixels::of_window(control);
+  const int y = p.height() / 2, right = p.width() - 1;
+  return {p.at(0, y), p.at(1, y), p.at(right / 2, y), p.at(right - 1, y), p.at(right, y)};
 }
 } // namespace
 
@@ -47,48 +44,44 @@ protected:
     ASSERT_NE(button, nullptr);
     UpdateWindow(w.handle);
   }
-  void enter() {
+  // Moves the mouse to the button's centre, or away over the parent.
+  void mouse_over(bool inside) {
     RECT r;
     GetWindowRect(button, &r);
-    mouse_to((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  }
-  void leave() {
-    RECT r;
-    GetWindowRect(button, &r);
-    mouse_to(r.left - 30, r.top - 30); // still over the parent
+    if (inside)
+      mouse_to((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    else
+      mouse_to(r.left - 30, r.top - 30);
   }
   void paint_now() {
     InvalidateRect(button, nullptr, TRUE);
     UpdateWindow(button);
   }
+  // Paints over the button so that a redraw shows even where the colour stays.
+  void smear() {
+    HDC dc = GetDC(button);
+    rect_fill(dc, 0, 0, 80, 40, RGB(255, 0, 255));
+    ReleaseDC(button, dc);
+  }
 };
 
-// Painted over before each move, so that a redraw shows even where the colour stays.
 TEST_F(HotButton, EnteringAndLeavingRedrawInTheHotColourAndBack) {
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   for (bool coloured : {false, true}) {
     SCOPED_TRACE(coloured ? "with a hot colour" : "without a hot colour");
     if (coloured) ctl_set_hot_color(&w, 1, kGreen);
-    smear(button);
-    enter();
+    smear();
+    mouse_over(true);
     ASSERT_TRUE(wait_until([&] { return centre_of(button) == (coloured ? kGreen : face); })) << "on entering";
     EXPECT_EQ(prop(button, "DOHOT"), reinterpret_cast<HANDLE>(1));
-    smear(button);
-    leave();
+    smear();
+    mouse_over(false);
     ASSERT_TRUE(wait_until([&] { return centre_of(button) == face; })) << "on leaving";
     EXPECT_EQ(prop(button, "DOHOT"), nullptr);
   }
 }
 
-TEST_F(HotButton, ADisabledButtonIsNeverHot) {
-  ctl_set_hot_color(&w, 1, kGreen);
-  SetPropA(button, "DOHOT", reinterpret_cast<HANDLE>(1));
-  EnableWindow(button, FALSE);
-  paint_now();
-  EXPECT_EQ(centre_of(button), GetSysColor(COLOR_BTNFACE));
-}
-
-TEST_F(HotButton, StateBitmapsFillTheInteriorStretchedAndTinted) {
+TEST_F(HotButton, StateBitmapsFillTheInteriorStretchedAndTintedAndADisabledButtonIsNeverHot) {
   // Interior: the button less its 2-pixel push-button frame.
   SetPropA(button, "NORBMP", solid_bitmap(300, 200, kBlue)); // larger than the button
   paint_now();
@@ -98,27 +91,28 @@ TEST_F(HotButton, StateBitmapsFillTheInteriorStretchedAndTinted) {
 
   // Hot without a hot bitmap: the normal one, tinted with the hot colour.
   SetPropA(button, "DOHOT", reinterpret_cast<HANDLE>(1));
-  HANDLE blue = RemovePropA(button, "NORBMP");
-  DeleteObject(blue);
+  DeleteObject(RemovePropA(button, "NORBMP"));
   SetPropA(button, "NORBMP", solid_bitmap(76, 36, kBlack));
   ctl_set_hot_color(&w, 1, kRed);
   paint_now();
   EXPECT_EQ(centre_of(button), kRed) << "black merged with red";
-
   SetPropA(button, "HOTBMP", solid_bitmap(76, 36, kGreen));
   paint_now();
   EXPECT_EQ(centre_of(button), kGreen) << "the hot bitmap as it is";
-
+  EnableWindow(button, FALSE);
+  paint_now();
+  EXPECT_EQ(centre_of(button), kBlack) << "disabled: the normal bitmap";
+  EnableWindow(button, TRUE);
   RemovePropA(button, "DOHOT");
   paint_now();
   EXPECT_EQ(centre_of(button), kBlack) << "the normal bitmap when not hot";
 }
 
-TEST_F(HotButton, ARegionGivesTheShapeAndA3DEdgeOfTheBorderWidth) {
+TEST_F(HotButton, ARegionGetsA3DEdgeOfTheBorderWidthAndAFlatBorderShowsItsWholeWidth) {
   struct Case {
     int border;
     bool pressed;
-    int outer_left, inner_left, inner_right, outer_right; // system colours from the left edge to the right
+    int outer_left, inner_left, inner_right, outer_right; // system colours, -1 for the face
   } cases[] = {
       {0, false, -1, -1, -1, -1}, // no border: the face reaches the edge
       {1, false, COLOR_BTNHIGHLIGHT, -1, -1, COLOR_3DDKSHADOW},
@@ -126,6 +120,7 @@ TEST_F(HotButton, ARegionGivesTheShapeAndA3DEdgeOfTheBorderWidth) {
       {2, false, COLOR_3DLIGHT, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW, COLOR_3DDKSHADOW},
       {2, true, COLOR_BTNSHADOW, COLOR_3DDKSHADOW, COLOR_3DLIGHT, COLOR_BTNHIGHLIGHT},
   };
+  auto color = [](int index) { return index < 0 ? kBlue : GetSysColor(index); };
   RECT r;
   GetClientRect(button, &r);
   SetWindowRgn(button, CreateRectRgn(0, 0, r.right, r.bottom), TRUE);
@@ -135,27 +130,11 @@ TEST_F(HotButton, ARegionGivesTheShapeAndA3DEdgeOfTheBorderWidth) {
     SetPropA(button, "BORDERWIDTH", reinterpret_cast<HANDLE>(static_cast<uintptr_t>(c.border)));
     SendMessageA(button, BM_SETSTATE, c.pressed, 0);
     paint_now();
-    Pixels p = Pixels::of_window(button);
-    const int y = p.height() / 2, right = p.width() - 1;
-    EXPECT_EQ(p.at(0, y), c.outer_left < 0 ? kBlue : GetSysColor(c.outer_left));
-    EXPECT_EQ(p.at(right, y), c.outer_right < 0 ? kBlue : GetSysColor(c.outer_right));
-    EXPECT_EQ(p.at(1, y), c.inner_left < 0 ? kBlue : GetSysColor(c.inner_left));
-    EXPECT_EQ(p.at(right - 1, y), c.inner_right < 0 ? kBlue : GetSysColor(c.inner_right));
-    EXPECT_EQ(p.at(p.width() / 2, y), kBlue) << "the region filled with BGRND";
+    EXPECT_EQ(across(button), (std::vector<COLORREF>{color(c.outer_left), color(c.inner_left), kBlue,
+                                                     color(c.inner_right), color(c.outer_right)}));
   }
-  SetPropA(button, "BORDERWIDTH", reinterpret_cast<HANDLE>(0));
-  SendMessageA(button, BM_SETSTATE, FALSE, 0);
-  SetWindowRgn(button, CreateEllipticRgn(0, 0, r.right, r.bottom), TRUE);
-  UpdateWindow(w.handle);
-  paint_now();
-  Pixels p = Pixels::of_window(w.handle);
-  POINT origin = {0, 0};
-  MapWindowPoints(button, w.handle, &origin, 1);
-  EXPECT_EQ(p.at(origin.x + r.right / 2, origin.y + r.bottom / 2), kBlue);
-  EXPECT_EQ(p.at(origin.x + 1, origin.y + 1), w.back_color) << "outside an elliptic region: the parent";
-}
 
-TEST_F(HotButton, AFlatBorderShowsItsWholeWidthInTheDarkShadowColour) {
+  // Without a region the flat border lies inside the button, every pixel of its width.
   ctl_create(&w, 20, "", 10, 10, 80, 40, BS_FLAT, 2);
   ctl_set_color(&w, 2, kBlack, kBlue);
   SetPropA(child(2), "BORDERWIDTH", reinterpret_cast<HANDLE>(3));

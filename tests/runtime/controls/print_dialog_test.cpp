@@ -1,5 +1,4 @@
-// The print dialog under the system's modal loop, answered by a driver thread as a person would:
-// pick the printer, set pages, copies and collation, press OK or Cancel.
+// The system's print dialog, answered from a driver thread as a person would.
 #include "tests/runtime/controls/print_queue.h"
 
 #include <string>
@@ -17,12 +16,6 @@ constexpr int FROM_EDIT = 0x480;     // edt1
 constexpr int TO_EDIT = 0x481;       // edt2
 constexpr int COPIES_EDIT = 0x482;   // edt3
 constexpr int COLLATE_CHECK = 0x411; // chx2
-
-std::string default_printer() {
-  char name[512] = "";
-  DWORD size = sizeof name;
-  return GetDefaultPrinterA(name, &size) ? name : "";
-}
 
 unsigned short fpu_control_word() {
   unsigned short word = 0;
@@ -65,7 +58,9 @@ protected:
     PrintQueueTest::SetUp();
     if (IsSkipped()) return;
     // Another printer is the default, so the dialog opens on it and the test's printer must be picked.
-    saved_default_ = default_printer();
+    char current[512] = "";
+    DWORD size = sizeof current;
+    if (GetDefaultPrinterA(current, &size)) saved_default_ = current;
     for (const std::string& name : local_printers())
       if (name != queue_.printer) {
         other_ = name;
@@ -87,14 +82,16 @@ protected:
   Window owner_{};
 };
 
-// OK gives the printer picked (the dialog opens on the default one), pages, copies and collation.
-TEST_F(PrintDialogTest, OkGivesThePickedPrinterPagesCopiesAndCollation) {
+// The FPU is set as a driver might leave it (24-bit precision, rounding toward zero) before each dialog.
+TEST_F(PrintDialogTest, OkGivesThePickedPrinterPagesCopiesAndCollationCancelLeavesTheVariables) {
   struct Case {
-    bool owned, pages; // pages: pick the test's printer, pages 2 to 4 and 3 copies
-    int32_t collate;   // before; the test clicks it over
-  } cases[] = {{true, true, 1}, {false, false, 0}};
+    const char* what;
+    bool owned, pages, cancel; // pages: pick the test's printer, pages 2 to 4 and 3 copies
+    int32_t collate;           // before; the test clicks it over
+  } cases[] = {{"pages", true, true, false, 1}, {"collation only", false, false, false, 0},
+               {"cancelled", true, true, true, 1}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.pages ? "pages" : "collation only");
+    SCOPED_TRACE(c.what);
     bool collate_shown = !c.collate;
     std::string copies_shown, shown_first;
     HWND dialog_owner = nullptr;
@@ -113,51 +110,27 @@ TEST_F(PrintDialogTest, OkGivesThePickedPrinterPagesCopiesAndCollation) {
         DialogDriver::type_into(GetDlgItem(dialog, COPIES_EDIT), "3");
       }
       click_until(d, dialog, COLLATE_CHECK, !c.collate);
-      DialogDriver::press(dialog, IDOK);
+      DialogDriver::press(dialog, c.cancel ? IDCANCEL : IDOK);
       d.wait_gone(dialog);
     });
     int32_t from = 1, to = 5, copies = 2, collate = c.collate;
+    unsigned short before = fpu_control_word();
+    set_fpu_control_word(0x0C7F);
     std::string name = take(print_dialog(c.owned ? &owner_ : nullptr, &from, &to, &copies, &collate));
+    unsigned short after = fpu_control_word();
+    set_fpu_control_word(before);
     ASSERT_TRUE(driver.finish()) << driver.failure();
-    if (c.owned) {
-      EXPECT_EQ(dialog_owner, owner_.handle);
-    }
+    EXPECT_EQ(after & 0x1F3F, 0x033F) << std::hex << after;
+    EXPECT_EQ(dialog_owner, c.owned ? owner_.handle : nullptr);
     EXPECT_EQ(shown_first, other_);
-    EXPECT_EQ(name, c.pages ? queue_.printer : other_);
     EXPECT_EQ(collate_shown, c.collate != 0);
     EXPECT_EQ(copies_shown, "2");
-    EXPECT_EQ(collate, c.collate ? 0 : 1);
-    EXPECT_EQ(copies, c.pages ? 3 : 2);
-    if (c.pages) {
-      EXPECT_EQ(from, 2);
-      EXPECT_EQ(to, 4);
-    }
+    const bool picked = c.pages && !c.cancel;
+    EXPECT_EQ(name, c.cancel ? "" : picked ? queue_.printer : other_);
+    EXPECT_EQ(std::to_string(from) + "-" + std::to_string(to) + " x" + std::to_string(copies),
+              picked ? "2-4 x3" : "1-5 x2");
+    EXPECT_EQ(collate, c.cancel ? c.collate : 1 - c.collate);
   }
-}
-
-// The FPU is set as a driver might leave it (24-bit precision, rounding toward zero) before the dialog.
-TEST_F(PrintDialogTest, CancelLeavesTheVariablesAndTheFpuIsBackInTheRuntimesMode) {
-  DialogDriver driver([&](DialogDriver& d) {
-    HWND dialog = d.wait_for("Print");
-    if (!dialog) return;
-    pick_printer(d, dialog, queue_.printer);
-    DialogDriver::type_into(GetDlgItem(dialog, COPIES_EDIT), "4");
-    DialogDriver::press(dialog, IDCANCEL);
-    d.wait_gone(dialog);
-  });
-  int32_t from = 2, to = 7, copies = 3, collate = 1;
-  unsigned short before = fpu_control_word();
-  set_fpu_control_word(0x0C7F);
-  std::string name = take(print_dialog(&owner_, &from, &to, &copies, &collate));
-  unsigned short after = fpu_control_word();
-  set_fpu_control_word(before);
-  ASSERT_TRUE(driver.finish()) << driver.failure();
-  EXPECT_EQ(name, "");
-  EXPECT_EQ(from, 2);
-  EXPECT_EQ(to, 7);
-  EXPECT_EQ(copies, 3);
-  EXPECT_EQ(collate, 1);
-  EXPECT_EQ(after & 0x1F3F, 0x033F) << std::hex << after;
 }
 
 } // namespace

@@ -1,6 +1,4 @@
-// The printing tests' printer: a CUPS raw queue that the test script makes (TOLVANE_PRINTER), which
-// forwards each job to a TCP port on this machine (TOLVANE_PRINT_PORT), and a listener on that port
-// that captures the job's bytes as a printer would receive them.
+// The test script's CUPS raw queue (TOLVANE_PRINTER) forwards jobs to a local port (TOLVANE_PRINT_PORT).
 #pragma once
 
 #include <winsock2.h>
@@ -23,13 +21,11 @@ inline bool find_print_queue(PrintQueue* queue, std::string* why) {
   const char* printer = std::getenv("TOLVANE_PRINTER");
   const char* port = std::getenv("TOLVANE_PRINT_PORT");
   if (!printer || !*printer || !port || std::atoi(port) <= 0) {
-    *why = "no CUPS test queue (TOLVANE_PRINTER and TOLVANE_PRINT_PORT are not set): scripts/test.sh "
-           "starts cupsd and makes the queue only when it runs as root and CUPS can be installed and "
-           "started; its output says which was missing";
+    *why = "no CUPS test queue (TOLVANE_PRINTER and TOLVANE_PRINT_PORT are not set): scripts/test.sh makes it "
+           "only as root with CUPS installed and started; its output says which was missing";
     return false;
   }
-  queue->printer = printer;
-  queue->port = std::atoi(port);
+  *queue = {printer, std::atoi(port)};
   return true;
 }
 
@@ -56,8 +52,7 @@ protected:
   PrintQueue queue_;
 };
 
-// Listens on the queue's port from construction on and takes one job: the bytes of the first
-// connection, up to the spooler closing its side. Test programs side by side take the port in turn.
+// Takes one job on the queue's port, listening from construction on; test programs take the port in turn.
 class JobListener {
 public:
   explicit JobListener(int port) {
@@ -67,21 +62,19 @@ public:
     WSADATA data;
     if (!has_turn_) {
       error_ = "another test kept the print port";
-    } else if (WSAStartup(MAKEWORD(2, 2), &data) != 0) {
-      error_ = "WSAStartup failed";
-    } else {
-      winsock_ = true;
-      listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-      BOOL reuse = TRUE;
-      setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&reuse), sizeof reuse);
-      sockaddr_in address = {};
-      address.sin_family = AF_INET;
-      address.sin_port = htons(static_cast<u_short>(port));
-      address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-      if (listener_ == INVALID_SOCKET || bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-          listen(listener_, 1) != 0)
-        error_ = "cannot listen on 127.0.0.1:" + std::to_string(port) + ", error " + std::to_string(WSAGetLastError());
+      return;
     }
+    winsock_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    BOOL reuse = TRUE;
+    setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&reuse), sizeof reuse);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<u_short>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (!winsock_ || listener_ == INVALID_SOCKET ||
+        bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || listen(listener_, 1) != 0)
+      error_ = "cannot listen on 127.0.0.1:" + std::to_string(port) + ", error " + std::to_string(WSAGetLastError());
   }
   ~JobListener() {
     for (SOCKET s : {job_, listener_})

@@ -1,5 +1,4 @@
-// Printer output against a real spooler: jobs go through Wine's spooler to the CUPS test queue,
-// which forwards them to the test's listener.
+// Printer output through Wine's spooler to the CUPS test queue, which forwards jobs to the test's listener.
 #include "tests/runtime/controls/print_queue.h"
 
 #include <cstring>

@@ -1,5 +1,4 @@
-// ctl_command on a real rich-edit 1.0 control: search, selection text,
-// character and paragraph formats, event mask, wrapping, paste special.
+// ctl_command on a real rich-edit 1.0 control: search, selection, formats, event mask, wrapping, pasting.
 #include "runtime/controls/richedit_api.h"
 
 #include "tests/runtime/controls/command_fixture.h"
@@ -30,25 +29,19 @@ TEST_F(RichCommand, FindTextWithAndWithoutCaseAndTheSelectedTextCutToTheString) 
   EXPECT_EQ(cmd(5, str("absent"), num(0), num(1)), -1);
   EXPECT_EQ(cmd(5, str("hello"), num(0), none), 0) << "a3 missing: nothing is searched";
 
-  set_text("Hello world");
-  select(0, 5);
-  Buffer buffer(300);
-  EXPECT_EQ(cmd(17, str_ref(buffer.data())), 5);
-  EXPECT_EQ(buffer.text(), "Hello");
-  EXPECT_TRUE(buffer.untouched_from(6));
-
-  Buffer small(300);
-  select(0, 11);
-  EXPECT_EQ(cmd(17, str(small.data()), num(3)), 3);
-  EXPECT_EQ(small.text(), "Hel");
-  EXPECT_TRUE(small.untouched_from(4));
-
-  set_text(std::string(400, 'w'));
-  select(0, -1);
-  Buffer variable(400);
-  EXPECT_EQ(cmd(17, str(variable.data())), 254) << "a string variable holds 254 characters";
-  EXPECT_EQ(variable.text(), std::string(254, 'w'));
-  EXPECT_TRUE(variable.untouched_from(255));
+  // The selected text, cut to the receiving string; size -1: not given.
+  const std::string long_text(400, 'w');
+  struct Case { std::string text; int32_t end, size, count; } cases[] = {
+      {"Hello world", 5, -1, 5}, {"Hello world", 11, 3, 3}, {long_text, -1, -1, 254},
+  };
+  for (const Case& c : cases) {
+    set_text(c.text);
+    select(0, c.end);
+    Buffer buffer(500);
+    EXPECT_EQ(cmd(17, str_ref(buffer.data()), c.size >= 0 ? num(c.size) : none), c.count) << c.count;
+    EXPECT_EQ(buffer.text(), c.text.substr(0, static_cast<size_t>(c.count)));
+    EXPECT_TRUE(buffer.untouched_from(static_cast<size_t>(c.count) + 1)) << c.count;
+  }
 }
 
 TEST_F(RichCommand, EventMaskColoursAndFontsForAllOrTheSelection) {

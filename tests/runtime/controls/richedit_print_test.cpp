@@ -17,16 +17,8 @@ LRESULT CALLBACK counting_proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 
 // A device like the screen to lay pages out on, in place of a printer.
 struct ScreenDevice {
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 64, 64);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  ~ScreenDevice() {
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-  }
+  HDC dc = CreateCompatibleDC(nullptr);
+  ~ScreenDevice() { DeleteDC(dc); }
   // The smaller side of the page the device gives, in twips.
   int32_t page_twips() const {
     int w = GetDeviceCaps(dc, HORZRES) / GetDeviceCaps(dc, LOGPIXELSX);
@@ -74,20 +66,15 @@ TEST_F(RichPrint, CancelledDialogPrintsNothing) {
   EXPECT_EQ(g_rendered, 0);
 }
 
-TEST_F(RichPrint, TextThatFitsPrintsOnePage) {
-  set_text("one short paragraph");
+// Pages that take no characters: margins as large as the page, and Wine's EM_FORMATRANGE stub.
+TEST_F(RichPrint, ThePageLoopEndsWhenTheTextIsDoneOrAPageTakesNoCharacters) {
   ScreenDevice device;
+  set_text("one short paragraph");
   EXPECT_EQ(richedit_print_pages(control, device.dc, 770), 1);
   EXPECT_EQ(g_rendered, 1);
-}
-
-// Pages that take no characters: margins as large as the page, and Wine's rich edit, whose
-// EM_FORMATRANGE lays out nothing and always answers the page's first index.
-TEST_F(RichPrint, PagesThatTakeNoCharactersEndTheLoop) {
   std::string text;
   for (int i = 0; i < 400; ++i) text += "line " + std::to_string(i) + "\r\n";
   set_text(text);
-  ScreenDevice device;
   for (int32_t margin : {770, device.page_twips() / 2, device.page_twips(), 3 * device.page_twips()}) {
     g_rendered = 0;
     int32_t pages = richedit_print_pages(control, device.dc, margin);

@@ -1,7 +1,15 @@
-// ctl_command on a real tool bar with two buttons and tool tips.
+// ctl_command on a real status bar (parts, texts, re-fitting) and a real tool bar with two buttons and tool tips.
 #include "tests/runtime/controls/command_fixture.h"
 
 namespace {
+using StatusBarCommand = CommandTest;
+
+std::string part_text(HWND bar, int part) {
+  char buffer[256] = "";
+  SendMessageA(bar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(buffer));
+  return buffer;
+}
+
 constexpr int OPEN = 101, SAVE = 102;
 
 void add_buttons(HWND bar) {
@@ -28,8 +36,40 @@ protected:
         SendMessageA(control, TB_GETSTRINGA, MAKEWPARAM(sizeof buffer, index), reinterpret_cast<LPARAM>(buffer));
     return n < 0 ? "<none>" : buffer;
   }
+  bool enabled(int button) { return SendMessageA(control, TB_ISBUTTONENABLED, button, 0) != 0; }
 };
 } // namespace
+
+// Every status-bar code gives 0.
+TEST_F(StatusBarCommand, PartsFromAnArrayByReferenceTextsAndRefittingToTheParent) {
+  make_common(STATUSCLASSNAMEA, 0);
+  int32_t edges[3] = {100, 200, -1};
+  EXPECT_EQ(cmd(0, num(3), num(edges[0])), 0);
+  EXPECT_EQ(cmd(0, num(3), none), 0);
+  EXPECT_EQ(cmd(0, str("3"), num_ref(edges)), 0);
+  EXPECT_EQ(SendMessageA(control, SB_GETPARTS, 0, 0), 1) << "no array by reference: no parts";
+  EXPECT_EQ(cmd(0, num(3), num_ref(edges)), 0);
+  int got[3] = {};
+  EXPECT_EQ(SendMessageA(control, SB_GETPARTS, 3, reinterpret_cast<LPARAM>(got)), 3);
+  EXPECT_EQ(got[0], 100);
+  EXPECT_EQ(got[1], 200);
+
+  EXPECT_EQ(cmd(1, num(1), str("Ready")), 0);
+  EXPECT_EQ(cmd(1, num(0), str("Line 3")), 0);
+  EXPECT_EQ(part_text(control, 1), "Ready");
+  EXPECT_EQ(part_text(control, 0), "Line 3");
+  EXPECT_EQ(cmd(1, num(0), num(5)), 0);
+  EXPECT_EQ(part_text(control, 0), "Line 3") << "a number is not a text";
+
+  MoveWindow(control, 5, 5, 40, 10, FALSE);
+  EXPECT_EQ(cmd(2), 0);
+  RECT bar, client;
+  GetWindowRect(control, &bar);
+  MapWindowPoints(nullptr, parent.handle, reinterpret_cast<POINT*>(&bar), 2);
+  GetClientRect(parent.handle, &client);
+  EXPECT_EQ(bar.bottom, client.bottom);
+  EXPECT_EQ(bar.right - bar.left, client.right - client.left);
+}
 
 TEST_F(ToolBarCommand, LabelsSeparatedByBarsAndToolTips) {
   EXPECT_EQ(cmd(4, str("Open|Save|")), 0);
@@ -39,8 +79,11 @@ TEST_F(ToolBarCommand, LabelsSeparatedByBarsAndToolTips) {
   EXPECT_EQ(cmd(4, str("Print")), 0);
   EXPECT_EQ(label(2), "Print") << "a list without a trailing bar ends too";
   EXPECT_EQ(label(3), "<none>");
+  EXPECT_EQ(cmd(4, num(3)), 0);
+  EXPECT_EQ(label(3), "<none>") << "a number is no list";
 
   EXPECT_EQ(cmd(9, num(OPEN), str("Open a file")), 0);
+  EXPECT_EQ(cmd(9, num(OPEN), num(1)), 0);
   HWND tips = reinterpret_cast<HWND>(SendMessageA(control, TB_GETTOOLTIPS, 0, 0));
   char text[80] = "";
   TTTOOLINFOA info{};
@@ -52,11 +95,13 @@ TEST_F(ToolBarCommand, LabelsSeparatedByBarsAndToolTips) {
   EXPECT_STREQ(text, "Open a file") << "the tool tip";
 }
 
-TEST_F(ToolBarCommand, EnableStyleCheckedStateButtonSizeAndWrongArguments) {
+TEST_F(ToolBarCommand, EnableStyleCheckedStateAndButtonSize) {
   EXPECT_EQ(cmd(3, num(SAVE), num(0)), 0);
-  EXPECT_EQ(SendMessageA(control, TB_ISBUTTONENABLED, SAVE, 0), 0);
+  EXPECT_FALSE(enabled(SAVE));
   cmd(3, num(SAVE), num(1));
-  EXPECT_NE(SendMessageA(control, TB_ISBUTTONENABLED, SAVE, 0), 0);
+  EXPECT_TRUE(enabled(SAVE));
+  cmd(3, num(SAVE), none);
+  EXPECT_TRUE(enabled(SAVE)) << "no state: nothing changes";
 
   EXPECT_EQ(cmd(5, num(OPEN), num(BTNS_CHECK)), 0);
   TBBUTTONINFOA info{};
@@ -64,25 +109,16 @@ TEST_F(ToolBarCommand, EnableStyleCheckedStateButtonSizeAndWrongArguments) {
   info.dwMask = TBIF_STYLE;
   SendMessageA(control, TB_GETBUTTONINFOA, OPEN, reinterpret_cast<LPARAM>(&info));
   EXPECT_EQ(info.fsStyle, BTNS_CHECK);
-
   EXPECT_EQ(cmd(6, num(OPEN)), 0);
   SendMessageA(control, TB_CHECKBUTTON, OPEN, TRUE);
   EXPECT_NE(cmd(6, num(OPEN)), 0);
 
   EXPECT_EQ(cmd(2, num(50), num(40)), 0);
-  LRESULT size = SendMessageA(control, TB_GETBUTTONSIZE, 0, 0);
-  EXPECT_EQ(cmd(7), LOWORD(size));
-  EXPECT_EQ(cmd(8), HIWORD(size));
-  EXPECT_EQ(size, MAKELONG(50, 40)) << "width and height in two halves";
+  EXPECT_EQ(SendMessageA(control, TB_GETBUTTONSIZE, 0, 0), MAKELONG(50, 40));
+  EXPECT_EQ(cmd(7), 50);
+  EXPECT_EQ(cmd(8), 40);
   EXPECT_EQ(cmd(1, num(24), num(20)), 0);
   EXPECT_EQ(cmd(0), 0);
-
-  cmd(4, str("One|"));
-  EXPECT_EQ(cmd(4, num(3)), 0);
-  EXPECT_EQ(label(1), "<none>");
-  EXPECT_EQ(cmd(3, num(SAVE), none), 0);
-  EXPECT_NE(SendMessageA(control, TB_ISBUTTONENABLED, SAVE, 0), 0);
-  EXPECT_EQ(cmd(9, num(OPEN), num(1)), 0);
   EXPECT_EQ(cmd(10, num(OPEN)), 0) << "unknown code";
 }
 
