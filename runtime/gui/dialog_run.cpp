@@ -1,6 +1,7 @@
 // Running a described dialog, modal or modeless, and ending it.
 #include "runtime/core/core.h"
 #include "runtime/gui/dialog_internal.h"
+#include "runtime/gui/gui_internal.h"
 
 Window* g_starting_dialog = nullptr;
 
@@ -47,10 +48,16 @@ HWND dlg_show(Window* record, Window* owner) {
 
 int dlg_close(Window* record, int32_t result) {
   if (!record->handle || !dlg_described(record)) return 0;
-  if (record->dialog->modeless)
-    DestroyWindow(record->handle);
-  else
-    EndDialog(record->handle, result);
+  HWND window = record->handle;
+  if (record->dialog->modeless) {
+    DestroyWindow(window);
+  } else {
+    // A modal dialog is destroyed only when its loop ends, after the record
+    // has stopped naming it, so what it holds goes now.
+    gui_browser_shutdown(record, window);
+    gui_release_record(record, window);
+    EndDialog(window, result);
+  }
   record->handle = nullptr;
   return 0;
 }

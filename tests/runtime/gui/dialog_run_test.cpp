@@ -40,6 +40,7 @@ TEST_F(DialogRun, ModalCloseBoxGivesTwoWithOneCloseRequestAndDlgCloseGivesItsRes
 
   log.events.clear();
   HWND during = nullptr;
+  HGDIOBJ pen = nullptr;
   script = [&] {
     if (event_code == WM_INITDIALOG) {
       during = dlg.handle;
@@ -48,6 +49,8 @@ TEST_F(DialogRun, ModalCloseBoxGivesTwoWithOneCloseRequestAndDlgCloseGivesItsRes
     }
     if (event_code == WM_TIMER && event_wparam == 1) {
       KillTimer(dlg.handle, 1);
+      win_front_pen(&dlg, make_rgb(10, 20, 30));
+      pen = dlg.pen;
       dlg_close(event_window, 7);
       EXPECT_EQ(dlg.handle, nullptr) << "dlg_close clears the handle at once";
     }
@@ -57,6 +60,9 @@ TEST_F(DialogRun, ModalCloseBoxGivesTwoWithOneCloseRequestAndDlgCloseGivesItsRes
   ASSERT_NE(during, nullptr);
   EXPECT_FALSE(IsWindow(during));
   EXPECT_EQ(log.count(WM_DESTROY), 1);
+  ASSERT_NE(pen, nullptr);
+  EXPECT_EQ(GetObjectType(pen), 0u) << "the pen left on a modal dialog's record goes with it";
+  EXPECT_EQ(dlg.pen, nullptr);
   expect_all_events_name_the_record();
 }
 
