@@ -14,7 +14,6 @@
 #include "app/menu_ids.h"
 #include "runtime/controls/controls.h"
 #include "tests/support/dialog_driver.h"
-#include "tests/support/input.h"
 #include "tests/support/system_dialogs.h"
 #include "tests/support/temp_folder.h"
 
@@ -49,10 +48,8 @@ protected:
   static HWND field() { return GetDlgItem(editor_window.handle, EDIT_FIELD_ID); }
   static void set_text(const std::string& text) { SetWindowTextA(field(), text.c_str()); }
   static std::string text() {
-    int n = GetWindowTextLengthA(field());
-    std::string s(static_cast<size_t>(n) + 1, '\0');
-    GetWindowTextA(field(), &s[0], n + 1);
-    s.resize(static_cast<size_t>(n));
+    std::string s(static_cast<size_t>(GetWindowTextLengthA(field())) + 1, '\0');
+    s.resize(static_cast<size_t>(GetWindowTextA(field(), &s[0], static_cast<int>(s.size()))));
     return s;
   }
   // Text as a person types it: replaces the selection, marks the field modified.
@@ -70,16 +67,6 @@ protected:
   static void scroll_to(int top) {
     SendMessageA(field(), EM_LINESCROLL, 0, top - first_visible());
     ASSERT_EQ(first_visible(), top);
-  }
-  // Ctrl and a letter pressed on the keyboard with the field focused.
-  void ctrl_key_in_field(WORD letter) {
-    SetForegroundWindow(editor_window.handle);
-    SetFocus(field());
-    // The system reads the keyboard's state as the window takes the focus:
-    // keys sent before that would lose their Ctrl.
-    ASSERT_TRUE(pump_until([] { return GetForegroundWindow() == editor_window.handle && GetFocus() == field(); }));
-    pump_all();
-    type_keys({letter}, true);
   }
 
   // Driver steps. A requester titled title gets name typed and OK pressed
@@ -112,9 +99,7 @@ protected:
     }
   }
   // Handles everything queued, input that follows from it included.
-  static void pump_all() {
-    pump_until([] { return GetQueueStatus(QS_ALLINPUT) == 0; }, 2000);
-  }
+  static void pump_all() { pump_until([] { return GetQueueStatus(QS_ALLINPUT) == 0; }, 2000); }
 
   // One menu pick while a driver answers what it opens.
   void pick(int id, DialogDriver::Script script) {

@@ -31,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
     Files, LoadFile,
     ::testing::Values(FileCase{"saved", "a\r\nb\r\n", "a\r\nb"}, FileCase{"empty", "", ""},
                       FileCase{"one_empty_line", "\r\n", ""}, FileCase{"no_last_break", "a\r\nb", "a\r\nb"},
-                      FileCase{"unix_ends", "a\nb\n", "a\r\nb"}, FileCase{"empty_lines_kept", "a\r\n\r\n\r\n", "a\r\n\r\n"},
+                      FileCase{"unix_ends", "a\nb\n", "a\r\nb"},
+                      FileCase{"empty_lines_kept", "a\r\n\r\n\r\n", "a\r\n\r\n"},
                       FileCase{"long_line", std::string(300, 'x') + "\r\ny\r\n", std::string(300, 'x') + "\r\ny"},
                       FileCase{"very_long_line", std::string(70000, 'q') + "\r\n", std::string(70000, 'q')}),
     [](const ::testing::TestParamInfo<FileCase>& info) { return std::string(info.param.name); });

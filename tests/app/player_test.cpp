@@ -30,14 +30,12 @@ TEST_F(PlayerTitle, IsLineOneWithoutItsOpeningAndClosing) {
   EXPECT_EQ(take(player_title(nullptr)), "");
 }
 
-class PlayerStart : public ::testing::Test {
+class PlayerStart : public HeapTest {
 protected:
   std::string app_dat;
   void SetUp() override {
-    ASSERT_EQ(heap_start(), 1);
-    char* dir = start_dir();
-    app_dat = std::string(dir) + "app.dat";
-    heap_free(dir);
+    HeapTest::SetUp();
+    app_dat = take(start_dir()) + "app.dat";
     DeleteFileA(app_dat.c_str());
   }
   void TearDown() override {
@@ -48,7 +46,7 @@ protected:
     editor_window = {};
     search_dialog = {};
     file_name = file_line = nullptr;
-    heap_stop();
+    HeapTest::TearDown();
   }
 };
 

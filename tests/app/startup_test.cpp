@@ -3,6 +3,8 @@
 // place, size, title and colours are checked end to end.)
 #include "tests/app/editor_test.h"
 
+#include "tests/support/input.h"
+
 namespace {
 
 class Startup : public EditorTest {};
@@ -73,7 +75,13 @@ TEST_F(Startup, FourCtrlAcceleratorsPickTheirCommands) {
 
 TEST_F(Startup, CtrlAInTheFieldSelectsAll) {
   set_text("select me");
-  ctrl_key_in_field('A');
+  SetForegroundWindow(editor_window.handle);
+  SetFocus(field());
+  // The system reads the keyboard's state as the window takes the focus:
+  // keys sent before that would lose their Ctrl.
+  ASSERT_TRUE(pump_until([] { return GetForegroundWindow() == editor_window.handle && GetFocus() == field(); }));
+  pump_all();
+  type_keys({'A'}, true);
   EXPECT_TRUE(pump_until([&] { return selection() == std::make_pair(DWORD{0}, DWORD{9}); }));
   pump_all();
 }
