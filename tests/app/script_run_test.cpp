@@ -32,11 +32,8 @@ protected:
 
   static std::vector<HWND> run_windows() {
     std::vector<HWND> out;
-    for (HWND c = GetWindow(editor_window.handle, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-      char cls[64] = "";
-      GetClassNameA(c, cls, sizeof cls);
-      if (lstrcmpA(cls, "CorvatineWndClass") == 0) out.push_back(c);
-    }
+    for (HWND c = nullptr; (c = FindWindowExA(editor_window.handle, c, "CorvatineWndClass", nullptr)) != nullptr;)
+      out.push_back(c);
     return out;
   }
   static bool covers_client(HWND w) {

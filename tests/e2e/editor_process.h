@@ -25,21 +25,10 @@ inline std::string tolvane_exe_path() { return windows_path(TOLVANE_EXE); }
 
 // The shown top-level windows of a thread with this class.
 inline std::vector<HWND> shown_windows(DWORD thread, const char* class_name) {
-  struct Search {
-    const char* class_name;
-    std::vector<HWND> found;
-  } search{class_name, {}};
-  struct Visit {
-    static BOOL CALLBACK top(HWND w, LPARAM data) {
-      auto* s = reinterpret_cast<Search*>(data);
-      char cls[64] = "";
-      GetClassNameA(w, cls, sizeof cls);
-      if (lstrcmpA(cls, s->class_name) == 0 && IsWindowVisible(w)) s->found.push_back(w);
-      return TRUE;
-    }
-  };
-  EnumThreadWindows(thread, Visit::top, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> found;
+  for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, class_name, nullptr)) != nullptr;)
+    if (GetWindowThreadProcessId(w, nullptr) == thread && IsWindowVisible(w)) found.push_back(w);
+  return found;
 }
 
 // A text with its line feeds made into the field's line breaks.

@@ -10,11 +10,8 @@ protected:
   // The runtime windows inside the editor window: the run window.
   std::vector<HWND> run_windows() const {
     std::vector<HWND> out;
-    for (HWND c = GetWindow(editor->window(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-      char cls[64] = "";
-      GetClassNameA(c, cls, sizeof cls);
-      if (lstrcmpA(cls, "CorvatineWndClass") == 0) out.push_back(c);
-    }
+    for (HWND c = nullptr; (c = FindWindowExA(editor->window(), c, "CorvatineWndClass", nullptr)) != nullptr;)
+      out.push_back(c);
     return out;
   }
   // Waits until there is one run window titled for path (none when path is empty).
