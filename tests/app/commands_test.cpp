@@ -1,86 +1,45 @@
-// The editor window's Handler: layout, the View boxes, help and About, the
-// Edit commands, and the Script commands that have no run window to act on.
+// The editor window's Handler: layout, the help and About texts, the Edit
+// commands, and the Script commands that have no run window to act on.
+// (The boxes' texts as a person reads them are checked end to end.)
 #include "tests/app/editor_test.h"
 
+#include <algorithm>
+
 #include "app/help_texts.h"
-#include "app/menu_ids.h"
 
 namespace {
 
 class Commands : public EditorTest {
 protected:
-  // The text of the box titled title that the pick of id shows.
-  std::string box_of(int id, const char* title) {
-    std::string seen;
-    pick(id, [&](DialogDriver& d) { answer_box(d, title, &seen); });
-    return seen;
-  }
   static RECT field_rect() {
     RECT r;
     GetWindowRect(field(), &r);
     MapWindowPoints(nullptr, editor_window.handle, reinterpret_cast<POINT*>(&r), 2);
     return r;
   }
-  static RECT client() {
-    RECT r;
-    GetClientRect(editor_window.handle, &r);
-    return r;
-  }
 };
 
-TEST_F(Commands, LineNumbersMoveTheFieldOverTheGutterAndBack) {
-  RECT c = client();
-  RECT r = field_rect();
-  EXPECT_EQ(r.left, 30);
-  EXPECT_EQ(r.right, c.right);
+TEST_F(Commands, TheFieldFollowsTheGutterSwitchAndTheWindowsSize) {
   menu(MENU_LINE_NUMBERS);
   EXPECT_EQ(line_numbers_on, 0);
-  r = field_rect();
-  EXPECT_EQ(r.left, 0);
-  EXPECT_EQ(r.right, c.right);
+  EXPECT_EQ(field_rect().left, 0);
+  EXPECT_EQ(field_rect().right, client_width);
   menu(MENU_LINE_NUMBERS);
   EXPECT_EQ(line_numbers_on, 1);
-  r = field_rect();
-  EXPECT_EQ(r.left, 30);
-  EXPECT_EQ(r.right - r.left, c.right - 30);
-}
-
-TEST_F(Commands, ResizingLaysTheFieldOutAgain) {
   SetWindowPos(editor_window.handle, nullptr, 0, 0, 500, 300, SWP_NOMOVE | SWP_NOZORDER);
   pump_all();
-  RECT c = client();
-  RECT r = field_rect();
+  RECT c;
+  GetClientRect(editor_window.handle, &c);
   EXPECT_EQ(client_width, c.right);
   EXPECT_EQ(client_height, c.bottom);
+  RECT r = field_rect();
   EXPECT_EQ(r.left, 30);
   EXPECT_EQ(r.top, 0);
   EXPECT_EQ(r.right, c.right);
   EXPECT_EQ(r.bottom, c.bottom);
 }
 
-TEST_F(Commands, LineCountOfAnEmptyFieldIsOne) {
-  EXPECT_EQ(box_of(MENU_LINE_COUNT, "Alert"), "Line Count: 1");
-  set_text("a\r\nb\r\nc");
-  EXPECT_EQ(box_of(MENU_LINE_COUNT, "Alert"), "Line Count: 3");
-}
-
-TEST_F(Commands, MemoryInfoGivesLimitFreeAndUsed) {
-  set_text(std::string(1232, 'm') + "\r\n");
-  EXPECT_EQ(box_of(MENU_MEMORY_INFO, "Memory Info"),
-            "Limit: 30000 bytes\r\n\r\nFree: 28766 bytes\r\n\r\nUsed: 1234 bytes");
-}
-
-TEST_F(Commands, EveryHelpTopicShowsItsText) {
-  for (int id = MENU_IDE_REFERENCE; id <= MENU_SEARCH_HELP; ++id) {
-    const HelpText* help = help_text_of(id);
-    ASSERT_NE(help, nullptr) << id;
-    EXPECT_EQ(box_of(id, help->title), help->message) << help->title;
-  }
-}
-
-TEST_F(Commands, HelpTextsBeginAsTheyShould) {
-  // Spot checks of the texts themselves: titles, and where each one starts
-  // and ends.
+TEST(HelpTexts, TitlesBeginningsAndEndsOfTheHelpAndAboutTexts) {
   struct Expect {
     int id;
     const char* title;
@@ -102,10 +61,7 @@ TEST_F(Commands, HelpTextsBeginAsTheyShould) {
     EXPECT_EQ(m.rfind(e.start, 0), 0u) << e.title;
     EXPECT_EQ(m.substr(m.size() - std::string(e.end).size()), e.end) << e.title;
   }
-}
-
-TEST_F(Commands, AboutNamesTheProgramTheYearAndTheAddress) {
-  std::string about = box_of(MENU_ABOUT, "About");
+  std::string about = ABOUT_TEXT;
   EXPECT_EQ(about.rfind("Tolvane\r\n\r\n", 0), 0u);
   EXPECT_NE(about.find("2026"), std::string::npos);
   EXPECT_EQ(about.substr(about.size() - 25), "\r\nhttps://tolvane.example");
@@ -117,10 +73,7 @@ TEST_F(Commands, EditCommandsWorkTheFieldWhileTheFocusIsElsewhere) {
   menu(MENU_SEARCH);
   ASSERT_EQ(GetFocus(), GetDlgItem(search_dialog.handle, 2));
   menu(MENU_SELECT_ALL);
-  DWORD start = 1, end = 0;
-  SendMessageA(field(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  EXPECT_EQ(start, 0u);
-  EXPECT_EQ(end, 11u);
+  EXPECT_EQ(selection(), std::make_pair(DWORD{0}, DWORD{11}));
   menu(MENU_COPY);
   SendMessageA(field(), EM_SETSEL, 11, 11);
   menu(MENU_PASTE);
@@ -133,22 +86,14 @@ TEST_F(Commands, EditCommandsWorkTheFieldWhileTheFocusIsElsewhere) {
   EXPECT_EQ(GetFocus(), GetDlgItem(search_dialog.handle, 2));
 }
 
-TEST_F(Commands, RestartAndKillDoNothingWhileNoScriptRuns) {
+TEST_F(Commands, RestartKillAndUnknownIdsChangeNothingWhileNoScriptRuns) {
   set_text("still here");
-  menu(MENU_RESTART);
-  menu(MENU_KILL);
-  // Execute asks for a page; cancelled, nothing runs.
-  pick(MENU_EXECUTE, [&](DialogDriver& d) { cancel_requester(d, "Execute"); });
+  for (int id : std::initializer_list<int>{MENU_RESTART, MENU_KILL, 0, 27, 99, 0x8005}) menu(id);
+  pick_file(MENU_EXECUTE, "Execute", ""); // Execute asks for a page; cancelled, nothing runs
   EXPECT_EQ(script_running, 0);
   EXPECT_EQ(run_window.handle, nullptr);
   EXPECT_TRUE(IsWindowVisible(field()));
   EXPECT_EQ(text(), "still here");
-}
-
-TEST_F(Commands, UnknownIdsChangeNothing) {
-  set_text("x");
-  for (int id : {0, 27, 99, 0x8005}) menu(id);
-  EXPECT_EQ(text(), "x");
   EXPECT_EQ(line_numbers_on, 1);
 }
 

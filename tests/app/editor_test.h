@@ -5,15 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "app/app.h"
 #include "app/app_state.h"
+#include "app/menu_ids.h"
 #include "runtime/controls/controls.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/system_dialogs.h"
 #include "tests/support/temp_folder.h"
-#include "tests/support/wait.h"
 
 class EditorTest : public ::testing::Test {
 protected:
@@ -46,10 +48,8 @@ protected:
   static HWND field() { return GetDlgItem(editor_window.handle, EDIT_FIELD_ID); }
   static void set_text(const std::string& text) { SetWindowTextA(field(), text.c_str()); }
   static std::string text() {
-    int n = GetWindowTextLengthA(field());
-    std::string s(static_cast<size_t>(n) + 1, '\0');
-    GetWindowTextA(field(), &s[0], n + 1);
-    s.resize(static_cast<size_t>(n));
+    std::string s(static_cast<size_t>(GetWindowTextLengthA(field())) + 1, '\0');
+    s.resize(static_cast<size_t>(GetWindowTextA(field(), &s[0], static_cast<int>(s.size()))));
     return s;
   }
   // Text as a person types it: replaces the selection, marks the field modified.
@@ -58,19 +58,24 @@ protected:
   }
   static bool modified() { return SendMessageA(field(), EM_GETMODIFY, 0, 0) != 0; }
   static int limit() { return static_cast<int>(SendMessageA(field(), EM_GETLIMITTEXT, 0, 0)); }
+  static std::pair<DWORD, DWORD> selection() {
+    DWORD start = 0, end = 0;
+    SendMessageA(field(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end};
+  }
+  static int first_visible() { return static_cast<int>(SendMessageA(field(), EM_GETFIRSTVISIBLELINE, 0, 0)); }
+  static void scroll_to(int top) {
+    SendMessageA(field(), EM_LINESCROLL, 0, top - first_visible());
+    ASSERT_EQ(first_visible(), top);
+  }
 
-  // Driver steps. A requester titled title gets name typed and OK pressed.
+  // Driver steps. A requester titled title gets name typed and OK pressed
+  // (Cancel when name is empty).
   static void answer_requester(DialogDriver& d, const char* title, const std::string& name) {
     HWND dialog = d.wait_for(title);
     if (!dialog) return;
-    DialogDriver::type_into(requester_name_field(dialog), name);
-    DialogDriver::press(dialog, IDOK);
-    d.wait_gone(dialog);
-  }
-  static void cancel_requester(DialogDriver& d, const char* title) {
-    HWND dialog = d.wait_for(title);
-    if (!dialog) return;
-    DialogDriver::press(dialog, IDCANCEL);
+    if (!name.empty()) DialogDriver::type_into(requester_name_field(dialog), name);
+    DialogDriver::press(dialog, name.empty() ? IDCANCEL : IDOK);
     d.wait_gone(dialog);
   }
   // A box titled title: its text goes to *seen, then button is pressed.
@@ -94,15 +99,23 @@ protected:
     }
   }
   // Handles everything queued, input that follows from it included.
-  static void pump_all() {
-    pump_until([] { return GetQueueStatus(QS_ALLINPUT) == 0; }, 2000);
-  }
+  static void pump_all() { pump_until([] { return GetQueueStatus(QS_ALLINPUT) == 0; }, 2000); }
 
   // One menu pick while a driver answers what it opens.
   void pick(int id, DialogDriver::Script script) {
     DialogDriver driver(std::move(script));
     menu(id);
     EXPECT_TRUE(driver.finish()) << driver.failure();
+  }
+  // A pick whose requester titled title gets name (Cancel when empty), then
+  // the boxes of that title that follow get buttons in turn; the last box's text.
+  std::string pick_file(int id, const char* title, const std::string& name, std::initializer_list<int> buttons = {}) {
+    std::string seen;
+    pick(id, [&](DialogDriver& d) {
+      answer_requester(d, title, name);
+      for (int b : buttons) answer_box(d, title, &seen, b);
+    });
+    return seen;
   }
 
 private:

@@ -13,38 +13,29 @@
 
 namespace {
 
-struct TitleCase {
-  const char* line;
-  const char* title;
-};
+class PlayerTitle : public HeapTest {};
 
-TEST(PlayerTitle, IsLineOneWithoutItsOpeningAndClosing) {
-  const TitleCase cases[] = {
-      {"<!-- My Page -->", "My Page"},
-      {"<!--My Page-->", "My Page"},
-      {"<!--\t Spaced \t-->", "Spaced"},
-      {"<!-- a -->  ", "a --"},        // the last 3 characters go, blanks or not
-      {"abcdHello xyz", "Hello"},      // the 4 and 3 characters go whatever they are
-      {"<!---->", ""},
-      {"1234567", ""},                 // 7 characters or fewer: empty
-      {"12", ""},
-      {"", ""},
-      {"<html>", ""},
+TEST_F(PlayerTitle, IsLineOneWithoutItsOpeningAndClosing) {
+  struct {
+    const char* line;
+    const char* title;
+  } cases[] = {
+      {"<!-- My Page -->", "My Page"}, {"<!--My Page-->", "My Page"}, {"<!--\t Spaced \t-->", "Spaced"},
+      {"<!-- a -->  ", "a --"},   // the last 3 characters go, blanks or not
+      {"abcdHello xyz", "Hello"}, // the 4 and 3 characters go whatever they are
+      {"1234567", ""},            // 7 characters or fewer: empty
+      {"<!---->", ""}, {"12", ""}, {"", ""}, {"<html>", ""},
   };
-  ASSERT_EQ(heap_start(), 1);
-  for (const TitleCase& c : cases) EXPECT_EQ(take(player_title(c.line)), c.title) << c.line;
+  for (const auto& c : cases) EXPECT_EQ(take(player_title(c.line)), c.title) << c.line;
   EXPECT_EQ(take(player_title(nullptr)), "");
-  heap_stop();
 }
 
-class PlayerStart : public ::testing::Test {
+class PlayerStart : public HeapTest {
 protected:
   std::string app_dat;
   void SetUp() override {
-    ASSERT_EQ(heap_start(), 1);
-    char* dir = start_dir();
-    app_dat = std::string(dir) + "app.dat";
-    heap_free(dir);
+    HeapTest::SetUp();
+    app_dat = take(start_dir()) + "app.dat";
     DeleteFileA(app_dat.c_str());
   }
   void TearDown() override {
@@ -55,17 +46,15 @@ protected:
     editor_window = {};
     search_dialog = {};
     file_name = file_line = nullptr;
-    heap_stop();
+    HeapTest::TearDown();
   }
 };
 
-TEST_F(PlayerStart, WithoutAppDatItReturnsAndOpensNothing) {
+TEST_F(PlayerStart, ReturnsWithoutAppDatOrWhenNoBrowserCanShowIt) {
   player_start();
   EXPECT_EQ(editor_window.handle, nullptr);
   EXPECT_EQ(file_name, nullptr);
-}
 
-TEST_F(PlayerStart, AppDatThatNoBrowserCanShowLeavesTheEditorToStart) {
   std::ofstream(app_dat, std::ios::binary) << "<!-- Unplayable -->\r\n<p>x</p>\r\n";
   ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
   standin::install();

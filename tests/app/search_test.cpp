@@ -2,7 +2,7 @@
 // the text, ignoring case, each line searched whole; one answer at most.
 #include "tests/app/editor_test.h"
 
-#include "app/menu_ids.h"
+#include <vector>
 
 namespace {
 
@@ -37,10 +37,6 @@ protected:
     EXPECT_EQ(search_dialog.handle, nullptr);
     return boxes;
   }
-  static void scroll_to(int top) {
-    SendMessageA(field(), EM_LINESCROLL, 0, top - SendMessageA(field(), EM_GETFIRSTVISIBLELINE, 0, 0));
-    ASSERT_EQ(SendMessageA(field(), EM_GETFIRSTVISIBLELINE, 0, 0), top);
-  }
   static std::string numbered_lines(int count) {
     std::string s;
     for (int i = 1; i <= count; ++i) s += "line " + std::to_string(i) + (i < count ? "\r\n" : "");
@@ -48,41 +44,34 @@ protected:
   }
 };
 
-TEST_F(Search, FindsTheLineIgnoringCase) {
-  set_text("a\r\nb\r\nvar x=1;\r\nvar y=2;");
-  EXPECT_EQ(search("VAR"), std::vector<std::string>{"\"VAR\" found on line 3"});
-}
-
-TEST_F(Search, BeginsAtTheFirstVisibleLine) {
-  set_text("needle\r\n" + numbered_lines(200) + "\r\nneedle");
-  scroll_to(50);
-  EXPECT_EQ(search("Needle"), std::vector<std::string>{"\"Needle\" found on line 202"});
-}
-
-TEST_F(Search, AgainWithoutScrollingFindsTheSameLine) {
-  set_text("x\r\ny\r\nthe end\r\nend");
-  EXPECT_EQ(search("end"), std::vector<std::string>{"\"end\" found on line 3"});
-  EXPECT_EQ(search("end"), std::vector<std::string>{"\"end\" found on line 3"});
-}
-
-TEST_F(Search, NoMatchOrAnEmptyTextShowsNothing) {
-  set_text("abc\r\ndef");
-  EXPECT_TRUE(search("xyz").empty());
-  EXPECT_TRUE(search("").empty());
-  EXPECT_TRUE(search("c\r\nd").empty()) << "a text across two lines";
-}
-
-TEST_F(Search, ReadsLongLinesWhole) {
-  set_text("short\r\n" + std::string(300, '.') + "deep" + std::string(70000, '.'));
-  EXPECT_EQ(search("DEEP"), std::vector<std::string>{"\"DEEP\" found on line 2"});
+TEST_F(Search, FindsTheFirstLineFromTheTopOfTheViewIgnoringCase) {
+  struct Case {
+    std::string text;
+    int top;
+    const char* wanted;
+    const char* found; // null: no box
+  } cases[] = {
+      {"a\r\nb\r\nvar x=1;\r\nvar y=2;", 0, "VAR", "\"VAR\" found on line 3"},
+      {"needle\r\n" + numbered_lines(200) + "\r\nneedle", 50, "Needle", "\"Needle\" found on line 202"},
+      {"short\r\n" + std::string(300, '.') + "deep" + std::string(70000, '.'), 0, "DEEP", "\"DEEP\" found on line 2"},
+      {"abc\r\ndef", 0, "xyz", nullptr},
+      {"abc\r\ndef", 0, "", nullptr},
+      {"abc\r\ndef", 0, "c\r\nd", nullptr}, // a text across two lines
+  };
+  for (const Case& c : cases) {
+    set_text(c.text);
+    scroll_to(c.top);
+    std::vector<std::string> want;
+    if (c.found) want.push_back(c.found);
+    EXPECT_EQ(search(c.wanted), want) << c.wanted;
+    EXPECT_EQ(search(c.wanted), want) << c.wanted << ", again without scrolling";
+  }
 }
 
 TEST_F(Search, StopsAtTheFirstMatchInALongDocument) {
   // More lines than a 16-bit line index reaches, with matches on both sides.
-  std::string text = numbered_lines(33000);
-  set_text("mark\r\n" + text + "\r\nmark");
-  std::vector<std::string> boxes = search("mark");
-  EXPECT_EQ(boxes, std::vector<std::string>{"\"mark\" found on line 1"});
+  set_text("mark\r\n" + numbered_lines(33000) + "\r\nmark");
+  EXPECT_EQ(search("mark"), std::vector<std::string>{"\"mark\" found on line 1"});
   scroll_to(32900);
   EXPECT_EQ(search("mark"), std::vector<std::string>{"\"mark\" found on line 33002"});
 }
@@ -92,35 +81,27 @@ TEST_F(Search, LeavesTheFieldsViewAndSelection) {
   SendMessageA(field(), EM_SETSEL, 2, 5);
   scroll_to(10);
   search("line 90");
-  DWORD start = 0, end = 0;
-  SendMessageA(field(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  EXPECT_EQ(start, 2u);
-  EXPECT_EQ(end, 5u);
-  EXPECT_EQ(SendMessageA(field(), EM_GETFIRSTVISIBLELINE, 0, 0), 10);
+  EXPECT_EQ(selection(), std::make_pair(DWORD{2}, DWORD{5}));
+  EXPECT_EQ(first_visible(), 10);
 }
 
-TEST_F(Search, ASecondSearchCommandKeepsOneDialog) {
+TEST_F(Search, OneDialogCentredOverTheEditorWithItsFieldFocused) {
   menu(MENU_SEARCH);
   HWND first = search_dialog.handle;
   ASSERT_NE(first, nullptr);
+  EXPECT_EQ(DialogFinder::text_of(first), "Search");
+  EXPECT_EQ(DialogFinder::text_of(GetDlgItem(first, 1)), "Find Next");
+  EXPECT_EQ(GetFocus(), GetDlgItem(first, 2));
+  RECT d, e;
+  GetWindowRect(first, &d);
+  GetWindowRect(editor_window.handle, &e);
+  EXPECT_NEAR((d.left + d.right) / 2, (e.left + e.right) / 2, 1);
+  EXPECT_NEAR((d.top + d.bottom) / 2, (e.top + e.bottom) / 2, 1);
   menu(MENU_SEARCH);
   EXPECT_EQ(search_dialog.handle, first);
   PostMessageA(first, WM_CLOSE, 0, 0);
   EXPECT_TRUE(pump_until([&] { return !IsWindow(first); }));
   EXPECT_EQ(search_dialog.handle, nullptr);
-}
-
-TEST_F(Search, TheDialogIsCentredOverTheEditorAndTitledSearch) {
-  menu(MENU_SEARCH);
-  ASSERT_NE(search_dialog.handle, nullptr);
-  EXPECT_EQ(DialogFinder::text_of(search_dialog.handle), "Search");
-  EXPECT_EQ(DialogFinder::text_of(GetDlgItem(search_dialog.handle, 1)), "Find Next");
-  EXPECT_EQ(GetFocus(), GetDlgItem(search_dialog.handle, 2));
-  RECT d, e;
-  GetWindowRect(search_dialog.handle, &d);
-  GetWindowRect(editor_window.handle, &e);
-  EXPECT_NEAR((d.left + d.right) / 2, (e.left + e.right) / 2, 1);
-  EXPECT_NEAR((d.top + d.bottom) / 2, (e.top + e.bottom) / 2, 1);
 }
 
 } // namespace

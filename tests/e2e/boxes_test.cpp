@@ -8,32 +8,29 @@ namespace {
 
 class Boxes : public EditorE2E {};
 
-TEST_F(Boxes, LineCountAndMemoryInfo) {
-  EXPECT_EQ(editor->box_of(13, "Alert"), "Line Count: 1");
+TEST_F(Boxes, CountsMemoryHelpAboutAndTheAnswerOfASearch) {
+  EXPECT_EQ(editor->box_of(MENU_LINE_COUNT, "Alert"), "Line Count: 1");
   editor->set_field_text(std::string(1232, 'm') + "\r\n\r\n");
-  EXPECT_EQ(editor->box_of(13, "Alert"), "Line Count: 3");
-  EXPECT_EQ(editor->box_of(14, "Memory Info"), "Limit: 30000 bytes\r\n\r\nFree: 28764 bytes\r\n\r\nUsed: 1236 bytes");
-}
-
-TEST_F(Boxes, HelpTopicsAndAbout) {
-  for (int id = 20; id <= 25; ++id) {
+  EXPECT_EQ(editor->box_of(MENU_LINE_COUNT, "Alert"), "Line Count: 3");
+  EXPECT_EQ(editor->box_of(MENU_MEMORY_INFO, "Memory Info"),
+            "Limit: 30000 bytes\r\n\r\nFree: 28764 bytes\r\n\r\nUsed: 1236 bytes");
+  for (int id = MENU_IDE_REFERENCE; id <= MENU_SEARCH_HELP; ++id) {
     const HelpText* help = help_text_of(id);
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(editor->box_of(id, help->title), help->message) << help->title;
   }
-  EXPECT_EQ(editor->box_of(26, "About"), ABOUT_TEXT);
-  EXPECT_TRUE(editor->running());
-}
+  EXPECT_EQ(editor->box_of(MENU_ABOUT, "About"), ABOUT_TEXT);
 
-TEST_F(Boxes, SearchAnswersWithTheLineNumber) {
   editor->set_field_text("first\r\nsecond\r\nvar x=1;\r\nvar y=2;");
-  editor->menu(15);
-  HWND dialog = editor->wait_window("CorvatineDlgClass", "Search");
+  editor->menu(MENU_SEARCH);
+  HWND dialog = editor->wait_window("CorvatineDlgClass");
   ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(DialogFinder::text_of(dialog), "Search");
   DialogFinder::type_into(GetDlgItem(dialog, 2), "VAR");
   DialogFinder::press(dialog, 1);
   EXPECT_EQ(editor->answer_box("Alert"), "\"VAR\" found on line 3");
   EXPECT_TRUE(EditorProcess::wait_gone(dialog));
+  EXPECT_TRUE(editor->running());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The built tolvane.exe run as a process of its own and worked from this
 // one as a person would: menu picks, real keystrokes, typing, and answers
-// to its requesters and boxes. Its window is found by its class and title.
+// to its requesters and boxes.
 #pragma once
 
 #include <windows.h>
@@ -9,8 +9,13 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "app/app_state.h"
+#include "app/menu_ids.h"
 #include "tests/support/dialog_finder.h"
+#include "tests/support/input.h"
+#include "tests/support/pixels.h"
 #include "tests/support/system_dialogs.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/windows_path.h"
@@ -18,19 +23,33 @@
 // The program's path as the build gave it, in the form this system opens.
 inline std::string tolvane_exe_path() { return windows_path(TOLVANE_EXE); }
 
+// The shown top-level windows of a thread with this class.
+inline std::vector<HWND> shown_windows(DWORD thread, const char* class_name) {
+  std::vector<HWND> found;
+  for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, class_name, nullptr)) != nullptr;)
+    if (GetWindowThreadProcessId(w, nullptr) == thread && IsWindowVisible(w)) found.push_back(w);
+  return found;
+}
+
+// A text with its line feeds made into the field's line breaks.
+inline std::string crlf(const std::string& text) {
+  std::string out;
+  for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return out;
+}
+
 class EditorProcess {
 public:
-  // Starts the editor with folder as its current folder and waits for its
-  // window; check window() afterwards.
-  explicit EditorProcess(const std::string& folder) {
-    std::string exe = tolvane_exe_path();
+  // Starts exe in folder and waits for its first runtime window (the
+  // editor's, or the player's); check window() afterwards.
+  explicit EditorProcess(const std::string& folder, const std::string& exe = tolvane_exe_path()) {
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     std::string command = "\"" + exe + "\"";
     if (!CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &info_))
       return;
     WaitForInputIdle(info_.hProcess, 10000);
-    DialogFinder::poll([this] { return (window_ = find_window()) != nullptr; }, 10000);
+    window_ = wait_window("CorvatineWndClass");
   }
   ~EditorProcess() {
     if (!info_.hProcess) return;
@@ -59,25 +78,18 @@ public:
     return static_cast<long>(code);
   }
 
-  // A menu pick, posted as the menu bar would send it: for commands that
-  // open a requester or a box, which the test then answers.
+  // A menu pick, posted: for commands that open a requester or a box.
   void menu(int id) const { PostMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-  // A menu pick that returns when the command is done: for commands that
-  // open nothing modal.
+  // A menu pick that returns when the command is done (nothing modal).
   void menu_now(int id) const {
     DWORD_PTR unused = 0;
     SendMessageTimeoutA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0, SMTO_NORMAL, 10000, &unused);
   }
-
   // Waits until the editor has handled the messages sent to it before
   // (posted ones may still wait in its queue).
   void sync() const {
     DWORD_PTR unused = 0;
     SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &unused);
-  }
-  // Waits until the field holds text; false on timeout.
-  bool field_becomes(const std::string& text) const {
-    return DialogFinder::poll([&] { return field_text() == text; }, 5000);
   }
 
   // The editing field's whole text.
@@ -92,6 +104,10 @@ public:
     return text;
   }
   void set_field_text(const std::string& text) const { DialogFinder::type_into(field(), text); }
+  // Waits until the field holds text; false on timeout.
+  bool field_becomes(const std::string& text) const {
+    return DialogFinder::poll([&] { return field_text() == text; }, 5000);
+  }
 
   // Makes the editor the foreground window with its field focused, ready
   // for keystrokes; false when it did not become so.
@@ -108,9 +124,10 @@ public:
     sync();
     return ready;
   }
-
-  // Types text with real keystrokes ("\n" presses Enter).
-  static void type_keys(const std::string& text) {
+  // Types text into the field with real keystrokes ("\n" presses Enter);
+  // false unless the field then holds it.
+  bool type_text(const std::string& text) const {
+    if (!focus_field()) return false;
     for (char c : text) {
       INPUT k[2] = {};
       k[0].type = k[1].type = INPUT_KEYBOARD;
@@ -118,64 +135,28 @@ public:
         k[0].ki.wVk = k[1].ki.wVk = VK_RETURN;
       } else {
         k[0].ki.wScan = k[1].ki.wScan = static_cast<unsigned char>(c);
-        k[0].ki.dwFlags = KEYEVENTF_UNICODE;
-        k[1].ki.dwFlags = KEYEVENTF_UNICODE;
+        k[0].ki.dwFlags = k[1].ki.dwFlags = KEYEVENTF_UNICODE;
       }
       k[1].ki.dwFlags |= KEYEVENTF_KEYUP;
       SendInput(2, k, sizeof(INPUT));
     }
-  }
-  // Ctrl and a letter key.
-  static void ctrl_key(char letter) {
-    INPUT k[4] = {};
-    for (INPUT& i : k) i.type = INPUT_KEYBOARD;
-    k[0].ki.wVk = VK_CONTROL;
-    k[1].ki.wVk = static_cast<WORD>(letter);
-    k[2].ki.wVk = static_cast<WORD>(letter);
-    k[2].ki.dwFlags = KEYEVENTF_KEYUP;
-    k[3].ki.wVk = VK_CONTROL;
-    k[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(4, k, sizeof(INPUT));
+    sync();
+    return field_becomes(crlf(text));
   }
 
-  // The editor's dialog titled title once it is up; null on timeout.
-  HWND wait_dialog(const std::string& title, DWORD timeout_ms = 10000) const {
+  // The program's dialog titled title once it is up; null on timeout.
+  HWND wait_dialog(const char* title) const {
     HWND found = nullptr;
-    DialogFinder finder = dialogs();
-    DialogFinder::poll([&] { return (found = finder.find(title.c_str())) != nullptr; }, timeout_ms);
+    DialogFinder::poll([&] { return (found = dialogs().find(title)) != nullptr; }, 10000);
     return found;
   }
-  // A shown top-level window of the editor with this class and title
-  // (the runtime's own dialogs are "CorvatineDlgClass"); null on timeout.
-  HWND wait_window(const char* class_name, const std::string& title) const {
-    struct Search {
-      const char* class_name;
-      const std::string* title;
-      HWND found;
-    } search{class_name, &title, nullptr};
-    struct Visit {
-      static BOOL CALLBACK top(HWND w, LPARAM data) {
-        auto* s = reinterpret_cast<Search*>(data);
-        char cls[64] = "";
-        GetClassNameA(w, cls, sizeof cls);
-        if (lstrcmpA(cls, s->class_name) == 0 && IsWindowVisible(w) && DialogFinder::text_of(w) == *s->title) {
-          s->found = w;
-          return FALSE;
-        }
-        return TRUE;
-      }
-    };
-    DialogFinder::poll(
-        [&] {
-          EnumThreadWindows(info_.dwThreadId, Visit::top, reinterpret_cast<LPARAM>(&search));
-          return search.found != nullptr;
-        },
-        10000);
-    return search.found;
+  // A shown top-level window of the program with this class; null on timeout.
+  HWND wait_window(const char* class_name) const {
+    std::vector<HWND> all;
+    DialogFinder::poll([&] { return !(all = shown_windows(info_.dwThreadId, class_name)).empty(); }, 10000);
+    return all.empty() ? nullptr : all[0];
   }
-  static bool wait_gone(HWND dialog) {
-    return DialogFinder::poll([&] { return !IsWindow(dialog); }, 10000);
-  }
+  static bool wait_gone(HWND dialog) { return DialogFinder::poll([&] { return !IsWindow(dialog); }, 10000); }
 
   // Answers a requester: the name typed and OK pressed (Cancel when name is
   // empty). False when it did not appear or close.
@@ -201,26 +182,26 @@ public:
     return answer_box(title);
   }
 
-private:
-  HWND find_window() const {
-    struct Search {
-      HWND found = nullptr;
-    } search;
-    struct Visit {
-      static BOOL CALLBACK top(HWND w, LPARAM data) {
-        char cls[64] = "";
-        GetClassNameA(w, cls, sizeof cls);
-        if (lstrcmpA(cls, "CorvatineWndClass") == 0 && DialogFinder::text_of(w) == "Tolvane" && IsWindowVisible(w)) {
-          reinterpret_cast<Search*>(data)->found = w;
-          return FALSE;
-        }
-        return TRUE;
-      }
-    };
-    EnumThreadWindows(info_.dwThreadId, Visit::top, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+  // Where a child window stands in the client area.
+  RECT rect_in_client(HWND child) const {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  }
+  // What the screen shows of the client area (its left width columns, given width).
+  Pixels client_pixels(int width = 0) const {
+    RECT c;
+    GetClientRect(window_, &c);
+    POINT origin = {0, 0};
+    ClientToScreen(window_, &origin);
+    HDC screen = GetDC(nullptr);
+    Pixels p(screen, origin.x, origin.y, width ? width : c.right, c.bottom);
+    ReleaseDC(nullptr, screen);
+    return p;
   }
 
+private:
   PROCESS_INFORMATION info_ = {};
   HWND window_ = nullptr;
 };

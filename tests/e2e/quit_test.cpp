@@ -4,40 +4,24 @@
 
 namespace {
 
-constexpr int kQuit = 6;
-
-class Quit : public EditorE2E {
-protected:
-  // Text typed as a person does, so the field counts as modified.
-  void type_something() {
-    ASSERT_TRUE(editor->focus_field());
-    EditorProcess::type_keys("unsaved");
-    editor->sync();
-    ASSERT_TRUE(DialogFinder::poll([&] { return editor->field_text() == "unsaved"; }, 5000));
-  }
-};
+class Quit : public EditorE2E {};
 
 TEST_F(Quit, AnUnmodifiedEditorEndsAtOnceWithZero) {
-  editor->menu(kQuit);
-  EXPECT_EQ(editor->exit_code(), 0);
-}
-
-TEST_F(Quit, TheCloseBoxQuitsToo) {
-  PostMessageA(editor->window(), WM_CLOSE, 0, 0);
+  editor->menu(MENU_QUIT);
   EXPECT_EQ(editor->exit_code(), 0);
 }
 
 TEST_F(Quit, AModifiedTextIsAnnouncedThenSaved) {
-  type_something();
-  editor->menu(kQuit);
+  ASSERT_TRUE(editor->type_text("unsaved"));
+  editor->menu(MENU_QUIT);
   EXPECT_EQ(editor->answer_box("Alert"), "Data has been modified.");
   ASSERT_TRUE(editor->answer_requester("Save", folder.in("last")));
   EXPECT_EQ(editor->exit_code(), 0);
   EXPECT_EQ(TempFolder::read(folder.in("last.app")), "unsaved\r\n");
 }
 
-TEST_F(Quit, CancellingTheSaveDiscardsAndQuits) {
-  type_something();
+TEST_F(Quit, TheCloseBoxOnAModifiedTextAnnouncesAndCancellingTheSaveDiscardsAndQuits) {
+  ASSERT_TRUE(editor->type_text("unsaved"));
   PostMessageA(editor->window(), WM_CLOSE, 0, 0);
   EXPECT_EQ(editor->answer_box("Alert"), "Data has been modified.");
   ASSERT_TRUE(editor->answer_requester("Save", ""));
@@ -46,8 +30,8 @@ TEST_F(Quit, CancellingTheSaveDiscardsAndQuits) {
 
 TEST_F(Quit, ASaveThatFailsKeepsTheEditorOpen) {
   ASSERT_TRUE(CreateDirectoryA(folder.in("last.app").c_str(), nullptr));
-  type_something();
-  editor->menu(kQuit);
+  ASSERT_TRUE(editor->type_text("unsaved"));
+  editor->menu(MENU_QUIT);
   editor->answer_box("Alert");
   ASSERT_TRUE(editor->answer_requester("Save", folder.in("last")));
   editor->answer_box("Save", IDYES);

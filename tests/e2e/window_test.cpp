@@ -2,26 +2,11 @@
 // carries: its icon and version.
 #include "tests/e2e/editor_process.h"
 
-#include "tests/app/gutter_reference.h"
-
 namespace {
 
-class Window_ : public EditorE2E {
-protected:
-  // What the screen shows of the editor's client area.
-  Pixels client_pixels() const {
-    RECT c;
-    GetClientRect(editor->window(), &c);
-    POINT origin = {0, 0};
-    ClientToScreen(editor->window(), &origin);
-    HDC screen = GetDC(nullptr);
-    Pixels p(screen, origin.x, origin.y, c.right, c.bottom);
-    ReleaseDC(nullptr, screen);
-    return p;
-  }
-};
+class Window_ : public EditorE2E {};
 
-TEST_F(Window_, OpensCentredAt640By480TitledTolvane) {
+TEST_F(Window_, OpensCentredAt640By480WithTheFieldRightOfTheGutterInTheEditorsColours) {
   RECT r;
   GetWindowRect(editor->window(), &r);
   EXPECT_EQ(r.right - r.left, 640);
@@ -33,24 +18,25 @@ TEST_F(Window_, OpensCentredAt640By480TitledTolvane) {
   for (LONG bit : {WS_THICKFRAME, WS_MINIMIZEBOX, WS_MAXIMIZEBOX, WS_CAPTION, WS_SYSMENU})
     EXPECT_EQ(style & bit, bit) << std::hex << bit;
   EXPECT_NE(GetMenu(editor->window()), nullptr);
-}
 
-TEST_F(Window_, TheFieldStandsRightOfTheGutterInTheEditorsColours) {
-  HWND field = editor->field();
-  ASSERT_NE(field, nullptr);
-  RECT c, f;
+  ASSERT_NE(editor->field(), nullptr);
+  RECT c, f = editor->rect_in_client(editor->field());
   GetClientRect(editor->window(), &c);
-  GetWindowRect(field, &f);
-  MapWindowPoints(nullptr, editor->window(), reinterpret_cast<POINT*>(&f), 2);
   EXPECT_EQ(f.left, 30);
   EXPECT_EQ(f.top, 0);
   EXPECT_EQ(f.right, c.right);
   EXPECT_EQ(f.bottom, c.bottom);
-  Pixels p = client_pixels();
-  EXPECT_EQ(p.at(15, c.bottom - 3), EDITOR_BACK_COLOR);
-  EXPECT_EQ(p.at(300, 300), EDITOR_BACK_COLOR);
-  // The first gutter row is drawn in the text colour.
-  EXPECT_TRUE(DialogFinder::poll([&] { return client_pixels().count(EDITOR_TEXT_COLOR, 0, 0, 30, 20) > 0; }, 5000));
+  Pixels p = editor->client_pixels();
+  EXPECT_EQ(p.at(15, c.bottom - 3), EDITOR_BACK_COLOR) << "the gutter strip's background";
+  EXPECT_EQ(p.at(300, 300), EDITOR_BACK_COLOR) << "the field's background";
+  // The first gutter row and the field's text are drawn in the text colour.
+  editor->set_field_text("MMMMMMMMMMMMMMMM");
+  EXPECT_TRUE(DialogFinder::poll(
+      [&] {
+        Pixels now = editor->client_pixels();
+        return now.count(EDITOR_TEXT_COLOR, 0, 0, 30, 20) > 0 && now.count(EDITOR_TEXT_COLOR, 30, 0, 150, 20) > 10;
+      },
+      5000));
 }
 
 TEST_F(Window_, TheProgramFileCarriesItsIconAndVersion) {

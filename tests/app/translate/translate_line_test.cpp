@@ -16,8 +16,8 @@ protected:
   int mode = 0;
   std::string tr(const char* line) { return take(translate_line(line, &mode)); }
 
-  void expect_rows(const Row* rows, size_t n) {
-    for (size_t i = 0; i < n; ++i) EXPECT_EQ(tr(rows[i].source), rows[i].page) << "row " << i << ": " << rows[i].source;
+  template <size_t N> void expect_rows(const Row (&rows)[N]) {
+    for (size_t i = 0; i < N; ++i) EXPECT_EQ(tr(rows[i].source), rows[i].page) << "row " << i << ": " << rows[i].source;
   }
 };
 } // namespace
@@ -40,55 +40,45 @@ TEST_F(TranslateLine, WorkedExample) {
       {"}", "}"},
       {"@html", "</script>"},
   };
-  expect_rows(rows, std::size(rows));
+  expect_rows(rows);
   EXPECT_EQ(mode, 0);
 }
 
 TEST_F(TranslateLine, EveryCommandWordInAnyCase) {
   const Row rows[] = {
-      {"Print x", "x"},
-      {"PRINT x", "x"},
-      {"print x", "x"},
-      {"print", ""},
-      {"write", "document.write();"},
-      {"WRITE \"a b\"", "document.write(\"a b\");"},
-      {"alert msg", "window.alert(msg);"},
-      {"def x", "var =x;"},
-      {"Def Total,A + B", "var Total=A + B;"},
+      {"Print x", "x"}, {"PRINT x", "x"}, {"print x", "x"}, {"print", ""},
+      {"write", "document.write();"}, {"WRITE \"a b\"", "document.write(\"a b\");"},
+      {"alert msg", "window.alert(msg);"}, {"def x", "var =x;"}, {"Def Total,A + B", "var Total=A + B;"},
       {"rand r,10", "r=Math.floor(Math.random()*10);"},
       {"update a,b,c", "document.getElementById(\"a\").innerHTML=b,c;"},
       {"static a, b", "<p id=\"a\"> b</p>"},
       {"button go,Go, now", "<button onclick=\"go()\">Go, now</button>"},
       {"inputint age,n", "n=parseInt(document.getElementById(\"age\").value);"},
       {"inputstr name", "name=document.getElementById(\"\").value;"},
-      {"textbox a,b", "<input type=\"text\" id=\"a,b\">"},
-      {"textbox", "<input type=\"text\" id=\"\">"},
+      {"textbox a,b", "<input type=\"text\" id=\"a,b\">"}, {"textbox", "<input type=\"text\" id=\"\">"},
       {"print  two  blanks ", " two  blanks"},
   };
-  expect_rows(rows, std::size(rows));
+  expect_rows(rows);
 }
 
 TEST_F(TranslateLine, SectionMarkersSetScriptModeAndIgnoreTheRest) {
-  EXPECT_EQ(tr("@SCRIPT language=js"), "<script>");
-  EXPECT_EQ(mode, 1);
-  EXPECT_EQ(tr("@Script"), "<script>");
-  EXPECT_EQ(mode, 1);
-  EXPECT_EQ(tr("  @html  trailing"), "</script>");
-  EXPECT_EQ(mode, 0);
-  EXPECT_EQ(tr("@html"), "</script>");
-  EXPECT_EQ(mode, 0);
+  const struct {
+    const char* source;
+    int mode;
+  } rows[] = {{"@SCRIPT language=js", 1}, {"@Script", 1}, {"  @html  trailing", 0}, {"@html", 0}};
+  for (const auto& r : rows) {
+    EXPECT_EQ(tr(r.source), r.mode ? "<script>" : "</script>") << r.source;
+    EXPECT_EQ(mode, r.mode) << r.source;
+  }
 }
 
 TEST_F(TranslateLine, PassThroughLinesInHtmlModeAreOnlyStripped) {
   const Row rows[] = {
-      {"<a href=\"x\">link</a>", "<a href=\"x\">link</a>"},
-      {"\t  x = 1  \t", "x = 1"},
+      {"<a href=\"x\">link</a>", "<a href=\"x\">link</a>"}, {"\t  x = 1  \t", "x = 1"},
       {"print\tx", "print\tx"}, // a tab does not end the keyword
-      {"", ""},
-      {" \t ", ""},
-      {"if (a) alert b", "if (a) alert b"},
+      {"", ""}, {" \t ", ""}, {"if (a) alert b", "if (a) alert b"},
   };
-  expect_rows(rows, std::size(rows));
+  expect_rows(rows);
   EXPECT_EQ(mode, 0);
 }
 
@@ -96,33 +86,22 @@ TEST_F(TranslateLine, SemicolonRuleInScriptMode) {
   mode = 1;
   const Row rows[] = {
       {"x = 5;", "x = 5;;"},
-      {"format = 1", "format = 1"}, // begins with "for"
+      {"format = 1", "format = 1"},  // begins with "for"
       {"If (a = b)", "If (a = b);"}, // the prefix test has case
-      {"x++", "x++"},
-      {"if (a == b) {", "if (a == b) {"},
-      {"for (i = 0; i < 3; i++) {", "for (i = 0; i < 3; i++) {"},
+      {"x++", "x++"}, {"if (a == b) {", "if (a == b) {"}, {"for (i = 0; i < 3; i++) {", "for (i = 0; i < 3; i++) {"},
       {"while (a == b)", "while (a == b)"}, // no ";" that would empty the loop
-      {"whilst = 2", "whilst = 2;"},
-      {"a != b", "a != b;"},
-      {"c <= d", "c <= d;"},
-      {"", ""},
-      {"   ", ""},
+      {"whilst = 2", "whilst = 2;"}, {"a != b", "a != b;"}, {"c <= d", "c <= d;"}, {"", ""}, {"   ", ""},
       {"print x = 1", "x = 1"}, // commands expand the same way in both modes
       {"if (a) alert b", "if (a) alert b"},
   };
-  expect_rows(rows, std::size(rows));
+  expect_rows(rows);
   EXPECT_EQ(mode, 1);
 }
 
-TEST_F(TranslateLine, LongLinesAreTranslatedWhole) {
+TEST_F(TranslateLine, LongLinesAreWholeAndNoTemporaryIsLeftBehind) {
   std::string arg(5000, 'v');
-  std::string line = "def big," + arg;
-  EXPECT_EQ(tr(line.c_str()), "var big=" + arg + ";");
-}
-
-TEST_F(TranslateLine, LeavesNoTemporaryBehind) {
-  // Every intermediate text is freed: after many lines the heap still hands
-  // out blocks and nothing is pending on the temporaries stack.
+  EXPECT_EQ(tr(("def big," + arg).c_str()), "var big=" + arg + ";");
+  // After many lines the heap still hands out blocks and nothing waits on the temporaries stack.
   for (int i = 0; i < 20000; ++i) heap_free(translate_line("   update msg,\"Hello \" + who", &mode));
   EXPECT_EQ(temp_count(), 0);
 }
