@@ -40,6 +40,14 @@ TEST_F(Save, AsksBeforeReplacingAFileItsExtensionNamed) {
   EXPECT_FALSE(modified());
 }
 
+TEST_F(Save, TheFieldHasTheFocusAgainOnceTheRequesterCloses) {
+  SetForegroundWindow(editor_window.handle);
+  ASSERT_TRUE(pump_until([] { return GetForegroundWindow() == editor_window.handle && GetFocus() == field(); }));
+  type("typing goes on");
+  pick_file(MENU_SAVE, "Save", folder.in("work"));
+  EXPECT_TRUE(pump_until([] { return GetFocus() == field(); })) << "focus is on " << GetFocus();
+}
+
 TEST_F(Save, CancelWritesNothing) {
   type("new");
   pick_file(MENU_SAVE, "Save", ""); // cancelled
