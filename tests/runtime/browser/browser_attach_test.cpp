@@ -1,11 +1,12 @@
-// Attaching a browser to a window, and how the window code drives it:
-// resizing, keys from the message loop, closing with the window.
+// Attaching a browser to a window, and how the window code drives it: keys
+// from the message loop, closing with the window (resizing: the real-control
+// test).
 #include "tests/runtime/browser/browser_fixture.h"
 
 TEST_F(StandInTest, AttachEmbedsTheControlOverTheClientAreaAndConnectsItsEvents) {
   RECT client{};
   GetClientRect(host.handle, &client);
-  StandIn* control = attach();
+  StandIn* control = attach(""); // the empty text is a URL too
   ASSERT_NE(control, nullptr);
   EXPECT_EQ(standin::made(), 1);
   std::string placed = "SetObjectRects " + rect_text(client) + " clip " + rect_text(client);
@@ -27,6 +28,7 @@ TEST_F(StandInTest, AttachEmbedsTheControlOverTheClientAreaAndConnectsItsEvents)
       "put_Height " + std::to_string(client.bottom),
       placed,
       "Advise 1",
+      "Navigate2 ",
   };
   EXPECT_EQ(standin::calls(), expected) << "the site passes each position the control asks for as both rectangles";
 
@@ -37,7 +39,6 @@ TEST_F(StandInTest, AttachEmbedsTheControlOverTheClientAreaAndConnectsItsEvents)
   EXPECT_EQ(host.browser->release, &browser_disconnect_events);
   EXPECT_EQ(host.browser->event_cookie, 1u);
   EXPECT_EQ(host.browser->can_go_back, 0);
-  EXPECT_EQ(host.browser->url, nullptr);
   SiteObject* site = static_cast<SiteObject*>(GetPropA(host.handle, "BROWSER"));
   ASSERT_NE(site, nullptr);
   EXPECT_EQ(site->browser, static_cast<IOleObject*>(control));
@@ -45,16 +46,6 @@ TEST_F(StandInTest, AttachEmbedsTheControlOverTheClientAreaAndConnectsItsEvents)
   EXPECT_EQ(control->client_site(), site_client(site));
   EXPECT_EQ(control->advised(), 1);
   EXPECT_EQ(place_in_parent(control->view()), rect_text(client));
-}
-
-TEST_F(StandInTest, AttachWithAUrlNavigatesToItTheEmptyOneToo) {
-  for (const char* url : {"start.html", ""}) {
-    win_close(&host);
-    open_host();
-    standin::calls().clear();
-    attach(url);
-    EXPECT_EQ(standin::count(std::string("Navigate2 ") + url), 1) << url;
-  }
 }
 
 TEST_F(StandInTest, AttachIsRefusedToAClosedWindowAndASecondTime) {
@@ -121,16 +112,6 @@ TEST_F(StandInTest, BrowserWorksWithoutEventsWhenTheyCannotBeConnected) {
   pump();
   EXPECT_EQ(log.count(EV_BROWSER_BEFORE_NAVIGATE), 0);
   EXPECT_EQ(log.count(EV_BROWSER_NAVIGATE_DONE), 0);
-}
-
-TEST_F(AttachedTest, ResizingTheWindowResizesTheControl) {
-  MoveWindow(host.handle, 20, 20, 500, 380, TRUE);
-  RECT client{};
-  GetClientRect(host.handle, &client);
-  ASSERT_GT(client.right, 0);
-  EXPECT_EQ(standin::count("put_Width " + std::to_string(client.right)), 1);
-  EXPECT_EQ(standin::count("put_Height " + std::to_string(client.bottom)), 1);
-  EXPECT_EQ(place_in_parent(control->view()), rect_text(client));
 }
 
 TEST_F(AttachedTest, MessageLoopGivesKeyDownsToTheControlAndDropsTheOnesItTakes) {

@@ -29,30 +29,26 @@ struct StandInScript {
   HRESULT creation_result = S_OK;  // what the class factory answers
 };
 
-class StandIn;
+namespace standin {
+// Registers the class factory for CLSID_WebBrowser (COM must be initialised
+// on the thread) and resets the script and the record of calls.
+void install();
+void revoke();
+StandInScript& script();
+std::vector<std::string>& calls(); // every call received, in order
+int count(const std::string& call);
+int alive(); // stand-ins alive
+int made();  // stand-ins made since install
+} // namespace standin
 
-// The DWebBrowserEvents2 connection point; it lives and counts with its stand-in.
-class StandInEvents final : public IConnectionPoint {
-public:
-  explicit StandInEvents(StandIn* owner) : owner_(owner) {}
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
-  HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override;
-  HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** container) override;
-  HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override;
-  HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
-  NOT_CALLED(EnumConnections, IEnumConnections**)
-
-private:
-  StandIn* owner_;
-};
-
+// The control is its own DWebBrowserEvents2 connection point. It refuses
+// IOleObject's Advise, so the one Unadvise is the connection point's.
 class StandIn final : public IOleObject,
                       public IOleInPlaceObject,
                       public IOleInPlaceActiveObject,
                       public IWebBrowser2,
                       public IConnectionPointContainer,
+                      public IConnectionPoint,
                       public IPersistStorage {
 public:
   StandIn();
@@ -77,60 +73,83 @@ public:
 
   // IOleObject, IOleInPlaceObject, IOleInPlaceActiveObject
   HRESULT STDMETHODCALLTYPE SetClientSite(IOleClientSite* site) override;
-  HRESULT STDMETHODCALLTYPE GetClientSite(IOleClientSite** site) override;
   HRESULT STDMETHODCALLTYPE SetHostNames(LPCOLESTR container, LPCOLESTR object) override;
   HRESULT STDMETHODCALLTYPE Close(DWORD save_option) override;
   HRESULT STDMETHODCALLTYPE DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG index, HWND parent,
                                    LPCRECT rect) override;
-  HRESULT STDMETHODCALLTYPE GetMiscStatus(DWORD, DWORD* status) override;
-  HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override;
+  HRESULT STDMETHODCALLTYPE GetMiscStatus(DWORD, DWORD* status) override {
+    *status = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
+    *window = view_;
+    return view_ ? S_OK : E_FAIL;
+  }
   HRESULT STDMETHODCALLTYPE SetObjectRects(LPCRECT position, LPCRECT clip) override;
   HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG message) override;
-  HRESULT STDMETHODCALLTYPE InPlaceDeactivate() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE UIDeactivate() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE OnFrameWindowActivate(WINBOOL) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE OnDocWindowActivate(WINBOOL) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, WINBOOL) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE EnableModeless(WINBOOL) override { return S_OK; }
 
   // IWebBrowser2: what the host calls
-  HRESULT STDMETHODCALLTYPE GoBack() override;
-  HRESULT STDMETHODCALLTYPE GoForward() override;
+  HRESULT STDMETHODCALLTYPE GoBack() override { return recorded("GoBack"); }
+  HRESULT STDMETHODCALLTYPE GoForward() override { return recorded("GoForward"); }
   HRESULT STDMETHODCALLTYPE GoHome() override { return recorded("GoHome"); }
   HRESULT STDMETHODCALLTYPE GoSearch() override { return recorded("GoSearch"); }
   HRESULT STDMETHODCALLTYPE Refresh() override { return recorded("Refresh"); }
   HRESULT STDMETHODCALLTYPE Stop() override { return recorded("Stop"); }
-  HRESULT STDMETHODCALLTYPE get_Document(IDispatch** document) override;
-  HRESULT STDMETHODCALLTYPE put_Left(LONG value) override;
-  HRESULT STDMETHODCALLTYPE put_Top(LONG value) override;
-  HRESULT STDMETHODCALLTYPE put_Width(LONG value) override;
-  HRESULT STDMETHODCALLTYPE put_Height(LONG value) override;
+  HRESULT STDMETHODCALLTYPE get_Document(IDispatch** document) override {
+    *document = document_;
+    if (document_) document_->AddRef();
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE put_Left(LONG v) override {
+    return place("put_Left", v, {v, rect_.top, v + rect_.right - rect_.left, rect_.bottom});
+  }
+  HRESULT STDMETHODCALLTYPE put_Top(LONG v) override {
+    return place("put_Top", v, {rect_.left, v, rect_.right, v + rect_.bottom - rect_.top});
+  }
+  HRESULT STDMETHODCALLTYPE put_Width(LONG v) override {
+    return place("put_Width", v, {rect_.left, rect_.top, rect_.left + v, rect_.bottom});
+  }
+  HRESULT STDMETHODCALLTYPE put_Height(LONG v) override {
+    return place("put_Height", v, {rect_.left, rect_.top, rect_.right, rect_.top + v});
+  }
   HRESULT STDMETHODCALLTYPE get_LocationName(BSTR* name) override;
   HRESULT STDMETHODCALLTYPE Navigate2(VARIANT* url, VARIANT* flags, VARIANT* frame, VARIANT* post_data,
                                       VARIANT* headers) override;
   HRESULT STDMETHODCALLTYPE ExecWB(OLECMDID command, OLECMDEXECOPT option, VARIANT* in, VARIANT* out) override;
   STANDIN_WEB_BROWSER_UNUSED
 
-  // IPersistStorage: OleCreate starts the control on its storage
-  HRESULT STDMETHODCALLTYPE GetClassID(CLSID* id) override;
-  HRESULT STDMETHODCALLTYPE InitNew(IStorage* storage) override;
-  HRESULT STDMETHODCALLTYPE IsDirty() override { return S_FALSE; }
-  HRESULT STDMETHODCALLTYPE SaveCompleted(IStorage*) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE HandsOffStorage() override { return S_OK; }
-
+  // IConnectionPointContainer and IConnectionPoint
   HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
+  HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override {
+    *iid = DIID_DWebBrowserEvents2;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** container) override {
+    AddRef();
+    *container = this;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override;
+  HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
+
+  // IPersistStorage: OleCreate starts the control on its storage
+  HRESULT STDMETHODCALLTYPE GetClassID(CLSID* id) override {
+    *id = CLSID_WebBrowser;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE InitNew(IStorage* storage) override {
+    return recorded(storage ? "InitNew" : "InitNew without a storage");
+  }
+  HRESULT STDMETHODCALLTYPE IsDirty() override { return S_FALSE; }
   STANDIN_OLE_UNUSED
 
 private:
-  friend class StandInEvents;
-
-  static HRESULT recorded(const char* call) {
+  static HRESULT recorded(const std::string& call) {
     standin::record(call);
     return S_OK;
   }
-  void navigate(const std::wstring& url, bool add_to_history);
-  // Asks the host to place the control there, as the real one does when its position is set.
-  HRESULT place(const std::string& call, const RECT& wanted);
+  // Asks the host to place the control there, as the real one does when a side is set.
+  HRESULT place(const char* call, LONG value, const RECT& wanted);
 
   LONG refs_ = 1;
   IOleClientSite* client_site_ = nullptr;
@@ -140,23 +159,11 @@ private:
   HWND loader_ = nullptr; // message-only window that finishes navigations
   RECT rect_ = {0, 0, 0, 0};
   std::vector<IDispatch*> sinks_; // cookie = index + 1; null once unadvised
-  StandInEvents events_{this};
   IDispatch* document_ = nullptr; // the loaded page, or null while loading
-  std::vector<std::wstring> history_;
-  size_t position_ = 0;
+  int pages_ = 0;          // navigations completed
   std::wstring loading_;
 };
 
 namespace standin {
-// Registers the class factory for CLSID_WebBrowser (COM must be initialised
-// on the thread) and resets the script and the record of calls.
-void install();
-void revoke();
-StandInScript& script();
-std::vector<std::string>& calls(); // every call received, in order
-int count(const std::string& call);
-bool has_call_starting(const std::string& prefix);
 StandIn* last(); // the newest stand-in still alive, or null
-int alive();     // stand-ins alive
-int made();      // stand-ins made since install
 } // namespace standin

@@ -1,6 +1,6 @@
 // The stand-in control: its class factory, in-place activation in the host
 // window, and the IWebBrowser2 calls the host makes, with navigations that
-// keep a history and load once the thread's messages are handled.
+// load once the thread's messages are handled.
 #include <algorithm>
 
 #include "tests/runtime/browser/standin.h"
@@ -81,10 +81,6 @@ void standin::record(const std::string& call) { g_calls.push_back(call); }
 int standin::count(const std::string& call) {
   return static_cast<int>(std::count(g_calls.begin(), g_calls.end(), call));
 }
-bool standin::has_call_starting(const std::string& prefix) {
-  return std::any_of(g_calls.begin(), g_calls.end(),
-                     [&](const std::string& c) { return c.compare(0, prefix.size(), prefix) == 0; });
-}
 StandIn* standin::last() { return g_live.empty() ? nullptr : g_live.back(); }
 int standin::alive() { return static_cast<int>(g_live.size()); }
 int standin::made() { return g_made; }
@@ -128,6 +124,8 @@ HRESULT STDMETHODCALLTYPE StandIn::QueryInterface(REFIID iid, void** out) {
     *out = static_cast<IPersistStorage*>(this);
   } else if (IsEqualIID(iid, IID_IConnectionPointContainer)) {
     if (!g_script.refuse_events) *out = static_cast<IConnectionPointContainer*>(this);
+  } else if (IsEqualIID(iid, IID_IConnectionPoint)) {
+    *out = static_cast<IConnectionPoint*>(this);
   }
   if (!*out) return E_NOINTERFACE;
   AddRef();
@@ -150,20 +148,9 @@ HRESULT STDMETHODCALLTYPE StandIn::SetClientSite(IOleClientSite* site) {
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE StandIn::GetClientSite(IOleClientSite** site) {
-  *site = client_site_;
-  if (client_site_) client_site_->AddRef();
-  return S_OK;
-}
-
 HRESULT STDMETHODCALLTYPE StandIn::SetHostNames(LPCOLESTR container, LPCOLESTR object) {
   standin::record("SetHostNames " + standin::narrow(container ? container : L"(null)") +
                   (object ? " with an object name" : ""));
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::GetMiscStatus(DWORD, DWORD* status) {
-  *status = 0;
   return S_OK;
 }
 
@@ -236,21 +223,6 @@ HRESULT STDMETHODCALLTYPE StandIn::Close(DWORD save_option) {
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE StandIn::GetClassID(CLSID* id) {
-  *id = CLSID_WebBrowser;
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::InitNew(IStorage* storage) {
-  standin::record(storage ? "InitNew" : "InitNew without a storage");
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::GetWindow(HWND* window) {
-  *window = view_;
-  return view_ ? S_OK : E_FAIL;
-}
-
 HRESULT STDMETHODCALLTYPE StandIn::SetObjectRects(LPCRECT position, LPCRECT clip) {
   standin::record("SetObjectRects " + rect_text(*position) + " clip " + rect_text(*clip));
   rect_ = *position;
@@ -266,82 +238,37 @@ HRESULT STDMETHODCALLTYPE StandIn::TranslateAccelerator(LPMSG message) {
 
 // ---- IWebBrowser2 -----------------------------------------------------------
 
-HRESULT StandIn::place(const std::string& call, const RECT& wanted) {
-  standin::record(call);
+HRESULT StandIn::place(const char* call, LONG value, const RECT& wanted) {
+  standin::record(call + (" " + std::to_string(value)));
   if (!in_place_) return E_UNEXPECTED;
   in_place_->OnPosRectChange(&wanted);
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE StandIn::put_Left(LONG v) {
-  return place("put_Left " + std::to_string(v), {v, rect_.top, v + rect_.right - rect_.left, rect_.bottom});
-}
-HRESULT STDMETHODCALLTYPE StandIn::put_Top(LONG v) {
-  return place("put_Top " + std::to_string(v), {rect_.left, v, rect_.right, v + rect_.bottom - rect_.top});
-}
-HRESULT STDMETHODCALLTYPE StandIn::put_Width(LONG v) {
-  return place("put_Width " + std::to_string(v), {rect_.left, rect_.top, rect_.left + v, rect_.bottom});
-}
-HRESULT STDMETHODCALLTYPE StandIn::put_Height(LONG v) {
-  return place("put_Height " + std::to_string(v), {rect_.left, rect_.top, rect_.right, rect_.top + v});
-}
-
 HRESULT STDMETHODCALLTYPE StandIn::Navigate2(VARIANT* url, VARIANT* flags, VARIANT* frame, VARIANT* post_data,
                                              VARIANT* headers) {
-  if (!url || V_VT(url) != VT_BSTR) {
-    standin::record("Navigate2 with a variant of type " + std::to_string(url ? V_VT(url) : -1));
-    return E_INVALIDARG;
-  }
-  std::wstring target = V_BSTR(url) ? V_BSTR(url) : L"";
+  bool text = url && V_VT(url) == VT_BSTR;
+  std::wstring target = text && V_BSTR(url) ? V_BSTR(url) : L"";
   bool extras = flags || frame || post_data || headers;
-  standin::record("Navigate2 " + standin::narrow(target) + (extras ? " with more arguments" : ""));
-  navigate(target, true);
+  standin::record("Navigate2 " + (text ? standin::narrow(target) : "(not a string)") +
+                  (extras ? " with more arguments" : ""));
+  if (!text) return E_INVALIDARG;
+  if (fire_before_navigate(target, L"", nullptr)) return recorded("cancelled " + standin::narrow(target));
+  if (document_) document_->Release(); // the new page replaces it
+  document_ = nullptr;
+  loading_ = target;
+  PostMessageA(loader_, kLoaded, 0, 0);
   return S_OK;
 }
 
-void StandIn::navigate(const std::wstring& url, bool add_to_history) {
-  if (fire_before_navigate(url, L"", nullptr)) {
-    standin::record("cancelled " + standin::narrow(url));
-    return;
-  }
-  if (add_to_history) {
-    if (!history_.empty()) history_.resize(position_ + 1);
-    history_.push_back(url);
-    position_ = history_.size() - 1;
-  }
-  if (document_) document_->Release(); // the new page replaces it
-  document_ = nullptr;
-  loading_ = url;
-  PostMessageA(loader_, kLoaded, 0, 0);
-}
-
+// There is a page to go back to from the second one on; never one to go forward to.
 void StandIn::complete_navigation() {
   AddRef(); // a Handler may let the host go while the events are raised
   if (!document_ && g_script.documents_load) document_ = static_cast<IDispatch*>(standin::new_document());
   fire_navigate_complete(loading_);
-  fire_command_state(CSC_NAVIGATEBACK, position_ > 0);
-  fire_command_state(CSC_NAVIGATEFORWARD, position_ + 1 < history_.size());
+  fire_command_state(CSC_NAVIGATEBACK, ++pages_ > 1);
+  fire_command_state(CSC_NAVIGATEFORWARD, false);
   Release();
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::GoBack() {
-  standin::record("GoBack");
-  if (position_ == 0 || history_.empty()) return E_FAIL;
-  navigate(history_[--position_], false);
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::GoForward() {
-  standin::record("GoForward");
-  if (position_ + 1 >= history_.size()) return E_FAIL;
-  navigate(history_[++position_], false);
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::get_Document(IDispatch** document) {
-  *document = document_;
-  if (document_) document_->AddRef();
-  return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE StandIn::get_LocationName(BSTR* name) {

@@ -8,44 +8,23 @@
 
 #include "tests/runtime/browser/standin.h"
 
-HRESULT STDMETHODCALLTYPE StandInEvents::QueryInterface(REFIID iid, void** out) {
-  bool ours = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IConnectionPoint);
-  *out = ours ? this : nullptr;
-  if (ours) AddRef();
-  return ours ? S_OK : E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE StandInEvents::AddRef() { return owner_->AddRef(); }
-ULONG STDMETHODCALLTYPE StandInEvents::Release() { return owner_->Release(); }
-
-HRESULT STDMETHODCALLTYPE StandInEvents::GetConnectionInterface(IID* iid) {
-  *iid = DIID_DWebBrowserEvents2;
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE StandInEvents::GetConnectionPointContainer(IConnectionPointContainer** container) {
-  *container = owner_;
-  owner_->AddRef();
-  return S_OK;
-}
-
 // Like the real control, the sink is asked for the events interface.
-HRESULT STDMETHODCALLTYPE StandInEvents::Advise(IUnknown* sink, DWORD* cookie) {
+HRESULT STDMETHODCALLTYPE StandIn::Advise(IUnknown* sink, DWORD* cookie) {
   *cookie = 0;
   IDispatch* events = nullptr;
   if (!sink || FAILED(sink->QueryInterface(DIID_DWebBrowserEvents2, reinterpret_cast<void**>(&events))))
     return CONNECT_E_CANNOTCONNECT;
-  owner_->sinks_.push_back(events);
-  *cookie = static_cast<DWORD>(owner_->sinks_.size());
+  sinks_.push_back(events);
+  *cookie = static_cast<DWORD>(sinks_.size());
   standin::record("Advise " + std::to_string(*cookie));
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE StandInEvents::Unadvise(DWORD cookie) {
+HRESULT STDMETHODCALLTYPE StandIn::Unadvise(DWORD cookie) {
   standin::record("Unadvise " + std::to_string(cookie));
-  if (cookie == 0 || cookie > owner_->sinks_.size() || !owner_->sinks_[cookie - 1]) return CONNECT_E_NOCONNECTION;
-  IDispatch* sink = owner_->sinks_[cookie - 1];
-  owner_->sinks_[cookie - 1] = nullptr;
+  if (cookie == 0 || cookie > sinks_.size() || !sinks_[cookie - 1]) return CONNECT_E_NOCONNECTION;
+  IDispatch* sink = sinks_[cookie - 1];
+  sinks_[cookie - 1] = nullptr;
   sink->Release();
   return S_OK;
 }
@@ -53,8 +32,8 @@ HRESULT STDMETHODCALLTYPE StandInEvents::Unadvise(DWORD cookie) {
 HRESULT STDMETHODCALLTYPE StandIn::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
   *point = nullptr;
   if (!IsEqualIID(iid, DIID_DWebBrowserEvents2)) return CONNECT_E_NOCONNECTION;
-  *point = &events_;
-  events_.AddRef();
+  AddRef();
+  *point = this;
   return S_OK;
 }
 

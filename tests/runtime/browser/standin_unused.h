@@ -1,4 +1,5 @@
-// The stand-in's methods that the host never calls: each answers E_NOTIMPL.
+// The stand-in's methods that the host never calls (E_NOTIMPL) or needs
+// nothing of (S_OK).
 #pragma once
 
 #include <exdisp.h>
@@ -6,19 +7,26 @@
 #define NOT_CALLED(method, ...) \
   HRESULT STDMETHODCALLTYPE method(__VA_ARGS__) override { return E_NOTIMPL; }
 #define NOT_CALLED_PROPERTY(name, type) NOT_CALLED(get_##name, type*) NOT_CALLED(put_##name, type)
+// Methods a control may be called with that need nothing of the stand-in.
+#define QUIET(method, ...) \
+  HRESULT STDMETHODCALLTYPE method(__VA_ARGS__) override { return S_OK; }
 
-// IOleObject, IOleWindow, IOleInPlaceObject, IPersistStorage and
-// IConnectionPointContainer.
+// IOleObject, IOleWindow, IOleInPlaceObject, IPersistStorage,
+// IConnectionPointContainer and IConnectionPoint.
 #define STANDIN_OLE_UNUSED                                                                                     \
-  NOT_CALLED(SetMoniker, DWORD, IMoniker*) NOT_CALLED(GetMoniker, DWORD, DWORD, IMoniker**)                    \
-  NOT_CALLED(InitFromData, IDataObject*, WINBOOL, DWORD) NOT_CALLED(GetClipboardData, DWORD, IDataObject**)    \
-  NOT_CALLED(EnumVerbs, IEnumOLEVERB**) NOT_CALLED(Update) NOT_CALLED(IsUpToDate)                              \
-  NOT_CALLED(GetUserClassID, CLSID*) NOT_CALLED(GetUserType, DWORD, LPOLESTR*)                                 \
-  NOT_CALLED(SetExtent, DWORD, SIZEL*) NOT_CALLED(GetExtent, DWORD, SIZEL*)                                    \
-  NOT_CALLED(Advise, IAdviseSink*, DWORD*) NOT_CALLED(Unadvise, DWORD) NOT_CALLED(EnumAdvise, IEnumSTATDATA**) \
-  NOT_CALLED(SetColorScheme, LOGPALETTE*) NOT_CALLED(ContextSensitiveHelp, WINBOOL)                            \
-  NOT_CALLED(ReactivateAndUndo) NOT_CALLED(Load, IStorage*) NOT_CALLED(Save, IStorage*, WINBOOL)               \
-  NOT_CALLED(EnumConnectionPoints, IEnumConnectionPoints**)
+  NOT_CALLED(GetClientSite, IOleClientSite**) NOT_CALLED(SetMoniker, DWORD, IMoniker*)                         \
+  NOT_CALLED(GetMoniker, DWORD, DWORD, IMoniker**) NOT_CALLED(InitFromData, IDataObject*, WINBOOL, DWORD)      \
+  NOT_CALLED(GetClipboardData, DWORD, IDataObject**) NOT_CALLED(EnumVerbs, IEnumOLEVERB**)                     \
+  NOT_CALLED(Update) NOT_CALLED(IsUpToDate) NOT_CALLED(GetUserClassID, CLSID*)                                 \
+  NOT_CALLED(GetUserType, DWORD, LPOLESTR*) NOT_CALLED(SetExtent, DWORD, SIZEL*)                               \
+  NOT_CALLED(GetExtent, DWORD, SIZEL*) NOT_CALLED(Advise, IAdviseSink*, DWORD*)                                \
+  NOT_CALLED(EnumAdvise, IEnumSTATDATA**) NOT_CALLED(SetColorScheme, LOGPALETTE*)                              \
+  NOT_CALLED(ContextSensitiveHelp, WINBOOL) NOT_CALLED(ReactivateAndUndo) NOT_CALLED(Load, IStorage*)          \
+  NOT_CALLED(Save, IStorage*, WINBOOL) NOT_CALLED(EnumConnectionPoints, IEnumConnectionPoints**)               \
+  NOT_CALLED(EnumConnections, IEnumConnections**)                                                             \
+  QUIET(InPlaceDeactivate) QUIET(UIDeactivate) QUIET(OnFrameWindowActivate, WINBOOL)                           \
+  QUIET(OnDocWindowActivate, WINBOOL) QUIET(ResizeBorder, LPCRECT, IOleInPlaceUIWindow*, WINBOOL)              \
+  QUIET(EnableModeless, WINBOOL) QUIET(SaveCompleted, IStorage*) QUIET(HandsOffStorage)
 
 // IDispatch, IWebBrowser, IWebBrowserApp and IWebBrowser2.
 #define STANDIN_WEB_BROWSER_UNUSED                                                                             \
