@@ -38,11 +38,6 @@ inline bool thread_com_free() {
   return r == S_OK;
 }
 
-inline std::string rect_text(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-         std::to_string(r.bottom);
-}
-
 inline std::string client_text(HWND window) {
   RECT r{};
   GetClientRect(window, &r);

@@ -29,6 +29,12 @@ struct StandInScript {
   HRESULT creation_result = S_OK;  // what the class factory answers
 };
 
+// "left,top,right,bottom", as the stand-in records rectangles.
+inline std::string rect_text(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+         std::to_string(r.bottom);
+}
+
 namespace standin {
 // Registers the class factory for CLSID_WebBrowser (COM must be initialised
 // on the thread) and resets the script and the record of calls.

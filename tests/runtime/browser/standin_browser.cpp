@@ -35,11 +35,6 @@ HWND new_loader(StandIn* owner) {
   return loader;
 }
 
-std::string rect_text(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-         std::to_string(r.bottom);
-}
-
 class Factory final : public IClassFactory {
 public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
