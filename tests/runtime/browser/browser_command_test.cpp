@@ -1,35 +1,21 @@
 // browser_command against the stand-in: what the host asks the control for
-// each code, and the texts it copies into the caller's buffers.
+// each code, the texts it copies into the caller's buffers, and code 14's
+// wait for the blank page's document.
 #include <cstdlib>
 #include <cstring>
 
 #include "tests/runtime/browser/browser_fixture.h"
 
 namespace {
-char* owned_text(const char* s) {
-  char* copy = static_cast<char*>(std::calloc(std::strlen(s) + 1, 1));
-  std::strcpy(copy, s);
-  return copy;
-}
-
+// Replaces a text of the Browser site (null: none) the way the event sink does.
 void set_text(char** field, const char* s) {
   std::free(*field);
-  *field = s ? owned_text(s) : nullptr;
+  *field = s ? static_cast<char*>(std::calloc(std::strlen(s) + 1, 1)) : nullptr;
+  if (s) std::strcpy(*field, s);
 }
-
-class CommandTest : public StandInTest {
-protected:
-  StandIn* control = nullptr;
-  void SetUp() override {
-    StandInTest::SetUp();
-    control = attach();
-    ASSERT_NE(control, nullptr);
-    standin::calls().clear();
-  }
-};
 } // namespace
 
-TEST_F(StandInTest, WithoutABrowserEveryCodeDoesNothing) {
+TEST_F(StandInTest, WithoutABrowserEveryCodeAndOperationDoesNothing) {
   Window closed{};
   for (Window* w : {&host, &closed}) {
     for (int32_t code = -1; code <= 17; ++code) {
@@ -40,133 +26,95 @@ TEST_F(StandInTest, WithoutABrowserEveryCodeDoesNothing) {
       EXPECT_EQ(buffer[0], '#') << "nothing written, code " << code;
     }
   }
+  char name[8] = "#######";
+  EXPECT_EQ(browser_navigate(host.handle, "x.html"), -4);
+  EXPECT_EQ(browser_write_html(host.handle, "<p>x</p>"), -4);
+  EXPECT_EQ(browser_print(host.handle), -1);
+  EXPECT_EQ(browser_location_name(host.handle, name, 8), -1);
+  EXPECT_STREQ(name, "#######");
+  EXPECT_EQ(browser_resize(host.handle, 10, 10), -1);
+  EXPECT_EQ(browser_connect_events(host.handle, nullptr), 0u);
+  EXPECT_EQ(browser_disconnect_events(host.handle, 1), 0);
+  MSG key = {host.handle, WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}};
+  EXPECT_EQ(browser_translate_key(host.handle, &key), 0);
+  browser_detach(host.handle);
   EXPECT_EQ(standin::made(), 0);
 }
 
-TEST_F(CommandTest, PlainCodesCallTheirBrowserMethod) {
+// Codes 6, 10, 11, 12 and 15 fill buffers and code 14 writes a page: below.
+TEST_F(AttachedTest, EachCodeAsksTheControlForItsCall) {
   struct Case {
     int32_t code;
-    const char* call;
-  } cases[] = {{BROWSER_HOME, "GoHome"},       {BROWSER_BACK, "GoBack"}, {BROWSER_FORWARD, "GoForward"},
-               {BROWSER_REFRESH, "Refresh"},   {BROWSER_STOP, "Stop"},   {BROWSER_SEARCH, "GoSearch"}};
+    const char* text; // null: none
+    std::vector<std::string> calls;
+  } cases[] = {
+      {BROWSER_NAVIGATE, "C:\\pages\\script.html", {"Navigate2 C:\\pages\\script.html"}}, // nothing but the URL
+      {BROWSER_NAVIGATE, nullptr, {}},          {BROWSER_HOME, nullptr, {"GoHome"}},
+      {BROWSER_BACK, nullptr, {"GoBack"}},      {BROWSER_FORWARD, nullptr, {"GoForward"}},
+      {BROWSER_REFRESH, nullptr, {"Refresh"}},  {BROWSER_STOP, nullptr, {"Stop"}},
+      {BROWSER_CAN_GO_BACK, nullptr, {}},       {BROWSER_CAN_GO_FORWARD, nullptr, {}},
+      {BROWSER_CANCEL, nullptr, {}},            {BROWSER_PRINT, nullptr, {"ExecWB 6 0 no in no out"}},
+      {BROWSER_WRITE_HTML, nullptr, {}},        {BROWSER_SEARCH, nullptr, {"GoSearch"}},
+      {-1, "x", {}},                            {17, "x", {}},
+      {100, "x", {}},
+  };
   for (const Case& c : cases) {
     standin::calls().clear();
-    EXPECT_EQ(browser_command(&host, c.code), 0) << c.call;
-    EXPECT_EQ(standin::calls(), std::vector<std::string>{c.call});
+    EXPECT_EQ(browser_command(&host, c.code, c.text), 0) << c.code;
+    EXPECT_EQ(standin::calls(), c.calls) << c.code;
   }
+  char writable[] = "second.html";
+  EXPECT_EQ(browser_command(&host, BROWSER_NAVIGATE, writable), 0);
+  EXPECT_EQ(standin::count("Navigate2 second.html"), 1) << "a text in a writable buffer is a text too";
+  EXPECT_STREQ(writable, "second.html") << "a text argument is not written";
+  EXPECT_EQ(browser_navigate(host.handle, nullptr), -6) << "no text to convert";
 }
 
-TEST_F(CommandTest, NavigateShowsTheFileAndRefreshReloadsIt) {
-  EXPECT_EQ(browser_command(&host, BROWSER_NAVIGATE, "C:\\pages\\script.html"), 0);
-  EXPECT_EQ(standin::count("Navigate2 C:\\pages\\script.html"), 1) << "a string variant, nothing else given";
-  ASSERT_TRUE(wait_loaded(1));
-  EXPECT_EQ(command_text(&host, BROWSER_URL), "C:\\pages\\script.html");
-  EXPECT_EQ(browser_command(&host, BROWSER_REFRESH), 0);
-  EXPECT_EQ(standin::count("Refresh"), 1);
-}
-
-TEST_F(CommandTest, NavigateTakesTheTextFromAWritableBufferToo) {
-  char name[] = "second.html";
-  EXPECT_EQ(browser_command(&host, BROWSER_NAVIGATE, name), 0);
-  EXPECT_EQ(standin::count("Navigate2 second.html"), 1);
-  EXPECT_STREQ(name, "second.html") << "a text argument is not written";
-}
-
-TEST_F(CommandTest, CodesWithoutTheirTextOrBufferDoNothing) {
-  EXPECT_EQ(browser_command(&host, BROWSER_NAVIGATE), 0);
-  EXPECT_EQ(browser_command(&host, BROWSER_WRITE_HTML), 0);
-  for (int32_t code : {BROWSER_LOCATION_NAME, BROWSER_POST_DATA, BROWSER_HEADERS, BROWSER_URL, BROWSER_STATUS_TEXT})
-    EXPECT_EQ(browser_command(&host, code, static_cast<char*>(nullptr), 10), 0);
-  EXPECT_TRUE(standin::calls().empty());
-}
-
-TEST_F(CommandTest, UnknownCodesDoNothing) {
-  for (int32_t code : {-1, 17, 18, 100}) EXPECT_EQ(browser_command(&host, code, "x"), 0);
-  EXPECT_TRUE(standin::calls().empty());
-}
-
-TEST_F(CommandTest, CanGoBackFollowsTheHistory) {
-  EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_BACK), 0) << "fresh browser";
-  browser_command(&host, BROWSER_NAVIGATE, "first.html");
-  ASSERT_TRUE(wait_loaded(1));
-  EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_BACK), 0);
-  browser_command(&host, BROWSER_NAVIGATE, "second.html");
-  ASSERT_TRUE(wait_loaded(2));
-  EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_BACK), 1);
-  EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_FORWARD), 0);
-  browser_command(&host, BROWSER_BACK);
-  ASSERT_TRUE(wait_loaded(3));
-  EXPECT_EQ(command_text(&host, BROWSER_URL), "first.html");
-  EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_BACK), 0);
-  EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_FORWARD), 1);
-}
-
-TEST_F(CommandTest, TextCopiesCutToTheBufferSize) {
+// Code 6 names the control's page; the others copy the Browser site's texts.
+TEST_F(AttachedTest, BufferCodesCopyTheirTextCutToTheBufferSize) {
+  const std::string long_text = "http://example.test/" + std::string(300, 'x');
   struct Case {
     const char* text; // null: none
-    int32_t size;
-    const char* expected;
+    int32_t size;     // below 1: nothing written; BROWSER_TEXT_SIZE: the call without a size
+    std::string expected;
   } cases[] = {
-      {nullptr, 10, ""},        {"", 10, ""},         {"short", 10, "short"}, {"123456789", 10, "123456789"},
-      {"1234567890", 10, "123456789"}, {"http://example.test/abcdefghij", 10, "http://ex"},
+      {nullptr, 10, ""},
+      {"", 10, ""},
+      {"short", 10, "short"},
+      {"123456789", 10, "123456789"},
+      {"1234567890", 10, "123456789"},
+      {"http://example.test/abcdefghij", 10, "http://ex"},
       {"abc", 1, ""},
+      {"abc", 0, ""},
+      {"abc", -5, ""},
+      {long_text.c_str(), BROWSER_TEXT_SIZE, long_text.substr(0, BROWSER_TEXT_SIZE - 1)},
   };
-  const int32_t codes[] = {BROWSER_POST_DATA, BROWSER_HEADERS, BROWSER_URL, BROWSER_STATUS_TEXT};
-  for (int32_t code : codes) {
+  for (int32_t code : {BROWSER_LOCATION_NAME, BROWSER_POST_DATA, BROWSER_HEADERS, BROWSER_URL, BROWSER_STATUS_TEXT}) {
     char** field = code == BROWSER_POST_DATA ? &host.browser->post_data
                    : code == BROWSER_HEADERS ? &host.browser->headers
                    : code == BROWSER_URL     ? &host.browser->url
                                              : &host.browser->status_text;
     for (const Case& c : cases) {
-      set_text(field, c.text);
-      char buffer[64];
-      std::memset(buffer, '#', sizeof buffer);
-      EXPECT_EQ(browser_command(&host, code, buffer, c.size), 0);
-      EXPECT_STREQ(buffer, c.expected) << "code " << code << ", size " << c.size;
-      EXPECT_EQ(buffer[c.size], '#') << "nothing behind the buffer, code " << code;
+      std::string what = "code " + std::to_string(code) + ", size " + std::to_string(c.size);
+      if (code == BROWSER_LOCATION_NAME)
+        standin::script().location_name = c.text ? std::wstring(c.text, c.text + std::strlen(c.text)) : L"";
+      else
+        set_text(field, c.text);
+      std::string buffer(400, '#');
+      int32_t result = c.size == BROWSER_TEXT_SIZE ? browser_command(&host, code, &buffer[0])
+                                                   : browser_command(&host, code, &buffer[0], c.size);
+      EXPECT_EQ(result, 0) << what;
+      if (c.size < 1) {
+        EXPECT_EQ(buffer, std::string(400, '#')) << "nothing written, " << what;
+        continue;
+      }
+      EXPECT_EQ(buffer.c_str(), c.expected) << what;
+      EXPECT_EQ(buffer[c.size], '#') << "nothing behind the buffer, " << what;
     }
   }
 }
 
-TEST_F(CommandTest, BufferSizeBelowOneWritesNothing) {
-  set_text(&host.browser->url, "http://example.test/");
-  for (int32_t size : {0, -5}) {
-    char buffer[8] = "#######";
-    EXPECT_EQ(browser_command(&host, BROWSER_URL, buffer, size), 0);
-    EXPECT_STREQ(buffer, "#######") << size;
-  }
-}
-
-TEST_F(CommandTest, WithoutASizeTheBufferHolds255Bytes) {
-  std::string long_url = "http://example.test/" + std::string(300, 'x');
-  set_text(&host.browser->url, long_url.c_str());
-  std::string buffer(400, '#');
-  EXPECT_EQ(browser_command(&host, BROWSER_URL, &buffer[0]), 0);
-  EXPECT_EQ(std::strlen(buffer.c_str()), 254u);
-  EXPECT_EQ(buffer.substr(0, 254), long_url.substr(0, 254));
-  EXPECT_EQ(buffer[255], '#');
-}
-
-TEST_F(CommandTest, LocationNameIsTheControlsAndIsCutLikeTheOtherTexts) {
-  standin::script().location_name = L"Tolvane test page";
-  EXPECT_EQ(command_text(&host, BROWSER_LOCATION_NAME), "Tolvane test page");
-  EXPECT_EQ(command_text(&host, BROWSER_LOCATION_NAME, 8), "Tolvane") << "the first size - 1 bytes";
-  EXPECT_EQ(command_text(&host, BROWSER_LOCATION_NAME, 18), "Tolvane test page") << "exactly fits";
-  EXPECT_EQ(command_text(&host, BROWSER_LOCATION_NAME, 17), "Tolvane test pag");
-  std::string buffer(300, '#');
-  EXPECT_EQ(browser_command(&host, BROWSER_LOCATION_NAME, &buffer[0]), 0);
-  EXPECT_STREQ(buffer.c_str(), "Tolvane test page");
-  standin::script().location_name = L"";
-  EXPECT_EQ(command_text(&host, BROWSER_LOCATION_NAME), "");
-  EXPECT_EQ(standin::count("get_LocationName"), 6);
-}
-
-TEST_F(CommandTest, PrintAsksTheControlToPrintWithItsDefaults) {
-  EXPECT_EQ(browser_command(&host, BROWSER_PRINT), 0);
-  EXPECT_EQ(standin::calls(), std::vector<std::string>{"ExecWB 6 0 no in no out"});
-}
-
-TEST_F(CommandTest, ControlWithoutIWebBrowser2IsLeftAlone) {
+TEST_F(AttachedTest, ControlWithoutIWebBrowser2IsLeftAlone) {
   standin::script().refuse_web_browser = true;
   EXPECT_EQ(browser_command(&host, BROWSER_PRINT), -1);
   EXPECT_EQ(browser_print(host.handle), -1);
@@ -180,23 +128,59 @@ TEST_F(CommandTest, ControlWithoutIWebBrowser2IsLeftAlone) {
   EXPECT_TRUE(standin::calls().empty());
 }
 
-TEST_F(HostTest, OperationsOnAWindowWithoutABrowser) {
-  open_host();
-  char name[8] = "#######";
-  EXPECT_EQ(browser_navigate(host.handle, "x.html"), -4);
-  EXPECT_EQ(browser_write_html(host.handle, "<p>x</p>"), -4);
-  EXPECT_EQ(browser_print(host.handle), -1);
-  EXPECT_EQ(browser_location_name(host.handle, name, 8), -1);
-  EXPECT_EQ(browser_resize(host.handle, 10, 10), -1);
-  EXPECT_EQ(browser_connect_events(host.handle, nullptr), 0u);
-  EXPECT_EQ(browser_disconnect_events(host.handle, 1), 0);
-  MSG key = {host.handle, WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}};
-  EXPECT_EQ(browser_translate_key(host.handle, &key), 0);
-  browser_detach(host.handle);
-  EXPECT_STREQ(name, "#######");
+// ---- Code 14: browser_write_html --------------------------------------------
+
+TEST_F(AttachedTest, WriteHtmlLoadsTheBlankPageAndWritesTheTextIntoItsDocument) {
+  EXPECT_EQ(browser_command(&host, BROWSER_WRITE_HTML, "<p>Hello, page</p>"), 0);
+  EXPECT_EQ(standin::calls(),
+            (std::vector<std::string>{"Navigate2 about:blank", "write <p>Hello, page</p>", "close"}));
+  EXPECT_EQ(log.count(EV_BROWSER_NAVIGATE_DONE), 1) << "the document came from a message the wait handled";
+  EXPECT_EQ(command_text(&host, BROWSER_URL), "about:blank");
+  EXPECT_EQ(browser_write_html(host.handle, "<b>x</b>"), 0);
+  EXPECT_EQ(standin::count("write <b>x</b>"), 1);
 }
 
-TEST_F(CommandTest, NavigateWithoutATextCannotConvertIt) {
-  EXPECT_EQ(browser_navigate(host.handle, nullptr), -6);
-  EXPECT_TRUE(standin::calls().empty());
+TEST_F(AttachedTest, WriteHtmlGivesUpWhenNoDocumentComesWithinTheWait) {
+  standin::script().documents_load = false;
+  g_browser_document_wait_ms = 300;
+  DWORD start = GetTickCount();
+  EXPECT_EQ(browser_write_html(host.handle, "<p>never</p>"), -1);
+  DWORD took = GetTickCount() - start;
+  EXPECT_GE(took, 290u);
+  EXPECT_LT(took, 5000u);
+  EXPECT_EQ(standin::count("write <p>never</p>"), 0);
+}
+
+TEST_F(AttachedTest, WriteHtmlPutsBackAQuitMessageItMeets) {
+  struct Case {
+    bool documents_load;
+    int32_t result;
+    DWORD longest_ms;
+  } cases[] = {
+      {true, 0, 10000}, // the blank page loaded before the quit came up: still written
+      {false, -1, 2000}, // no full wait while the program quits
+  };
+  for (const Case& c : cases) {
+    standin::script().documents_load = c.documents_load;
+    standin::calls().clear();
+    PostQuitMessage(7);
+    DWORD start = GetTickCount();
+    EXPECT_EQ(browser_write_html(host.handle, "<p>x</p>"), c.result);
+    EXPECT_LT(GetTickCount() - start, c.longest_ms);
+    EXPECT_EQ(standin::count("write <p>x</p>"), c.result == 0 ? 1 : 0);
+    MSG m;
+    ASSERT_TRUE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit was put back";
+    EXPECT_EQ(m.wParam, 7u);
+  }
+}
+
+TEST_F(AttachedTest, WindowClosedWhileWriteHtmlWaitsEndsTheWait) {
+  log.on_event = [&] {
+    if (event_code == EV_BROWSER_NAVIGATE_DONE) win_close(&host);
+    return 0;
+  };
+  EXPECT_EQ(browser_write_html(host.handle, "<p>too late</p>"), -1);
+  EXPECT_EQ(host.handle, nullptr);
+  EXPECT_EQ(standin::count("write <p>too late</p>"), 0);
+  EXPECT_EQ(standin::alive(), 0) << "the control went once the wait let it go";
 }

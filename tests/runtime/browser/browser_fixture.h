@@ -31,12 +31,25 @@ inline std::string command_text(Window* w, int32_t code, int32_t size = 256) {
   return buffer.c_str();
 }
 
-// True when the thread has no COM left: a multi-threaded start succeeds
-// (and is undone).
+// True when the thread has no COM left: a multi-threaded start succeeds (and is undone).
 inline bool thread_com_free() {
   HRESULT r = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
   if (SUCCEEDED(r)) CoUninitialize();
   return r == S_OK;
+}
+
+inline std::string client_text(HWND window) {
+  RECT r{};
+  GetClientRect(window, &r);
+  return rect_text(r);
+}
+
+// Where a child window stands in its parent's client area.
+inline std::string place_in_parent(HWND child) {
+  RECT r{};
+  GetWindowRect(child, &r);
+  MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return rect_text(r);
 }
 
 class HostTest : public GuiTest {
@@ -55,8 +68,8 @@ protected:
   }
 };
 
-// The stand-in answers for CLSID_WebBrowser while the test runs; COM is
-// held by the fixture for the registration.
+// The stand-in answers for CLSID_WebBrowser while the test runs; the
+// fixture holds COM for the registration.
 class StandInTest : public HostTest {
 protected:
   void SetUp() override {
@@ -80,5 +93,22 @@ protected:
   // Navigations load when messages are handled: until the completion event.
   bool wait_loaded(int completions) {
     return wait_until([&] { return log.count(EV_BROWSER_NAVIGATE_DONE) >= completions; }, 5000);
+  }
+};
+
+// A host with the stand-in attached, its calls so far forgotten.
+class AttachedTest : public StandInTest {
+protected:
+  StandIn* control = nullptr;
+  void SetUp() override {
+    StandInTest::SetUp();
+    control = attach();
+    ASSERT_NE(control, nullptr);
+    standin::calls().clear();
+    log.clear();
+  }
+  void TearDown() override {
+    g_browser_document_wait_ms = BROWSER_DOCUMENT_WAIT_MS;
+    StandInTest::TearDown();
   }
 };

@@ -2,48 +2,37 @@
 // stand-in with the real control's argument layout, reaching the host
 // window's Handler as event codes, with their texts in the Browser site.
 #include <cstdlib>
-#include <cstring>
 
 #include "tests/runtime/browser/browser_fixture.h"
 
-namespace {
-class EventSinkTest : public StandInTest {
-protected:
-  StandIn* control = nullptr;
-  void SetUp() override {
-    StandInTest::SetUp();
-    control = attach();
-    ASSERT_NE(control, nullptr);
-    ASSERT_EQ(control->advised(), 1);
-    log.clear();
-  }
-};
-} // namespace
-
-TEST_F(EventSinkTest, StatusTextReachesTheHandlerAndEachNewTextReplacesTheLast) {
+TEST_F(AttachedTest, StatusTextsAndCompletedNavigationsReachTheHandlerWithTheirText) {
   EXPECT_EQ(command_text(&host, BROWSER_STATUS_TEXT), "") << "no status text yet";
   std::vector<std::string> seen;
   log.on_event = [&] {
     if (event_code == EV_BROWSER_STATUS) seen.push_back(command_text(&host, BROWSER_STATUS_TEXT));
+    if (event_code == EV_BROWSER_NAVIGATE_DONE) seen.push_back(command_text(&host, BROWSER_URL));
     return 0;
   };
   control->fire_status_text(L"Opening page");
   control->fire_status_text(L"Done");
-  EXPECT_EQ(seen, (std::vector<std::string>{"Opening page", "Done"}));
-  EXPECT_EQ(log.count(EV_BROWSER_STATUS), 2);
+  control->fire_navigate_complete(L"file:///c:/pages/done.html");
+  EXPECT_EQ(seen, (std::vector<std::string>{"Opening page", "Done", "file:///c:/pages/done.html"}))
+      << "each new text replaces the last";
+  EXPECT_EQ(log.codes_among({EV_BROWSER_STATUS, EV_BROWSER_NAVIGATE_DONE}),
+            (std::vector<int32_t>{EV_BROWSER_STATUS, EV_BROWSER_STATUS, EV_BROWSER_NAVIGATE_DONE}));
   EXPECT_EQ(log.last(EV_BROWSER_STATUS)->wparam, 0u);
   EXPECT_EQ(log.last(EV_BROWSER_STATUS)->lparam, 0u);
   EXPECT_EQ(command_text(&host, BROWSER_STATUS_TEXT), "Done");
+  EXPECT_EQ(command_text(&host, BROWSER_URL), "file:///c:/pages/done.html");
 }
 
-TEST_F(EventSinkTest, AnnouncedNavigationHandsTheHandlerItsUrlHeadersAndPostData) {
+TEST_F(AttachedTest, AnnouncedNavigationHandsTheHandlerItsUrlHeadersAndPostData) {
   std::string url, headers, post;
   log.on_event = [&] {
-    if (event_code == EV_BROWSER_BEFORE_NAVIGATE) {
-      url = command_text(&host, BROWSER_URL);
-      headers = command_text(&host, BROWSER_HEADERS);
-      post = command_text(&host, BROWSER_POST_DATA);
-    }
+    if (event_code != EV_BROWSER_BEFORE_NAVIGATE) return 0;
+    url = command_text(&host, BROWSER_URL);
+    headers = command_text(&host, BROWSER_HEADERS);
+    post = command_text(&host, BROWSER_POST_DATA);
     return 0;
   };
   std::string form = "name=Ada&lang=en";
@@ -59,74 +48,60 @@ TEST_F(EventSinkTest, AnnouncedNavigationHandsTheHandlerItsUrlHeadersAndPostData
   EXPECT_EQ(post, "");
   EXPECT_EQ(url, "file:///c:/next.html");
   EXPECT_EQ(headers, "");
-}
 
-TEST_F(EventSinkTest, EmptyPostedArrayGivesAnEmptyText) {
   std::string nothing;
   control->fire_before_navigate(L"http://example.test/", L"", &nothing);
-  ASSERT_NE(host.browser->post_data, nullptr);
+  ASSERT_NE(host.browser->post_data, nullptr) << "an empty posted array is an empty text";
   EXPECT_STREQ(host.browser->post_data, "");
 }
 
-TEST_F(EventSinkTest, HandlerCancelsTheNavigationItIsShownAndOnlyThatOne) {
+TEST_F(AttachedTest, HandlerCancelsTheNavigationItIsShownAndOnlyThatOne) {
+  EXPECT_EQ(browser_command(&host, BROWSER_CANCEL), 0);
+  EXPECT_EQ(host.browser->cancel, 1) << "outside an announcement the flag is only set";
+  std::string blocked = "page.html";
   log.on_event = [&] {
-    if (event_code == EV_BROWSER_BEFORE_NAVIGATE && command_text(&host, BROWSER_URL) == "http://blocked.test/")
+    if (event_code == EV_BROWSER_BEFORE_NAVIGATE && command_text(&host, BROWSER_URL) == blocked)
       browser_command(&host, BROWSER_CANCEL);
     return 0;
   };
-  EXPECT_TRUE(control->fire_before_navigate(L"http://blocked.test/", L"", nullptr));
+  EXPECT_FALSE(control->fire_before_navigate(L"http://allowed.test/", L"", nullptr))
+      << "the flag is cleared before the Handler is asked";
+  EXPECT_EQ(host.browser->cancel, 0);
+  browser_command(&host, BROWSER_NAVIGATE, "page.html");
+  EXPECT_EQ(standin::count("cancelled page.html"), 1);
+  pump();
+  EXPECT_EQ(log.count(EV_BROWSER_NAVIGATE_DONE), 0) << "the cancelled page is not loaded";
   EXPECT_FALSE(control->fire_before_navigate(L"http://allowed.test/", L"", nullptr))
       << "the next navigation starts with the flag clear";
 }
 
-TEST_F(EventSinkTest, CancelOutsideAnAnnouncementOnlySetsTheFlag) {
-  EXPECT_EQ(browser_command(&host, BROWSER_CANCEL), 0);
-  EXPECT_EQ(host.browser->cancel, 1);
-  EXPECT_FALSE(control->fire_before_navigate(L"http://example.test/", L"", nullptr))
-      << "cleared before the Handler is asked";
-  EXPECT_EQ(host.browser->cancel, 0);
-}
-
-TEST_F(EventSinkTest, CancelledNavigationOfTheProgramIsNotLoaded) {
-  log.on_event = [&] {
-    if (event_code == EV_BROWSER_BEFORE_NAVIGATE) browser_command(&host, BROWSER_CANCEL);
-    return 0;
-  };
-  browser_command(&host, BROWSER_NAVIGATE, "page.html");
-  EXPECT_EQ(standin::count("cancelled page.html"), 1);
-  pump();
-  EXPECT_EQ(log.count(EV_BROWSER_NAVIGATE_DONE), 0);
-}
-
-TEST_F(EventSinkTest, CompletedNavigationLeavesItsUrl) {
-  std::string during;
-  log.on_event = [&] {
-    if (event_code == EV_BROWSER_NAVIGATE_DONE) during = command_text(&host, BROWSER_URL);
-    return 0;
-  };
-  control->fire_navigate_complete(L"file:///c:/pages/done.html");
-  EXPECT_EQ(during, "file:///c:/pages/done.html");
-  EXPECT_EQ(command_text(&host, BROWSER_URL), "file:///c:/pages/done.html");
-  EXPECT_EQ(log.count(EV_BROWSER_NAVIGATE_DONE), 1);
-}
-
-TEST_F(EventSinkTest, CommandStateEventsSetCanGoBackAndForward) {
-  EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_BACK), 0);
+TEST_F(AttachedTest, CanGoBackAndForwardFollowTheCommandStateEvents) {
+  EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_BACK), 0) << "fresh browser";
   EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_FORWARD), 0);
-  control->fire_command_state(CSC_NAVIGATEBACK, true);
-  EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_BACK), 1);
+  browser_command(&host, BROWSER_NAVIGATE, "first.html");
+  browser_command(&host, BROWSER_NAVIGATE, "second.html");
+  ASSERT_TRUE(wait_loaded(2));
+  EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_BACK), 1) << "after a second page";
   EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_FORWARD), 0);
-  control->fire_command_state(CSC_NAVIGATEFORWARD, true);
-  EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_FORWARD), 1);
-  control->fire_command_state(CSC_UPDATECOMMANDS, false);
-  EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_BACK), 1) << "other commands change nothing";
-  EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_FORWARD), 1);
-  control->fire_command_state(CSC_NAVIGATEBACK, false);
-  EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_BACK), 0);
+  log.clear();
+  struct Step {
+    LONG command;
+    bool enable;
+    int32_t back, forward;
+  } steps[] = {
+      {CSC_NAVIGATEFORWARD, true, 1, 1},
+      {CSC_UPDATECOMMANDS, false, 1, 1}, // other commands change nothing
+      {CSC_NAVIGATEBACK, false, 0, 1},
+  };
+  for (const Step& s : steps) {
+    control->fire_command_state(s.command, s.enable);
+    EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_BACK), s.back) << s.command << " " << s.enable;
+    EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_FORWARD), s.forward) << s.command << " " << s.enable;
+  }
   EXPECT_EQ(log.events.size(), 0u) << "no event for the Handler";
 }
 
-TEST_F(EventSinkTest, EventsItDoesNotActOnAreAnsweredAndUnknownOnesRefused) {
+TEST_F(AttachedTest, QuietEventsAreAnsweredUnknownOnesRefusedMissingArgumentsGiveEmptyTexts) {
   const DISPID quiet[] = {DISPID_DOWNLOADCOMPLETE, DISPID_DOWNLOADBEGIN, DISPID_PROGRESSCHANGE,
                           DISPID_PROPERTYCHANGE,   DISPID_TITLECHANGE,   DISPID_NEWWINDOW2,
                           DISPID_ONQUIT,           DISPID_ONVISIBLE,     DISPID_ONTOOLBAR,
@@ -137,9 +112,7 @@ TEST_F(EventSinkTest, EventsItDoesNotActOnAreAnsweredAndUnknownOnesRefused) {
   EXPECT_EQ(control->fire(DISPID_BEFORENAVIGATE, {}), std::vector<HRESULT>{DISP_E_MEMBERNOTFOUND})
       << "the old BeforeNavigate is not ours";
   EXPECT_EQ(log.events.size(), 0u);
-}
 
-TEST_F(EventSinkTest, EventsWithMissingArgumentsGiveEmptyTexts) {
   EXPECT_EQ(control->fire(DISPID_BEFORENAVIGATE2, {}), std::vector<HRESULT>{S_OK});
   EXPECT_EQ(log.count(EV_BROWSER_BEFORE_NAVIGATE), 1);
   EXPECT_EQ(command_text(&host, BROWSER_URL), "");
@@ -147,13 +120,12 @@ TEST_F(EventSinkTest, EventsWithMissingArgumentsGiveEmptyTexts) {
   EXPECT_EQ(command_text(&host, BROWSER_STATUS_TEXT), "");
 }
 
-TEST_F(EventSinkTest, HandlerThatClosesTheWindowDuringAnEventIsSafe) {
+TEST_F(AttachedTest, HandlerThatClosesTheWindowDuringAnEventIsSafe) {
   log.on_event = [&] {
     if (event_code == EV_BROWSER_BEFORE_NAVIGATE) win_close(&host);
     return 0;
   };
-  EXPECT_FALSE(control->fire_before_navigate(L"http://example.test/", L"", nullptr))
-      << "nobody is left to answer";
+  EXPECT_FALSE(control->fire_before_navigate(L"http://example.test/", L"", nullptr)) << "nobody is left to answer";
   EXPECT_EQ(host.handle, nullptr);
   EXPECT_EQ(host.browser, nullptr);
   EXPECT_EQ(browser_live_sinks(), 0);
@@ -161,14 +133,6 @@ TEST_F(EventSinkTest, HandlerThatClosesTheWindowDuringAnEventIsSafe) {
 }
 
 // ---- The sink object itself -----------------------------------------------------
-
-namespace {
-DISPPARAMS one_text(VARIANT* arg, BSTR text) {
-  V_VT(arg) = VT_BSTR;
-  V_BSTR(arg) = text;
-  return DISPPARAMS{arg, nullptr, 1, 0};
-}
-} // namespace
 
 TEST_F(HostTest, SinkAnswersForItsEventsInterfaceAndCountsItsReferences) {
   open_host();
@@ -195,31 +159,22 @@ TEST_F(HostTest, SinkAnswersForItsEventsInterfaceAndCountsItsReferences) {
   EXPECT_EQ(ids[0], 12345) << "nothing written";
   sink->Release();
   sink->Release();
-  EXPECT_EQ(sink->Release(), 0u);
-  EXPECT_EQ(browser_live_sinks(), 0);
-}
+  EXPECT_EQ(browser_live_sinks(), 1);
 
-TEST_F(HostTest, LastReleaseFreesTheTextsButNotTheBrowserSite) {
-  open_host();
-  BrowserSite site{};
+  // The last Release frees the texts, but not the Browser site.
   site.can_go_back = 1;
-  IDispatch* sink = event_sink_new(host.handle, &site);
-  sink->AddRef();
-  VARIANT arg;
-  BSTR text = SysAllocString(L"status");
-  DISPPARAMS params = one_text(&arg, text);
+  VARIANT arg = {};
+  V_VT(&arg) = VT_BSTR;
+  V_BSTR(&arg) = SysAllocString(L"status");
+  DISPPARAMS params = {&arg, nullptr, 1, 0};
   EXPECT_EQ(sink->Invoke(DISPID_STATUSTEXTCHANGE, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr),
             S_OK);
-  SysFreeString(text);
+  VariantClear(&arg);
   ASSERT_NE(site.status_text, nullptr);
   EXPECT_STREQ(site.status_text, "status");
-  site.url = static_cast<char*>(std::calloc(4, 1));
-  site.headers = static_cast<char*>(std::calloc(4, 1));
-  site.post_data = static_cast<char*>(std::calloc(4, 1));
+  for (char** text : {&site.url, &site.headers, &site.post_data}) *text = static_cast<char*>(std::calloc(4, 1));
   EXPECT_EQ(sink->Release(), 0u);
-  EXPECT_EQ(site.status_text, nullptr);
-  EXPECT_EQ(site.url, nullptr);
-  EXPECT_EQ(site.headers, nullptr);
-  EXPECT_EQ(site.post_data, nullptr);
+  EXPECT_EQ(browser_live_sinks(), 0);
+  for (char* text : {site.status_text, site.url, site.headers, site.post_data}) EXPECT_EQ(text, nullptr);
   EXPECT_EQ(site.can_go_back, 1) << "the Browser site itself stays";
 }

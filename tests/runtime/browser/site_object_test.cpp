@@ -1,20 +1,10 @@
 // The site object's four interfaces and the dummy storage, called the way a
-// control calls them: through their interface pointers.
-#include <functional>
-
+// control calls them: through their interface pointers, so every slot of
+// each method table is reached. What the site answers during activation
+// (window context, host info) is checked by the attach test.
 #include "tests/runtime/browser/browser_fixture.h"
 
 namespace {
-struct Expectation {
-  const char* method;
-  std::function<HRESULT()> call;
-  HRESULT expected;
-};
-
-void check_all(const std::vector<Expectation>& table) {
-  for (const Expectation& e : table) EXPECT_EQ(e.call(), e.expected) << e.method;
-}
-
 class SiteObjectTest : public HostTest {
 protected:
   SiteObject* site = nullptr;
@@ -31,35 +21,35 @@ protected:
 };
 } // namespace
 
-TEST_F(SiteObjectTest, EachInterfaceIsTheAddressOfItsTableFieldInOrder) {
-  char* base = reinterpret_cast<char*>(site);
-  EXPECT_EQ(reinterpret_cast<char*>(site_client(site)) - base, 4);
-  EXPECT_EQ(reinterpret_cast<char*>(site_in_place(site)) - base, 8);
-  EXPECT_EQ(reinterpret_cast<char*>(site_frame(site)) - base, 12);
-  EXPECT_EQ(reinterpret_cast<char*>(site_ui_handler(site)) - base, 20);
-  EXPECT_EQ(site->window, host.handle);
-  EXPECT_EQ(site->browser, nullptr);
-  EXPECT_EQ(browser_live_site_objects(), 1);
-}
-
 TEST_F(SiteObjectTest, QueryInterfaceGivesTheSitesOwnInterfacesWithoutAReference) {
   void* client = site_client(site);
   void* in_place = site_in_place(site);
   void* ui = site_ui_handler(site);
+  EXPECT_EQ(client, &site->client_site) << "each interface is the address of its table field";
+  EXPECT_EQ(in_place, &site->in_place_site);
+  EXPECT_EQ(static_cast<void*>(site_frame(site)), &site->in_place_frame);
+  EXPECT_EQ(ui, &site->ui_handler);
+  EXPECT_EQ(site->window, host.handle);
+  EXPECT_EQ(site->browser, nullptr);
+  EXPECT_EQ(browser_live_site_objects(), 1);
   struct Case {
     const IID* iid;
     void* expected; // null: E_NOINTERFACE
   } cases[] = {
-      {&IID_IUnknown, client},        {&IID_IOleClientSite, client}, {&IID_IOleInPlaceSite, in_place},
-      {&IID_IDocHostUIHandler, ui},   {&IID_IOleInPlaceFrame, nullptr}, {&IID_IDispatch, nullptr},
-      {&IID_IOleObject, nullptr},     {&IID_IOleWindow, nullptr},
+      {&IID_IUnknown, client},
+      {&IID_IOleClientSite, client},
+      {&IID_IOleInPlaceSite, in_place},
+      {&IID_IDocHostUIHandler, ui},
+      {&IID_IOleInPlaceFrame, nullptr},
+      {&IID_IDispatch, nullptr},
+      {&IID_IOleObject, nullptr},
+      {&IID_IOleWindow, nullptr},
   };
   IUnknown* asked[] = {site_client(site), site_in_place(site), site_ui_handler(site)};
   for (IUnknown* from : asked) {
     for (const Case& c : cases) {
       void* out = reinterpret_cast<void*>(1);
-      HRESULT r = from->QueryInterface(*c.iid, &out);
-      EXPECT_EQ(r, c.expected ? S_OK : E_NOINTERFACE);
+      EXPECT_EQ(from->QueryInterface(*c.iid, &out), c.expected ? S_OK : E_NOINTERFACE);
       EXPECT_EQ(out, c.expected);
     }
     EXPECT_EQ(from->AddRef(), 1u);
@@ -71,69 +61,38 @@ TEST_F(SiteObjectTest, ClientSiteMethods) {
   IOleClientSite* s = site_client(site);
   IOleContainer* container = reinterpret_cast<IOleContainer*>(1);
   IMoniker* moniker = nullptr;
-  check_all({
-      {"SaveObject", [&] { return s->SaveObject(); }, E_NOTIMPL},
-      {"GetMoniker", [&] { return s->GetMoniker(OLEGETMONIKER_ONLYIFTHERE, OLEWHICHMK_OBJREL, &moniker); }, E_NOTIMPL},
-      {"GetContainer", [&] { return s->GetContainer(&container); }, E_NOINTERFACE},
-      {"ShowObject", [&] { return s->ShowObject(); }, S_OK},
-      {"OnShowWindow", [&] { return s->OnShowWindow(TRUE); }, E_NOTIMPL},
-      {"RequestNewObjectLayout", [&] { return s->RequestNewObjectLayout(); }, E_NOTIMPL},
-  });
+  EXPECT_EQ(s->SaveObject(), E_NOTIMPL);
+  EXPECT_EQ(s->GetMoniker(OLEGETMONIKER_ONLYIFTHERE, OLEWHICHMK_OBJREL, &moniker), E_NOTIMPL);
+  EXPECT_EQ(s->GetContainer(&container), E_NOINTERFACE);
+  EXPECT_EQ(s->ShowObject(), S_OK);
+  EXPECT_EQ(s->OnShowWindow(TRUE), E_NOTIMPL);
+  EXPECT_EQ(s->RequestNewObjectLayout(), E_NOTIMPL);
   EXPECT_EQ(container, nullptr);
 }
 
 TEST_F(SiteObjectTest, InPlaceSiteMethods) {
   IOleInPlaceSite* s = site_in_place(site);
   HWND window = nullptr;
-  RECT r = {1, 2, 30, 40};
-  SIZE scroll = {5, 5};
-  check_all({
-      {"GetWindow", [&] { return s->GetWindow(&window); }, S_OK},
-      {"ContextSensitiveHelp", [&] { return s->ContextSensitiveHelp(TRUE); }, E_NOTIMPL},
-      {"CanInPlaceActivate", [&] { return s->CanInPlaceActivate(); }, S_OK},
-      {"OnInPlaceActivate", [&] { return s->OnInPlaceActivate(); }, S_OK},
-      {"OnUIActivate", [&] { return s->OnUIActivate(); }, S_OK},
-      {"Scroll", [&] { return s->Scroll(scroll); }, E_NOTIMPL},
-      {"OnUIDeactivate", [&] { return s->OnUIDeactivate(FALSE); }, S_OK},
-      {"OnInPlaceDeactivate", [&] { return s->OnInPlaceDeactivate(); }, S_OK},
-      {"DiscardUndoState", [&] { return s->DiscardUndoState(); }, E_NOTIMPL},
-      {"DeactivateAndUndo", [&] { return s->DeactivateAndUndo(); }, E_NOTIMPL},
-      {"OnPosRectChange without a control", [&] { return s->OnPosRectChange(&r); }, S_OK},
-  });
-  EXPECT_EQ(window, host.handle);
-}
-
-TEST_F(SiteObjectTest, WindowContextNamesTheFrameAndHostWindowAndLeavesTheRectanglesAlone) {
   IOleInPlaceFrame* frame = nullptr;
-  IOleInPlaceUIWindow* document = reinterpret_cast<IOleInPlaceUIWindow*>(1);
-  RECT position = {1, 2, 3, 4}, clip = {5, 6, 7, 8};
+  IOleInPlaceUIWindow* document = nullptr;
+  RECT r = {1, 2, 30, 40};
   OLEINPLACEFRAMEINFO info{};
   info.cb = sizeof info;
-  info.fMDIApp = TRUE;
-  info.haccel = reinterpret_cast<HACCEL>(1);
-  info.cAccelEntries = 7;
-  ASSERT_EQ(site_in_place(site)->GetWindowContext(&frame, &document, &position, &clip, &info), S_OK);
-  EXPECT_EQ(frame, site_frame(site));
-  EXPECT_EQ(document, nullptr);
-  EXPECT_EQ(info.fMDIApp, FALSE);
-  EXPECT_EQ(info.hwndFrame, host.handle);
-  EXPECT_EQ(info.haccel, nullptr);
-  EXPECT_EQ(info.cAccelEntries, 0u);
-  EXPECT_EQ(info.cb, sizeof info);
-  EXPECT_EQ(position.left, 1);
-  EXPECT_EQ(position.bottom, 4);
-  EXPECT_EQ(clip.left, 5);
-  EXPECT_EQ(clip.bottom, 8);
-}
-
-TEST_F(SiteObjectTest, PositionChangeIsPassedToTheControlAsBothRectangles) {
-  StandIn* control = new StandIn();
-  site->browser = control;
-  RECT r = {3, 4, 250, 180};
-  EXPECT_EQ(site_in_place(site)->OnPosRectChange(&r), S_OK);
-  EXPECT_EQ(standin::count("SetObjectRects 3,4,250,180 clip 3,4,250,180"), 1);
-  site->browser = nullptr;
-  EXPECT_EQ(control->Release(), 0u) << "the in-place object was released again";
+  SIZE scroll = {5, 5};
+  EXPECT_EQ(s->GetWindow(&window), S_OK);
+  EXPECT_EQ(s->ContextSensitiveHelp(TRUE), E_NOTIMPL);
+  EXPECT_EQ(s->CanInPlaceActivate(), S_OK);
+  EXPECT_EQ(s->OnInPlaceActivate(), S_OK);
+  EXPECT_EQ(s->OnUIActivate(), S_OK);
+  EXPECT_EQ(s->GetWindowContext(&frame, &document, &r, &r, &info), S_OK);
+  EXPECT_EQ(s->Scroll(scroll), E_NOTIMPL);
+  EXPECT_EQ(s->OnUIDeactivate(FALSE), S_OK);
+  EXPECT_EQ(s->OnInPlaceDeactivate(), S_OK);
+  EXPECT_EQ(s->DiscardUndoState(), E_NOTIMPL);
+  EXPECT_EQ(s->DeactivateAndUndo(), E_NOTIMPL);
+  EXPECT_EQ(s->OnPosRectChange(&r), S_OK) << "without a control";
+  EXPECT_EQ(window, host.handle);
+  EXPECT_EQ(frame, site_frame(site)) << "the frame is reached through the window context";
 }
 
 TEST_F(SiteObjectTest, FrameMethods) {
@@ -144,21 +103,19 @@ TEST_F(SiteObjectTest, FrameMethods) {
   BORDERWIDTHS widths = {};
   OLEMENUGROUPWIDTHS groups = {};
   MSG msg = {};
-  check_all({
-      {"QueryInterface", [&] { return f->QueryInterface(IID_IUnknown, &out); }, E_NOTIMPL},
-      {"GetWindow", [&] { return f->GetWindow(&window); }, S_OK},
-      {"ContextSensitiveHelp", [&] { return f->ContextSensitiveHelp(FALSE); }, E_NOTIMPL},
-      {"GetBorder", [&] { return f->GetBorder(&border); }, E_NOTIMPL},
-      {"RequestBorderSpace", [&] { return f->RequestBorderSpace(&widths); }, E_NOTIMPL},
-      {"SetBorderSpace", [&] { return f->SetBorderSpace(&widths); }, E_NOTIMPL},
-      {"SetActiveObject", [&] { return f->SetActiveObject(nullptr, L"x"); }, S_OK},
-      {"InsertMenus", [&] { return f->InsertMenus(nullptr, &groups); }, E_NOTIMPL},
-      {"SetMenu", [&] { return f->SetMenu(nullptr, nullptr, nullptr); }, S_OK},
-      {"RemoveMenus", [&] { return f->RemoveMenus(nullptr); }, E_NOTIMPL},
-      {"SetStatusText", [&] { return f->SetStatusText(L"status"); }, S_OK},
-      {"EnableModeless", [&] { return f->EnableModeless(TRUE); }, S_OK},
-      {"TranslateAccelerator", [&] { return f->TranslateAccelerator(&msg, 0); }, E_NOTIMPL},
-  });
+  EXPECT_EQ(f->QueryInterface(IID_IUnknown, &out), E_NOTIMPL);
+  EXPECT_EQ(f->GetWindow(&window), S_OK);
+  EXPECT_EQ(f->ContextSensitiveHelp(FALSE), E_NOTIMPL);
+  EXPECT_EQ(f->GetBorder(&border), E_NOTIMPL);
+  EXPECT_EQ(f->RequestBorderSpace(&widths), E_NOTIMPL);
+  EXPECT_EQ(f->SetBorderSpace(&widths), E_NOTIMPL);
+  EXPECT_EQ(f->SetActiveObject(nullptr, L"x"), S_OK);
+  EXPECT_EQ(f->InsertMenus(nullptr, &groups), E_NOTIMPL);
+  EXPECT_EQ(f->SetMenu(nullptr, nullptr, nullptr), S_OK);
+  EXPECT_EQ(f->RemoveMenus(nullptr), E_NOTIMPL);
+  EXPECT_EQ(f->SetStatusText(L"status"), S_OK);
+  EXPECT_EQ(f->EnableModeless(TRUE), S_OK);
+  EXPECT_EQ(f->TranslateAccelerator(&msg, 0), E_NOTIMPL);
   EXPECT_EQ(out, reinterpret_cast<void*>(1)) << "out-pointer untouched";
   EXPECT_EQ(window, host.handle);
   EXPECT_EQ(f->AddRef(), 1u);
@@ -175,37 +132,24 @@ TEST_F(SiteObjectTest, DocumentHostMethods) {
   LPWSTR url = reinterpret_cast<LPWSTR>(1);
   IDataObject* data = reinterpret_cast<IDataObject*>(1);
   RECT r = {};
-  check_all({
-      {"ShowContextMenu", [&] { return h->ShowContextMenu(0, &at, nullptr, nullptr); }, S_FALSE},
-      {"ShowUI", [&] { return h->ShowUI(0, nullptr, nullptr, nullptr, nullptr); }, S_OK},
-      {"HideUI", [&] { return h->HideUI(); }, S_OK},
-      {"UpdateUI", [&] { return h->UpdateUI(); }, S_OK},
-      {"EnableModeless", [&] { return h->EnableModeless(TRUE); }, S_OK},
-      {"OnDocWindowActivate", [&] { return h->OnDocWindowActivate(TRUE); }, S_OK},
-      {"OnFrameWindowActivate", [&] { return h->OnFrameWindowActivate(TRUE); }, S_OK},
-      {"ResizeBorder", [&] { return h->ResizeBorder(&r, nullptr, TRUE); }, S_OK},
-      {"TranslateAccelerator", [&] { return h->TranslateAccelerator(&msg, nullptr, 0); }, S_FALSE},
-      {"GetOptionKeyPath", [&] { return h->GetOptionKeyPath(&key, 0); }, S_FALSE},
-      {"GetDropTarget", [&] { return h->GetDropTarget(nullptr, &drop); }, S_FALSE},
-      {"GetExternal", [&] { return h->GetExternal(&external); }, S_FALSE},
-      {"TranslateUrl", [&] { return h->TranslateUrl(0, const_cast<LPWSTR>(L"a"), &url); }, S_FALSE},
-      {"FilterDataObject", [&] { return h->FilterDataObject(nullptr, &data); }, S_FALSE},
-  });
+  EXPECT_EQ(h->ShowContextMenu(0, &at, nullptr, nullptr), S_FALSE);
+  EXPECT_EQ(h->ShowUI(0, nullptr, nullptr, nullptr, nullptr), S_OK);
+  EXPECT_EQ(h->HideUI(), S_OK);
+  EXPECT_EQ(h->UpdateUI(), S_OK);
+  EXPECT_EQ(h->EnableModeless(TRUE), S_OK);
+  EXPECT_EQ(h->OnDocWindowActivate(TRUE), S_OK);
+  EXPECT_EQ(h->OnFrameWindowActivate(TRUE), S_OK);
+  EXPECT_EQ(h->ResizeBorder(&r, nullptr, TRUE), S_OK);
+  EXPECT_EQ(h->TranslateAccelerator(&msg, nullptr, 0), S_FALSE);
+  EXPECT_EQ(h->GetOptionKeyPath(&key, 0), S_FALSE);
+  EXPECT_EQ(h->GetDropTarget(nullptr, &drop), S_FALSE);
+  EXPECT_EQ(h->GetExternal(&external), S_FALSE);
+  EXPECT_EQ(h->TranslateUrl(0, const_cast<LPWSTR>(L"a"), &url), S_FALSE);
+  EXPECT_EQ(h->FilterDataObject(nullptr, &data), S_FALSE);
   EXPECT_EQ(key, reinterpret_cast<LPOLESTR>(1)) << "option key path untouched";
   EXPECT_EQ(external, nullptr);
   EXPECT_EQ(url, nullptr);
   EXPECT_EQ(data, nullptr);
-}
-
-TEST_F(SiteObjectTest, HostInfoAsksForNoThreeDBorderAndTheDefaultDoubleClick) {
-  DOCHOSTUIINFO info{};
-  info.cbSize = sizeof info;
-  info.dwFlags = 0xFFFF;
-  info.dwDoubleClick = 9;
-  ASSERT_EQ(site_ui_handler(site)->GetHostInfo(&info), S_OK);
-  EXPECT_EQ(info.cbSize, 12u);
-  EXPECT_EQ(info.dwFlags, static_cast<DWORD>(DOCHOSTUIFLAG_NO3DBORDER));
-  EXPECT_EQ(info.dwDoubleClick, static_cast<DWORD>(DOCHOSTUIDBLCLK_DEFAULT));
 }
 
 TEST(DummyStorage, RefusesEverythingButSetClass) {
@@ -218,24 +162,22 @@ TEST(DummyStorage, RefusesEverythingButSetClass) {
   IEnumSTATSTG* elements = nullptr;
   STATSTG stat = {};
   FILETIME t = {};
-  check_all({
-      {"QueryInterface", [&] { return s->QueryInterface(IID_IUnknown, &out); }, E_NOTIMPL},
-      {"CreateStream", [&] { return s->CreateStream(L"a", STGM_CREATE, 0, 0, &stream); }, E_NOTIMPL},
-      {"OpenStream", [&] { return s->OpenStream(L"a", nullptr, 0, 0, &stream); }, E_NOTIMPL},
-      {"CreateStorage", [&] { return s->CreateStorage(L"a", 0, 0, 0, &storage); }, E_NOTIMPL},
-      {"OpenStorage", [&] { return s->OpenStorage(L"a", nullptr, 0, nullptr, 0, &storage); }, E_NOTIMPL},
-      {"CopyTo", [&] { return s->CopyTo(0, nullptr, nullptr, nullptr); }, E_NOTIMPL},
-      {"MoveElementTo", [&] { return s->MoveElementTo(L"a", nullptr, L"b", 0); }, E_NOTIMPL},
-      {"Commit", [&] { return s->Commit(0); }, E_NOTIMPL},
-      {"Revert", [&] { return s->Revert(); }, E_NOTIMPL},
-      {"EnumElements", [&] { return s->EnumElements(0, nullptr, 0, &elements); }, E_NOTIMPL},
-      {"DestroyElement", [&] { return s->DestroyElement(L"a"); }, E_NOTIMPL},
-      {"RenameElement", [&] { return s->RenameElement(L"a", L"b"); }, E_NOTIMPL},
-      {"SetElementTimes", [&] { return s->SetElementTimes(L"a", &t, &t, &t); }, E_NOTIMPL},
-      {"SetClass", [&] { return s->SetClass(CLSID_WebBrowser); }, S_OK},
-      {"SetStateBits", [&] { return s->SetStateBits(0, 0); }, E_NOTIMPL},
-      {"Stat", [&] { return s->Stat(&stat, 0); }, E_NOTIMPL},
-  });
+  EXPECT_EQ(s->QueryInterface(IID_IUnknown, &out), E_NOTIMPL);
+  EXPECT_EQ(s->CreateStream(L"a", STGM_CREATE, 0, 0, &stream), E_NOTIMPL);
+  EXPECT_EQ(s->OpenStream(L"a", nullptr, 0, 0, &stream), E_NOTIMPL);
+  EXPECT_EQ(s->CreateStorage(L"a", 0, 0, 0, &storage), E_NOTIMPL);
+  EXPECT_EQ(s->OpenStorage(L"a", nullptr, 0, nullptr, 0, &storage), E_NOTIMPL);
+  EXPECT_EQ(s->CopyTo(0, nullptr, nullptr, nullptr), E_NOTIMPL);
+  EXPECT_EQ(s->MoveElementTo(L"a", nullptr, L"b", 0), E_NOTIMPL);
+  EXPECT_EQ(s->Commit(0), E_NOTIMPL);
+  EXPECT_EQ(s->Revert(), E_NOTIMPL);
+  EXPECT_EQ(s->EnumElements(0, nullptr, 0, &elements), E_NOTIMPL);
+  EXPECT_EQ(s->DestroyElement(L"a"), E_NOTIMPL);
+  EXPECT_EQ(s->RenameElement(L"a", L"b"), E_NOTIMPL);
+  EXPECT_EQ(s->SetElementTimes(L"a", &t, &t, &t), E_NOTIMPL);
+  EXPECT_EQ(s->SetClass(CLSID_WebBrowser), S_OK);
+  EXPECT_EQ(s->SetStateBits(0, 0), E_NOTIMPL);
+  EXPECT_EQ(s->Stat(&stat, 0), E_NOTIMPL);
   EXPECT_EQ(out, reinterpret_cast<void*>(1));
   EXPECT_EQ(s->AddRef(), 1u);
   EXPECT_EQ(s->Release(), 1u);

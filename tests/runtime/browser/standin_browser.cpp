@@ -1,6 +1,6 @@
-// The stand-in control: in-place activation in the host window, the
-// IWebBrowser2 calls the host makes, navigations with a history that load
-// once the thread's messages are handled, and its class factory.
+// The stand-in control: its class factory, in-place activation in the host
+// window, and the IWebBrowser2 calls the host makes, with navigations that
+// load once the thread's messages are handled.
 #include <algorithm>
 
 #include "tests/runtime/browser/standin.h"
@@ -13,55 +13,41 @@ int g_made = 0;
 DWORD g_cookie = 0;
 
 constexpr UINT kLoaded = WM_APP + 1;
-const char kLoaderClass[] = "TolvaneStandInLoader";
 
 LRESULT CALLBACK loader_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == kLoaded) {
-    if (auto* browser = reinterpret_cast<StandIn*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)))
-      browser->complete_navigation();
-    return 0;
-  }
-  return DefWindowProcA(hwnd, message, wparam, lparam);
+  if (message != kLoaded) return DefWindowProcA(hwnd, message, wparam, lparam);
+  if (auto* browser = reinterpret_cast<StandIn*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)))
+    browser->complete_navigation();
+  return 0;
 }
 
 HWND new_loader(StandIn* owner) {
-  static ATOM atom = 0;
-  if (!atom) {
+  static const ATOM atom = [] {
     WNDCLASSA wc{};
     wc.lpfnWndProc = loader_proc;
     wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kLoaderClass;
-    atom = RegisterClassA(&wc);
-  }
-  HWND loader = CreateWindowExA(0, kLoaderClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+    wc.lpszClassName = "TolvaneStandInLoader";
+    return RegisterClassA(&wc);
+  }();
+  HWND loader = CreateWindowExA(0, MAKEINTATOM(atom), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
   SetWindowLongPtrA(loader, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
   return loader;
 }
 
-std::string rect_text(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-         std::to_string(r.bottom);
-}
-
 class Factory final : public IClassFactory {
 public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
-      *out = this;
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    bool ours = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory);
+    *out = ours ? this : nullptr;
+    return ours ? S_OK : E_NOINTERFACE;
   }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; } // static: no count
   ULONG STDMETHODCALLTYPE Release() override { return 1; }
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
+    *out = nullptr;
     if (outer) return CLASS_E_NOAGGREGATION;
-    if (FAILED(g_script.creation_result)) {
-      *out = nullptr;
-      return g_script.creation_result;
-    }
+    if (FAILED(g_script.creation_result)) return g_script.creation_result;
     StandIn* browser = new StandIn();
     HRESULT result = browser->QueryInterface(iid, out);
     browser->Release();
@@ -71,8 +57,6 @@ public:
 };
 Factory g_factory;
 } // namespace
-
-// ---- The registry of the tests ----------------------------------------------
 
 void standin::install() {
   g_script = StandInScript();
@@ -89,10 +73,8 @@ void standin::revoke() {
 StandInScript& standin::script() { return g_script; }
 std::vector<std::string>& standin::calls() { return g_calls; }
 void standin::record(const std::string& call) { g_calls.push_back(call); }
-int standin::count(const std::string& call) { return static_cast<int>(std::count(g_calls.begin(), g_calls.end(), call)); }
-bool standin::has_call_starting(const std::string& prefix) {
-  return std::any_of(g_calls.begin(), g_calls.end(),
-                     [&](const std::string& c) { return c.compare(0, prefix.size(), prefix) == 0; });
+int standin::count(const std::string& call) {
+  return static_cast<int>(std::count(g_calls.begin(), g_calls.end(), call));
 }
 StandIn* standin::last() { return g_live.empty() ? nullptr : g_live.back(); }
 int standin::alive() { return static_cast<int>(g_live.size()); }
@@ -103,10 +85,6 @@ std::string standin::narrow(const std::wstring& text) {
   for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
   return out;
 }
-
-std::wstring standin::widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
-
-// ---- Life -------------------------------------------------------------------
 
 StandIn::StandIn() {
   g_live.push_back(this);
@@ -127,7 +105,6 @@ StandIn::~StandIn() {
 }
 
 HRESULT STDMETHODCALLTYPE StandIn::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
   *out = nullptr;
   if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleObject))
     *out = static_cast<IOleObject*>(this);
@@ -142,13 +119,13 @@ HRESULT STDMETHODCALLTYPE StandIn::QueryInterface(REFIID iid, void** out) {
     *out = static_cast<IPersistStorage*>(this);
   } else if (IsEqualIID(iid, IID_IConnectionPointContainer)) {
     if (!g_script.refuse_events) *out = static_cast<IConnectionPointContainer*>(this);
+  } else if (IsEqualIID(iid, IID_IConnectionPoint)) {
+    *out = static_cast<IConnectionPoint*>(this);
   }
   if (!*out) return E_NOINTERFACE;
   AddRef();
   return S_OK;
 }
-
-ULONG STDMETHODCALLTYPE StandIn::AddRef() { return ++refs_; }
 
 ULONG STDMETHODCALLTYPE StandIn::Release() {
   LONG n = --refs_;
@@ -156,7 +133,7 @@ ULONG STDMETHODCALLTYPE StandIn::Release() {
   return n;
 }
 
-// ---- IOleObject -------------------------------------------------------------
+// ---- IOleObject and in-place activation -------------------------------------
 
 HRESULT STDMETHODCALLTYPE StandIn::SetClientSite(IOleClientSite* site) {
   standin::record(site ? "SetClientSite" : "SetClientSite null");
@@ -166,25 +143,15 @@ HRESULT STDMETHODCALLTYPE StandIn::SetClientSite(IOleClientSite* site) {
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE StandIn::GetClientSite(IOleClientSite** site) {
-  *site = client_site_;
-  if (client_site_) client_site_->AddRef();
-  return S_OK;
-}
-
 HRESULT STDMETHODCALLTYPE StandIn::SetHostNames(LPCOLESTR container, LPCOLESTR object) {
-  container_name = container ? container : L"(null)";
-  standin::record("SetHostNames " + standin::narrow(container_name) + (object ? " with an object name" : ""));
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::GetMiscStatus(DWORD, DWORD* status) {
-  if (status) *status = 0;
+  standin::record("SetHostNames " + standin::narrow(container ? container : L"(null)") +
+                  (object ? " with an object name" : ""));
   return S_OK;
 }
 
 // In-place activation the way a control does it: through the container's
-// in-place site, its window context and frame, and its document host.
+// in-place site, its window context and frame, and its document host. What
+// the host answers is recorded.
 HRESULT STDMETHODCALLTYPE StandIn::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG index, HWND parent,
                                           LPCRECT rect) {
   standin::record("DoVerb " + std::to_string(verb) + " index " + std::to_string(index) + " rect " +
@@ -203,13 +170,15 @@ HRESULT STDMETHODCALLTYPE StandIn::DoVerb(LONG verb, LPMSG, IOleClientSite* site
   OLEINPLACEFRAMEINFO info{};
   info.cb = sizeof info;
   info.cAccelEntries = 99;
+  info.haccel = reinterpret_cast<HACCEL>(1);
   IOleInPlaceUIWindow* document = reinterpret_cast<IOleInPlaceUIWindow*>(1);
   in_place_->GetWindowContext(&frame_, &document, &position, &clip, &info);
   standin::record(std::string("GetWindowContext") + (frame_ ? " frame" : " no frame") +
                   (document ? " document" : " no document") + " mdi " + std::to_string(info.fMDIApp) +
                   (info.hwndFrame == parent ? " frame window is the parent" : " other frame window") +
-                  " accelerators " + std::to_string(info.cAccelEntries) + " position " + rect_text(position) +
-                  " clip " + rect_text(clip));
+                  (info.haccel ? " accelerator table " : " accelerators ") + std::to_string(info.cAccelEntries) +
+                  " size " + std::to_string(info.cb) + " position " + rect_text(position) + " clip " +
+                  rect_text(clip));
   standin::record(site_window == parent ? "site window is the parent" : "site window differs");
   rect_ = rect ? *rect : RECT{0, 0, 0, 0};
   view_ = CreateWindowExA(0, "STATIC", "stand-in", WS_CHILD | WS_VISIBLE, rect_.left, rect_.top,
@@ -221,6 +190,8 @@ HRESULT STDMETHODCALLTYPE StandIn::DoVerb(LONG verb, LPMSG, IOleClientSite* site
   if (SUCCEEDED(site->QueryInterface(IID_IDocHostUIHandler, reinterpret_cast<void**>(&host))) && host) {
     DOCHOSTUIINFO ui{};
     ui.cbSize = sizeof ui;
+    ui.dwFlags = 0xFFFF;
+    ui.dwDoubleClick = 9;
     host->GetHostInfo(&ui);
     standin::record("GetHostInfo size " + std::to_string(ui.cbSize) + " flags " + std::to_string(ui.dwFlags) +
                     " double-click " + std::to_string(ui.dwDoubleClick));
@@ -247,28 +218,10 @@ HRESULT STDMETHODCALLTYPE StandIn::Close(DWORD save_option) {
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE StandIn::GetClassID(CLSID* id) {
-  *id = CLSID_WebBrowser;
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::InitNew(IStorage* storage) {
-  standin::record(storage ? "InitNew" : "InitNew without a storage");
-  return S_OK;
-}
-
-// ---- In-place object ----------------------------------------------------------
-
-HRESULT STDMETHODCALLTYPE StandIn::GetWindow(HWND* window) {
-  *window = view_;
-  return view_ ? S_OK : E_FAIL;
-}
-
 HRESULT STDMETHODCALLTYPE StandIn::SetObjectRects(LPCRECT position, LPCRECT clip) {
   standin::record("SetObjectRects " + rect_text(*position) + " clip " + rect_text(*clip));
   rect_ = *position;
-  if (view_)
-    MoveWindow(view_, rect_.left, rect_.top, rect_.right - rect_.left, rect_.bottom - rect_.top, TRUE);
+  if (view_) MoveWindow(view_, rect_.left, rect_.top, rect_.right - rect_.left, rect_.bottom - rect_.top, TRUE);
   return S_OK;
 }
 
@@ -280,123 +233,37 @@ HRESULT STDMETHODCALLTYPE StandIn::TranslateAccelerator(LPMSG message) {
 
 // ---- IWebBrowser2 -----------------------------------------------------------
 
-void StandIn::move_to(const RECT& r) {
-  if (in_place_) in_place_->OnPosRectChange(&r);
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::put_Left(LONG value) {
-  standin::record("put_Left " + std::to_string(value));
+HRESULT StandIn::place(const char* call, LONG value, const RECT& wanted) {
+  standin::record(call + (" " + std::to_string(value)));
   if (!in_place_) return E_UNEXPECTED;
-  RECT r = rect_;
-  OffsetRect(&r, value - r.left, 0);
-  move_to(r);
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::put_Top(LONG value) {
-  standin::record("put_Top " + std::to_string(value));
-  if (!in_place_) return E_UNEXPECTED;
-  RECT r = rect_;
-  OffsetRect(&r, 0, value - r.top);
-  move_to(r);
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::put_Width(LONG value) {
-  standin::record("put_Width " + std::to_string(value));
-  if (!in_place_) return E_UNEXPECTED;
-  RECT r = rect_;
-  r.right = r.left + value;
-  move_to(r);
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::put_Height(LONG value) {
-  standin::record("put_Height " + std::to_string(value));
-  if (!in_place_) return E_UNEXPECTED;
-  RECT r = rect_;
-  r.bottom = r.top + value;
-  move_to(r);
+  in_place_->OnPosRectChange(&wanted);
   return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE StandIn::Navigate2(VARIANT* url, VARIANT* flags, VARIANT* frame, VARIANT* post_data,
                                              VARIANT* headers) {
-  if (!url || V_VT(url) != VT_BSTR) {
-    standin::record("Navigate2 with a variant of type " + std::to_string(url ? V_VT(url) : -1));
-    return E_INVALIDARG;
-  }
-  std::wstring target = V_BSTR(url) ? V_BSTR(url) : L"";
+  bool text = url && V_VT(url) == VT_BSTR;
+  std::wstring target = text && V_BSTR(url) ? V_BSTR(url) : L"";
   bool extras = flags || frame || post_data || headers;
-  standin::record("Navigate2 " + standin::narrow(target) + (extras ? " with more arguments" : ""));
-  navigate(target, true);
-  return S_OK;
-}
-
-void StandIn::navigate(const std::wstring& url, bool add_to_history) {
-  if (fire_before_navigate(url, L"", nullptr)) {
-    standin::record("cancelled " + standin::narrow(url));
-    return;
-  }
-  if (add_to_history) {
-    if (!history_.empty()) history_.resize(position_ + 1);
-    history_.push_back(url);
-    position_ = history_.size() - 1;
-  }
+  standin::record("Navigate2 " + (text ? standin::narrow(target) : "(not a string)") +
+                  (extras ? " with more arguments" : ""));
+  if (!text) return E_INVALIDARG;
+  if (fire_before_navigate(target, L"", nullptr)) return recorded("cancelled " + standin::narrow(target));
   if (document_) document_->Release(); // the new page replaces it
   document_ = nullptr;
-  loading_ = url;
+  loading_ = target;
   PostMessageA(loader_, kLoaded, 0, 0);
+  return S_OK;
 }
 
+// There is a page to go back to from the second one on; never one to go forward to.
 void StandIn::complete_navigation() {
   AddRef(); // a Handler may let the host go while the events are raised
-  if (!document_ && g_script.documents_load) document_ = standin::new_document();
-  std::wstring url = loading_;
-  fire_navigate_complete(url);
-  fire_command_state(CSC_NAVIGATEBACK, position_ > 0);
-  fire_command_state(CSC_NAVIGATEFORWARD, position_ + 1 < history_.size());
+  if (!document_ && g_script.documents_load) document_ = static_cast<IDispatch*>(standin::new_document());
+  fire_navigate_complete(loading_);
+  fire_command_state(CSC_NAVIGATEBACK, ++pages_ > 1);
+  fire_command_state(CSC_NAVIGATEFORWARD, false);
   Release();
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::GoBack() {
-  standin::record("GoBack");
-  if (position_ == 0 || history_.empty()) return E_FAIL;
-  navigate(history_[--position_], false);
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::GoForward() {
-  standin::record("GoForward");
-  if (position_ + 1 >= history_.size()) return E_FAIL;
-  navigate(history_[++position_], false);
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::GoHome() {
-  standin::record("GoHome");
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::GoSearch() {
-  standin::record("GoSearch");
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::Refresh() {
-  standin::record("Refresh");
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::Stop() {
-  standin::record("Stop");
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE StandIn::get_Document(IDispatch** document) {
-  *document = document_;
-  if (document_) document_->AddRef();
-  return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE StandIn::get_LocationName(BSTR* name) {

@@ -1,9 +1,20 @@
-// The stand-in's page: an IHTMLDocument2 whose write and close are
-// recorded ("write <text>", "close").
-#include "tests/runtime/browser/standin.h"
+// The stand-in's page: an IHTMLDocument2 whose write and close are recorded
+// ("write <text>", "close"). Written against the C form of the interface, so
+// only the methods the host calls are filled in; the others stay null.
+#define CINTERFACE
+#include <windows.h>
+
+#include <mshtml.h>
+
+#include "tests/runtime/browser/standin_record.h"
 
 namespace {
 int g_documents = 0;
+
+struct Document {
+  IHTMLDocument2 face;
+  LONG refs;
+};
 
 // The texts of a one-dimensional VT_VARIANT array with lower bound 0, as
 // document.write is given them; "irregular" for anything else.
@@ -25,41 +36,53 @@ std::string array_text(SAFEARRAY* array) {
   return text;
 }
 
-class Document final : public IHTMLDocument2 {
-public:
-  Document() { ++g_documents; }
-  ~Document() { --g_documents; }
+ULONG STDMETHODCALLTYPE add_ref(IHTMLDocument2* self) { return ++reinterpret_cast<Document*>(self)->refs; }
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID_IHTMLDocument) ||
-        IsEqualIID(iid, IID_IHTMLDocument2)) {
-      *out = static_cast<IHTMLDocument2*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
+ULONG STDMETHODCALLTYPE release(IHTMLDocument2* self) {
+  Document* document = reinterpret_cast<Document*>(self);
+  LONG n = --document->refs;
+  if (n == 0) {
+    delete document;
+    --g_documents;
+  }
+  return n;
+}
+
+HRESULT STDMETHODCALLTYPE query_interface(IHTMLDocument2* self, REFIID iid, void** out) {
+  *out = nullptr;
+  if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IDispatch) && !IsEqualIID(iid, IID_IHTMLDocument) &&
+      !IsEqualIID(iid, IID_IHTMLDocument2))
     return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    LONG n = --refs_;
-    if (n == 0) delete this;
-    return n;
-  }
-  HRESULT STDMETHODCALLTYPE write(SAFEARRAY* lines) override {
-    standin::record("write " + array_text(lines));
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE close() override {
-    standin::record("close");
-    return S_OK;
-  }
-  STANDIN_HTML_DOCUMENT_UNUSED
+  *out = self;
+  add_ref(self);
+  return S_OK;
+}
 
-private:
-  LONG refs_ = 1;
-};
+HRESULT STDMETHODCALLTYPE document_write(IHTMLDocument2*, SAFEARRAY* lines) {
+  standin::record("write " + array_text(lines));
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE document_close(IHTMLDocument2*) {
+  standin::record("close");
+  return S_OK;
+}
+
+IHTMLDocument2Vtbl make_table() {
+  IHTMLDocument2Vtbl table{};
+  table.QueryInterface = query_interface;
+  table.AddRef = add_ref;
+  table.Release = release;
+  table.write = document_write;
+  table.close = document_close;
+  return table;
+}
+IHTMLDocument2Vtbl g_table = make_table();
 } // namespace
 
-IDispatch* standin::new_document() { return new Document(); }
+void* standin::new_document() {
+  ++g_documents;
+  return new Document{{&g_table}, 1};
+}
+
 int standin::documents() { return g_documents; }

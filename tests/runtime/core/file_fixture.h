@@ -7,58 +7,26 @@
 
 #include <cstring>
 #include <string>
-#include <vector>
 
+#include "tests/support/temp_folder.h"
 #include "tests/support/temp_text.h"
 
 constexpr uint32_t TEXT_CH = VT_TEXT_CHANNEL | VT_REF;
 constexpr uint32_t BIN_CH = VT_BIN_CHANNEL | VT_REF;
 
-// Files under the system's temporary folder, removed with the object.
+// Files in a temporary folder of their own, removed with the object.
 class TempFiles {
 public:
-  TempFiles() = default;
-  ~TempFiles() {
-    for (const std::string& p : paths_) DeleteFileA(p.c_str());
-  }
-  TempFiles(const TempFiles&) = delete;
-  TempFiles& operator=(const TempFiles&) = delete;
-
   // The name of a file that does not exist yet.
-  std::string new_path() {
-    char dir[MAX_PATH], name[MAX_PATH];
-    EXPECT_NE(GetTempPathA(MAX_PATH, dir), 0u);
-    EXPECT_NE(GetTempFileNameA(dir, "tlv", 0, name), 0u);
-    DeleteFileA(name);
-    paths_.push_back(name);
-    return name;
-  }
+  std::string new_path() { return folder_.in("f" + std::to_string(++files_)); }
   // A new file holding exactly bytes.
-  std::string file_with(const std::string& bytes) {
-    std::string path = new_path();
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD put = 0;
-    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
-    CloseHandle(h);
-    EXPECT_EQ(put, bytes.size()) << path;
-    return path;
-  }
-  // Everything a file holds, read through a handle of its own.
-  static std::string contents(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string all;
-    char buf[4096];
-    DWORD got = 0;
-    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0) all.append(buf, got);
-    CloseHandle(h);
-    return all;
-  }
-  static bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+  std::string file_with(const std::string& bytes) { return folder_.write("f" + std::to_string(++files_), bytes); }
+  static std::string contents(const std::string& path) { return TempFolder::read(path); }
+  static bool exists(const std::string& path) { return TempFolder::exists(path); }
 
 private:
-  std::vector<std::string> paths_;
+  TempFolder folder_{"tlv"};
+  int files_ = 0;
 };
 
 class FileTest : public HeapTest, public TempFiles {
@@ -78,6 +46,7 @@ protected:
     EXPECT_EQ(file_open(&channel, kind, path.c_str(), "W"), 0);
     write();
     file_close(&channel, kind | VT_REF);
+    EXPECT_TRUE(exists(path));
     return contents(path);
   }
   // One line through file_read with a roomy buffer.

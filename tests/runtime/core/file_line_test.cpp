@@ -1,5 +1,5 @@
-// Lines read from text channels: line ends, chunk boundaries, long lines
-// and the bound given by the destination buffer.
+// Lines read from text channels: line ends, chunk boundaries, the end of
+// the file, long lines and the bound given by the destination buffer.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -49,29 +49,17 @@ TEST_F(FileLines, BothReadersSplitLinesTheSameWay) {
       open_text(c.bytes);
       int result = 99;
       for (const std::string& want : c.lines) {
+        EXPECT_EQ(file_eof(&channel, TEXT_CH), 0) << "before " << want;
         EXPECT_EQ((r.whole ? read_whole_line(&result) : read_into_buffer(&result)), want);
         EXPECT_EQ(result, 0);
       }
+      EXPECT_EQ(file_eof(&channel, TEXT_CH), 1) << "right after the last line";
       EXPECT_EQ((r.whole ? read_whole_line(&result) : read_into_buffer(&result)), r.at_end);
       EXPECT_EQ(result, -1);
       EXPECT_EQ(file_eof(&channel, TEXT_CH), 1);
       EXPECT_EQ(file_close(&channel, TEXT_CH), 0);
     }
   }
-}
-
-TEST_F(FileLines, EndOfFileComesRightAfterTheLastLine) {
-  open_text("a\r\nb\nc\rd");
-  int result = 0;
-  for (const char* want : {"a", "b", "c"}) {
-    EXPECT_EQ(read_into_buffer(&result), want);
-    EXPECT_EQ(file_eof(&channel, TEXT_CH), 0) << "after " << want;
-  }
-  EXPECT_EQ(read_into_buffer(&result), "d");
-  EXPECT_EQ(file_eof(&channel, TEXT_CH), 1);
-  file_close(&channel, TEXT_CH);
-  open_text("");
-  EXPECT_EQ(file_eof(&channel, TEXT_CH), 1) << "an empty file is at its end at once";
 }
 
 TEST_F(FileLines, ALongLineIsCutToTheBufferAndTheRestOfItSkipped) {

@@ -6,15 +6,8 @@
 #include <string>
 
 #include "runtime/core/core.h"
+#include "tests/support/dialog_finder.h"
 #include "tests/support/wait.h"
-
-namespace {
-std::string window_text(HWND w) {
-  char text[512] = "";
-  SendMessageA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-} // namespace
 
 TEST(OutOfMemory, ShowsAMessageAndExitsWithANonZeroCode) {
   char exe[MAX_PATH];
@@ -34,7 +27,7 @@ TEST(OutOfMemory, ShowsAMessageAndExitsWithANonZeroCode) {
     box = FindWindowA("#32770", HEAP_OUT_OF_MEMORY_TITLE);
     return box && IsWindowVisible(box) && GetWindowThreadProcessId(box, &pid) && pid == pi.dwProcessId;
   })) << "no message box appeared";
-  EXPECT_EQ(window_text(GetDlgItem(box, 0xFFFF)), HEAP_OUT_OF_MEMORY_TEXT);
+  EXPECT_EQ(DialogFinder::text_of(GetDlgItem(box, 0xFFFF)), HEAP_OUT_OF_MEMORY_TEXT);
   PostMessageA(box, WM_COMMAND, IDOK, 0);
 
   ASSERT_EQ(WaitForSingleObject(pi.hProcess, 10000), WAIT_OBJECT_0);

@@ -11,20 +11,6 @@ int count_of(const std::vector<std::string>& lines, const char* text) {
 }
 } // namespace
 
-TEST_F(HeapTest, ReleaseFreesNewestFirst) {
-  temp_push(text_dup("a"));
-  temp_push(text_dup("b"));
-  temp_push(text_dup("c"));
-  EXPECT_EQ(temp_count(), 3);
-  EXPECT_EQ(temp_release(2), 0);
-  EXPECT_EQ(temp_count(), 1);
-  EXPECT_EQ(temp_release(0), 0);
-  EXPECT_EQ(temp_release(-3), 0);
-  EXPECT_EQ(temp_count(), 1);
-  temp_release(1);
-  EXPECT_EQ(temp_count(), 0);
-}
-
 TEST_F(HeapTest, PushBeyondTheStackReportsOverflowOnceAndKeepsTheTemporary) {
   DebugOutputCapture debug;
   for (int i = 0; i < TEMP_STACK_SIZE; ++i) temp_push(text_dup("x"));
@@ -39,9 +25,16 @@ TEST_F(HeapTest, PushBeyondTheStackReportsOverflowOnceAndKeepsTheTemporary) {
   EXPECT_NE(heap_free(extra), 0);
 }
 
-TEST_F(HeapTest, ReleaseOfMoreThanPendingFreesAllAndReportsEachMissingEntry) {
+TEST_F(HeapTest, ReleaseFreesTheNewestAndReportsEachMissingEntry) {
   DebugOutputCapture debug;
-  temp_push(text_dup("one"));
+  for (const char* text : {"a", "b", "c"}) temp_push(text_dup(text));
+  EXPECT_EQ(temp_count(), 3);
+  EXPECT_EQ(temp_release(2), 0);
+  EXPECT_EQ(temp_count(), 1);
+  EXPECT_EQ(temp_release(0), 0);
+  EXPECT_EQ(temp_release(-3), 0);
+  EXPECT_EQ(temp_count(), 1);
+  EXPECT_TRUE(debug.messages().empty());
   temp_release(2);
   EXPECT_EQ(temp_count(), 0);
   EXPECT_EQ(count_of(debug.messages(), "Heap Stack Underflow"), 1);
