@@ -83,7 +83,7 @@ int32_t editor_handler() {
   case EV_CLOSE: app_quit(); break;
   case EV_SIZE: layout(); break;
   case WM_SETFOCUS: // back from a requester or box: typing goes on in the field
-    if (script_running != 1 && ctl_handle(&editor_window, EDIT_FIELD_ID)) ctl_set_focus(&editor_window, EDIT_FIELD_ID);
+    if (script_running != 1) ctl_set_focus(&editor_window, EDIT_FIELD_ID);
     break;
   case EV_MENU: menu_pick(event_menu_id); break;
   default: break;

@@ -69,10 +69,7 @@ INT_PTR CALLBACK dlg_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
   if (result == 0 && message == WM_SETCURSOR && LOWORD(lparam) == HTCLIENT &&
       reinterpret_cast<HWND>(wparam) == hwnd)
     SetCursor(record->cursor);
-  if (message == WM_DESTROY && record->handle == hwnd) {
-    // Pens and fonts drawing left on the record go with the dialog, once.
-    gui_release_record(record, hwnd);
-    record->handle = nullptr;
-  }
+  // Pens and fonts drawing left on the record go with the dialog, once.
+  if (message == WM_DESTROY && record->handle == hwnd) gui_close_record(record, hwnd);
   return result;
 }

@@ -54,8 +54,7 @@ int dlg_close(Window* record, int32_t result) {
   } else {
     // A modal dialog is destroyed only when its loop ends, after the record
     // has stopped naming it, so what it holds goes now.
-    gui_browser_shutdown(record, window);
-    gui_release_record(record, window);
+    gui_close_record(record, window);
     EndDialog(window, result);
   }
   record->handle = nullptr;

@@ -6,9 +6,10 @@
 // The record whose window win_open is creating at the moment, or null.
 extern Window* g_creating_record;
 
-// Deletes what a window's record owns (accelerator table, backing bitmap,
-// pen, font) and clears those fields, so nothing is freed twice.
-void gui_release_record(Window* record, HWND window);
+// Closes a record whose window is going or gone: shuts down its browser,
+// deletes what it owns (accelerator table, backing bitmap, pen, font) and
+// clears those fields and its handle, so nothing is freed twice.
+void gui_close_record(Window* record, HWND window);
 
 // Disconnects and detaches the record's browser, ends its OLE use and frees
 // its Browser site; nothing without one.

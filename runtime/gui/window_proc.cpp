@@ -73,8 +73,7 @@ LRESULT CALLBACK gui_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
   if (message == WM_NCDESTROY && record && record->handle == hwnd) {
     // However the window goes (win_close, its parent closing, the system),
     // the record's objects are released once and the record closes.
-    gui_release_record(record, hwnd);
-    record->handle = nullptr;
+    gui_close_record(record, hwnd);
     SetWindowLongA(hwnd, 0, 0);
   }
   if (result) return result;
