@@ -3,10 +3,7 @@
 #include "tests/runtime/controls/control_test_support.h"
 
 namespace {
-constexpr COLORREF kGreen = RGB(0, 255, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255), kRed = RGB(255, 0, 0), kBlack = RGB(0, 0, 0);
 
 HBITMAP solid_bitmap(int w, int h, COLORREF color) {
   HDC screen = GetDC(nullptr);
@@ -102,10 +99,6 @@ TEST_F(HotButton, StateBitmapsFillTheInteriorStretchedAndTintedAndADisabledButto
   EnableWindow(button, FALSE);
   paint_now();
   EXPECT_EQ(centre_of(button), kBlack) << "disabled: the normal bitmap";
-  EnableWindow(button, TRUE);
-  RemovePropA(button, "DOHOT");
-  paint_now();
-  EXPECT_EQ(centre_of(button), kBlack) << "the normal bitmap when not hot";
 }
 
 TEST_F(HotButton, ARegionGetsA3DEdgeOfTheBorderWidthAndAFlatBorderShowsItsWholeWidth) {
@@ -142,11 +135,8 @@ TEST_F(HotButton, ARegionGetsA3DEdgeOfTheBorderWidthAndAFlatBorderShowsItsWholeW
   Pixels p = shown(child(2));
   const COLORREF dark = GetSysColor(COLOR_3DDKSHADOW);
   const int y = p.height() / 2, right = p.width() - 1;
-  for (int d = 0; d < 3; ++d) {
-    EXPECT_EQ(p.at(d, y), dark) << d;
-    EXPECT_EQ(p.at(right - d, y), dark) << d;
-    EXPECT_EQ(p.at(p.width() / 2, d), dark) << d;
-  }
+  EXPECT_EQ(p.count(dark, 0, y, 3, y + 1) + p.count(dark, right - 2, y, right + 1, y + 1), 6);
+  EXPECT_EQ(p.count(dark, p.width() / 2, 0, p.width() / 2 + 1, 3), 3);
   EXPECT_EQ(p.at(3, y), kBlue);
   EXPECT_EQ(p.at(right - 3, y), kBlue);
 }

