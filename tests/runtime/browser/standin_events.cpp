@@ -1,9 +1,7 @@
-// The stand-in's connection point and the events it raises, with the
-// argument layout of the real control: by-reference variants that point to
-// the values, and the post data one reference further in.
+// The stand-in's connection point and the events it raises with the real control's argument layout:
+// by-reference variants that point to the values, the post data one reference further in.
 #include <olectl.h>
 
-#include <algorithm>
 #include <cstring>
 
 #include "tests/runtime/browser/standin.h"
@@ -35,10 +33,6 @@ HRESULT STDMETHODCALLTYPE StandIn::FindConnectionPoint(REFIID iid, IConnectionPo
   AddRef();
   *point = this;
   return S_OK;
-}
-
-int StandIn::advised() const {
-  return static_cast<int>(sinks_.size() - std::count(sinks_.begin(), sinks_.end(), nullptr));
 }
 
 // Each sink is held while it is called: a Handler may unadvise it meanwhile.
