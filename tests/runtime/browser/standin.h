@@ -33,6 +33,7 @@ inline std::string rect_text(const RECT& r) {
          std::to_string(r.bottom);
 }
 
+class StandIn;
 namespace standin {
 // Registers the class factory (COM must be initialised) and resets the script and the record.
 void install();
@@ -42,6 +43,7 @@ std::vector<std::string>& calls(); // every call received, in order
 int count(const std::string& call);
 int alive(); // stand-ins alive
 int made();  // stand-ins made since install
+StandIn* last(); // the newest stand-in still alive, or null
 } // namespace standin
 
 // The control is its own DWebBrowserEvents2 connection point.
@@ -80,10 +82,6 @@ public:
   HRESULT STDMETHODCALLTYPE GetMiscStatus(DWORD, DWORD* status) override {
     *status = 0;
     return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
-    *window = view_;
-    return view_ ? S_OK : E_FAIL;
   }
   HRESULT STDMETHODCALLTYPE SetObjectRects(LPCRECT position, LPCRECT clip) override;
   HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG message) override;
@@ -125,10 +123,6 @@ public:
   HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
 
   // IPersistStorage: OleCreate starts the control on its storage
-  HRESULT STDMETHODCALLTYPE GetClassID(CLSID* id) override {
-    *id = CLSID_WebBrowser;
-    return S_OK;
-  }
   HRESULT STDMETHODCALLTYPE InitNew(IStorage* storage) override {
     return recorded(storage ? "InitNew" : "InitNew without a storage");
   }
@@ -150,10 +144,5 @@ private:
   RECT rect_ = {0, 0, 0, 0};
   std::vector<IDispatch*> sinks_; // cookie = index + 1; null once unadvised
   IDispatch* document_ = nullptr; // the loaded page, or null while loading
-  int pages_ = 0;                 // navigations completed
   std::wstring loading_;
 };
-
-namespace standin {
-StandIn* last(); // the newest stand-in still alive, or null
-} // namespace standin

@@ -227,18 +227,14 @@ HRESULT STDMETHODCALLTYPE StandIn::Navigate2(VARIANT* url, VARIANT* flags, VARIA
   return S_OK;
 }
 
-// There is a page to go back to from the second one on; never one to go forward to.
 void StandIn::complete_navigation() {
-  AddRef(); // a Handler may let the host go while the events are raised
+  AddRef(); // a Handler may let the host go while the event is raised
   if (!document_ && g_script.documents_load) document_ = static_cast<IDispatch*>(standin::new_document());
   fire_navigate_complete(loading_);
-  fire_command_state(CSC_NAVIGATEBACK, ++pages_ > 1);
-  fire_command_state(CSC_NAVIGATEFORWARD, false);
   Release();
 }
 
 HRESULT STDMETHODCALLTYPE StandIn::get_LocationName(BSTR* name) {
-  standin::record("get_LocationName");
   *name = SysAllocString(g_script.location_name.c_str());
   return *name ? S_OK : E_OUTOFMEMORY;
 }

@@ -40,14 +40,11 @@ std::vector<HRESULT> StandIn::fire(DISPID id, std::vector<VARIANT> args) {
   std::vector<VARIANT> reversed(args.rbegin(), args.rend());
   DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
   AddRef();
-  std::vector<IDispatch*> targets;
-  for (IDispatch* sink : sinks_) {
+  std::vector<HRESULT> results;
+  for (size_t i = 0; i < sinks_.size(); ++i) {
+    IDispatch* sink = sinks_[i];
     if (!sink) continue;
     sink->AddRef();
-    targets.push_back(sink);
-  }
-  std::vector<HRESULT> results;
-  for (IDispatch* sink : targets) {
     results.push_back(sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr,
                                    nullptr));
     sink->Release();
