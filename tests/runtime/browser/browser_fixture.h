@@ -1,6 +1,5 @@
-// Fixtures of the browser tests: a host window with a recording Handler, and
-// the stand-in control registered for CLSID_WebBrowser. Every test ends with
-// no site object, event sink or stand-in left alive.
+// Fixtures of the browser tests: a host window with a recording Handler, and the stand-in control
+// registered for CLSID_WebBrowser. Every test ends with no site object, event sink or stand-in alive.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,7 +14,6 @@
 #include "tests/support/heap_blocks.h"
 #include "tests/support/wait.h"
 
-// Messages of this thread handled until none are left.
 inline void pump() {
   MSG m;
   while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
@@ -25,9 +23,9 @@ inline void pump() {
 }
 
 // A buffer read through browser_command.
-inline std::string command_text(Window* w, int32_t code, int32_t size = 256) {
-  std::string buffer(static_cast<size_t>(size) + 8, '#');
-  browser_command(w, code, &buffer[0], size);
+inline std::string command_text(Window* w, int32_t code) {
+  std::string buffer(BROWSER_TEXT_SIZE + 8, '#');
+  browser_command(w, code, &buffer[0]);
   return buffer.c_str();
 }
 
@@ -38,17 +36,16 @@ inline bool thread_com_free() {
   return r == S_OK;
 }
 
-inline std::string client_text(HWND window) {
-  RECT r{};
-  GetClientRect(window, &r);
-  return rect_text(r);
-}
-
-// Where a child window stands in its parent's client area.
+// Where a child window stands in its parent's client area, and that area.
 inline std::string place_in_parent(HWND child) {
   RECT r{};
   GetWindowRect(child, &r);
   MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return rect_text(r);
+}
+inline std::string client_text(HWND window) {
+  RECT r{};
+  GetClientRect(window, &r);
   return rect_text(r);
 }
 
@@ -56,9 +53,11 @@ class HostTest : public GuiTest {
 protected:
   Window host{};
 
-  void open_host(int32_t width = 320, int32_t height = 240) {
-    ASSERT_EQ(win_open(&host, 20, 20, width, height, 0x70010, nullptr, "host", EventLog::handler), 1);
+  void SetUp() override {
+    GuiTest::SetUp();
+    open_host();
   }
+  void open_host() { ASSERT_EQ(win_open(&host, 20, 20, 320, 240, 0x70010, nullptr, "host", EventLog::handler), 1); }
   void TearDown() override {
     win_close(&host);
     pump();
@@ -68,24 +67,22 @@ protected:
   }
 };
 
-// The stand-in answers for CLSID_WebBrowser while the test runs; the
-// fixture holds COM for the registration.
+// The stand-in answers for CLSID_WebBrowser while the test runs; the fixture holds COM for it.
 class StandInTest : public HostTest {
 protected:
   void SetUp() override {
-    HostTest::SetUp();
     ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
     standin::install();
-    open_host();
+    HostTest::SetUp();
   }
   void TearDown() override {
     HostTest::TearDown();
+    g_browser_document_wait_ms = BROWSER_DOCUMENT_WAIT_MS;
     EXPECT_EQ(standin::alive(), 0) << "stand-ins left";
     EXPECT_EQ(standin::documents(), 0) << "documents left";
     standin::revoke();
     OleUninitialize();
   }
-  // Attaches and gives the stand-in made for it.
   StandIn* attach(const char* url = nullptr) {
     EXPECT_EQ(browser_attach(&host, url), 0);
     return standin::last();
@@ -106,9 +103,5 @@ protected:
     ASSERT_NE(control, nullptr);
     standin::calls().clear();
     log.clear();
-  }
-  void TearDown() override {
-    g_browser_document_wait_ms = BROWSER_DOCUMENT_WAIT_MS;
-    StandInTest::TearDown();
   }
 };

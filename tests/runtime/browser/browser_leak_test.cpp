@@ -1,5 +1,5 @@
-// A thousand attach / navigate / close cycles against the stand-in leave no
-// site object, event sink, Browser site, text, string or array behind.
+// A thousand attach / navigate / close cycles against the stand-in leave no site object, event sink,
+// Browser site, text, string or array behind.
 #include "tests/runtime/browser/browser_fixture.h"
 
 namespace {
@@ -43,7 +43,6 @@ TEST_F(StandInTest, AThousandCyclesLeaveNothingBehind) {
   }
   EXPECT_EQ(standin::made(), 1020);
   log.clear();
-  // Every cycle allocates a Browser site, four texts, strings and arrays: one
-  // of them left behind each time would add a thousand blocks.
+  // One Browser site, text, string or array left behind per cycle would add a thousand blocks.
   EXPECT_LT(busy_blocks_all_heaps() - blocks_before, 50) << "heap blocks gained over the cycles";
 }

@@ -1,15 +1,13 @@
 // A scripted stand-in for the system's web-browser control, registered for
 // CLSID_WebBrowser in the test process so that the host's OleCreate makes it.
-// It answers the host's interfaces as a working control does, records every
-// call it receives ("Navigate2 page.html"), and raises DWebBrowserEvents2
-// events through the advised sinks with the real control's argument layout.
+// It records every call it receives ("Navigate2 page.html") and raises
+// DWebBrowserEvents2 events with the real control's argument layout.
 #pragma once
 
 #include <ole2.h>
 
 #include <exdisp.h>
 #include <exdispid.h>
-#include <mshtmhst.h>
 
 #include <set>
 #include <string>
@@ -29,15 +27,15 @@ struct StandInScript {
   HRESULT creation_result = S_OK;  // what the class factory answers
 };
 
-// "left,top,right,bottom", as the stand-in records rectangles.
+// "left,top,right,bottom"
 inline std::string rect_text(const RECT& r) {
   return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
          std::to_string(r.bottom);
 }
 
+class StandIn;
 namespace standin {
-// Registers the class factory for CLSID_WebBrowser (COM must be initialised
-// on the thread) and resets the script and the record of calls.
+// Registers the class factory (COM must be initialised) and resets the script and the record.
 void install();
 void revoke();
 StandInScript& script();
@@ -45,10 +43,10 @@ std::vector<std::string>& calls(); // every call received, in order
 int count(const std::string& call);
 int alive(); // stand-ins alive
 int made();  // stand-ins made since install
+StandIn* last(); // the newest stand-in still alive, or null
 } // namespace standin
 
-// The control is its own DWebBrowserEvents2 connection point. It refuses
-// IOleObject's Advise, so the one Unadvise is the connection point's.
+// The control is its own DWebBrowserEvents2 connection point.
 class StandIn final : public IOleObject,
                       public IOleInPlaceObject,
                       public IOleInPlaceActiveObject,
@@ -68,9 +66,7 @@ public:
   // Any event with the given arguments (declaration order); each sink's Invoke result.
   std::vector<HRESULT> fire(DISPID id, std::vector<VARIANT> args);
 
-  int advised() const; // sinks held now
   HWND view() const { return view_; }
-  IOleClientSite* client_site() const { return client_site_; }
   void complete_navigation(); // the loader window's message: the page has loaded
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
@@ -87,10 +83,6 @@ public:
     *status = 0;
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
-    *window = view_;
-    return view_ ? S_OK : E_FAIL;
-  }
   HRESULT STDMETHODCALLTYPE SetObjectRects(LPCRECT position, LPCRECT clip) override;
   HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG message) override;
 
@@ -106,6 +98,7 @@ public:
     if (document_) document_->AddRef();
     return S_OK;
   }
+  // Each side set asks the host to place the control anew, as the real control does.
   HRESULT STDMETHODCALLTYPE put_Left(LONG v) override {
     return place("put_Left", v, {v, rect_.top, v + rect_.right - rect_.left, rect_.bottom});
   }
@@ -126,27 +119,13 @@ public:
 
   // IConnectionPointContainer and IConnectionPoint
   HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
-  HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override {
-    *iid = DIID_DWebBrowserEvents2;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** container) override {
-    AddRef();
-    *container = this;
-    return S_OK;
-  }
   HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override;
   HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
 
   // IPersistStorage: OleCreate starts the control on its storage
-  HRESULT STDMETHODCALLTYPE GetClassID(CLSID* id) override {
-    *id = CLSID_WebBrowser;
-    return S_OK;
-  }
   HRESULT STDMETHODCALLTYPE InitNew(IStorage* storage) override {
     return recorded(storage ? "InitNew" : "InitNew without a storage");
   }
-  HRESULT STDMETHODCALLTYPE IsDirty() override { return S_FALSE; }
   STANDIN_OLE_UNUSED
 
 private:
@@ -154,7 +133,6 @@ private:
     standin::record(call);
     return S_OK;
   }
-  // Asks the host to place the control there, as the real one does when a side is set.
   HRESULT place(const char* call, LONG value, const RECT& wanted);
 
   LONG refs_ = 1;
@@ -166,10 +144,5 @@ private:
   RECT rect_ = {0, 0, 0, 0};
   std::vector<IDispatch*> sinks_; // cookie = index + 1; null once unadvised
   IDispatch* document_ = nullptr; // the loaded page, or null while loading
-  int pages_ = 0;          // navigations completed
   std::wstring loading_;
 };
-
-namespace standin {
-StandIn* last(); // the newest stand-in still alive, or null
-} // namespace standin

@@ -1,6 +1,5 @@
-// The stand-in's page: an IHTMLDocument2 whose write and close are recorded
-// ("write <text>", "close"). Written against the C form of the interface, so
-// only the methods the host calls are filled in; the others stay null.
+// The stand-in's page: an IHTMLDocument2 whose write and close are recorded ("write <text>", "close").
+// The C form of the interface lets the methods the host never calls stay null.
 #define CINTERFACE
 #include <windows.h>
 
@@ -16,8 +15,7 @@ struct Document {
   LONG refs;
 };
 
-// The texts of a one-dimensional VT_VARIANT array with lower bound 0, as
-// document.write is given them; "irregular" for anything else.
+// The texts of a one-dimensional VT_VARIANT array with lower bound 0, as document.write is given them.
 std::string array_text(SAFEARRAY* array) {
   VARTYPE type = VT_EMPTY;
   LONG lower = -1, upper = -1;
@@ -25,12 +23,11 @@ std::string array_text(SAFEARRAY* array) {
       FAILED(SafeArrayGetLBound(array, 1, &lower)) || lower != 0 || FAILED(SafeArrayGetUBound(array, 1, &upper)))
     return "irregular";
   std::string text;
-  for (LONG i = lower; i <= upper; ++i) {
+  for (LONG i = 0; i <= upper; ++i) {
     VARIANT element;
     VariantInit(&element);
-    if (FAILED(SafeArrayGetElement(array, &i, &element))) return "irregular";
-    if (V_VT(&element) != VT_BSTR) text += "(not a string)";
-    else if (V_BSTR(&element)) text += standin::narrow(V_BSTR(&element));
+    SafeArrayGetElement(array, &i, &element);
+    text += V_VT(&element) == VT_BSTR ? standin::narrow(V_BSTR(&element) ? V_BSTR(&element) : L"") : "(not a string)";
     VariantClear(&element);
   }
   return text;

@@ -1,9 +1,7 @@
-// The stand-in's connection point and the events it raises, with the
-// argument layout of the real control: by-reference variants that point to
-// the values, and the post data one reference further in.
+// The stand-in's connection point and the events it raises with the real control's argument layout:
+// by-reference variants that point to the values, the post data one reference further in.
 #include <olectl.h>
 
-#include <algorithm>
 #include <cstring>
 
 #include "tests/runtime/browser/standin.h"
@@ -37,23 +35,16 @@ HRESULT STDMETHODCALLTYPE StandIn::FindConnectionPoint(REFIID iid, IConnectionPo
   return S_OK;
 }
 
-int StandIn::advised() const {
-  return static_cast<int>(sinks_.size() - std::count(sinks_.begin(), sinks_.end(), nullptr));
-}
-
 // Each sink is held while it is called: a Handler may unadvise it meanwhile.
 std::vector<HRESULT> StandIn::fire(DISPID id, std::vector<VARIANT> args) {
   std::vector<VARIANT> reversed(args.rbegin(), args.rend());
   DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
   AddRef();
-  std::vector<IDispatch*> targets;
-  for (IDispatch* sink : sinks_) {
+  std::vector<HRESULT> results;
+  for (size_t i = 0; i < sinks_.size(); ++i) {
+    IDispatch* sink = sinks_[i];
     if (!sink) continue;
     sink->AddRef();
-    targets.push_back(sink);
-  }
-  std::vector<HRESULT> results;
-  for (IDispatch* sink : targets) {
     results.push_back(sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr,
                                    nullptr));
     sink->Release();

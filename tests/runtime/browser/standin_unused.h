@@ -1,5 +1,4 @@
-// The stand-in's methods that the host never calls (E_NOTIMPL) or needs
-// nothing of (S_OK).
+// The stand-in's methods that the host never calls (E_NOTIMPL) or needs nothing of (S_OK).
 #pragma once
 
 #include <exdisp.h>
@@ -23,7 +22,9 @@
   NOT_CALLED(EnumAdvise, IEnumSTATDATA**) NOT_CALLED(SetColorScheme, LOGPALETTE*)                              \
   NOT_CALLED(ContextSensitiveHelp, WINBOOL) NOT_CALLED(ReactivateAndUndo) NOT_CALLED(Load, IStorage*)          \
   NOT_CALLED(Save, IStorage*, WINBOOL) NOT_CALLED(EnumConnectionPoints, IEnumConnectionPoints**)               \
-  NOT_CALLED(EnumConnections, IEnumConnections**)                                                             \
+  NOT_CALLED(EnumConnections, IEnumConnections**) NOT_CALLED(GetConnectionInterface, IID*)                   \
+  NOT_CALLED(GetConnectionPointContainer, IConnectionPointContainer**) NOT_CALLED(IsDirty)                     \
+  NOT_CALLED(GetWindow, HWND*) NOT_CALLED(GetClassID, CLSID*)                                                 \
   QUIET(InPlaceDeactivate) QUIET(UIDeactivate) QUIET(OnFrameWindowActivate, WINBOOL)                           \
   QUIET(OnDocWindowActivate, WINBOOL) QUIET(ResizeBorder, LPCRECT, IOleInPlaceUIWindow*, WINBOOL)              \
   QUIET(EnableModeless, WINBOOL) QUIET(SaveCompleted, IStorage*) QUIET(HandsOffStorage)
