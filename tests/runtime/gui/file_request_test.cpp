@@ -85,11 +85,10 @@ TEST_F(FileRequest, GivesTheChosenPathsOrAnEmptyTextWhenCancelled) {
     int button;
     std::vector<const char*> chosen; // expected files, in order; each followed by "|" when multiple
   } cases[] = {
-      {"OpenOne", 1, 0, "a.app", IDOK, {"a.app"}}, {"MultipleOne", 1, MULTI, "a.app", IDOK, {"a.app"}},
+      {"Open", 1, 0, "a.app", IDOK, {"a.app"}}, {"MultipleOne", 1, MULTI, "a.app", IDOK, {"a.app"}},
       {"MultipleTwo", 1, MULTI, "\"a.app\" \"b.app\"", IDOK, {"a.app", "b.app"}},
-      {"SaveNew", 0, 0, "new.app", IDOK, {"new.app"}}, {"SaveWithDefaultExtension", 0, 0, "new", IDOK, {"new.app"}},
-      {"OpenCancelled", 1, 0, "a.app", IDCANCEL, {}}, {"SaveCancelled", 0, 0, "a.app", IDCANCEL, {}},
-      {"MultipleCancelled", 1, MULTI, "a.app", IDCANCEL, {}},
+      {"SaveWithDefaultExtension", 0, 0, "new", IDOK, {"new.app"}},
+      {"OpenCancelled", 1, 0, "a.app", IDCANCEL, {}}, {"MultipleCancelled", 1, MULTI, "a.app", IDCANCEL, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.title);
@@ -132,7 +131,7 @@ TEST_F(FileRequest, CentredWithTheFilterAsItsListOfFileTypes) {
     std::vector<std::string> types;
   } cases[] = {
       {APP_FILTER, nullptr, {"App files", "All Files"}},
-      {"Html files|*.html|All Files|*.*||", &owner, {"Html files", "All Files"}}, {nullptr, nullptr, {}},
+      {nullptr, &owner, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.filter ? c.filter : "no filter");
