@@ -62,13 +62,9 @@ TEST_F(Msgbox, ShowsItsIconAndButtonsAndGivesTheAnswer) {
 // right or bottom edge, or to 0.
 TEST_F(Msgbox, IsCentredAndKeptOnTheScreen) {
   enum Place { NO_OWNER, MIDDLE, PAST_START, PAST_END }; // of the owner, along one axis
-  struct Case {
-    const char* name;
-    Place horizontal, vertical;
-  } cases[] = {{"Desktop", NO_OWNER, NO_OWNER},
-               {"Owner", MIDDLE, MIDDLE},
-               {"BottomRight", PAST_END, PAST_END},
-               {"TopLeft", PAST_START, PAST_START}};
+  struct Case { const char* name; Place horizontal, vertical; } cases[] = {
+      {"Desktop", NO_OWNER, NO_OWNER}, {"Owner", MIDDLE, MIDDLE},
+      {"BottomRight", PAST_END, PAST_END}, {"TopLeft", PAST_START, PAST_START}};
   RECT work;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   const int size = 120; // narrower than any box, so the centred box sticks out

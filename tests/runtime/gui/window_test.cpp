@@ -19,12 +19,9 @@ TEST_F(WindowOpen, FlagsGiveTheStylesAndBackingStore) {
   EXPECT_EQ(editor.back_bitmap, nullptr);
   EXPECT_EQ(log.count(WM_CREATE), 1) << "creation events reach the Handler";
 
-  struct Case {
-    uint32_t flags, backing;
-    int bw, bh; // 0: the screen; -1: the client area
-  } cases[] = {{0, BACKING_PRESENT, 0, 0},
-               {0x80, BACKING_PRESENT, 201, 101},
-               {0x100, BACKING_PRESENT | BACKING_STRETCH, -1, -1}};
+  struct Case { uint32_t flags, backing; int bw, bh; } cases[] = { // size 0: the screen's; -1: the client area's
+      {0, BACKING_PRESENT, 0, 0}, {0x80, BACKING_PRESENT, 201, 101},
+      {0x100, BACKING_PRESENT | BACKING_STRETCH, -1, -1}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.flags);
     Window& w = open(0, 0, 200, 100, c.flags);
@@ -65,11 +62,7 @@ TEST_F(WindowOpen, MdiLayoutGivesEachBarItsSideOfTheClientArea) {
   RECT area;
   GetClientRect(frame.handle, &area);
   EXPECT_EQ(mdi_layout(frame.handle, frame.mdi_client), 0) << "no bars";
-  struct Case {
-    const char* bar_class;
-    DWORD style;
-    int dleft, dtop, dright, dbottom; // 1: by the bar's width or height
-  } cases[] = {
+  struct Case { const char* bar_class; DWORD style; int dleft, dtop, dright, dbottom; } cases[] = { // 1: by the bar
       {STATUSCLASSNAMEA, 0, 0, 0, 0, 1}, {TOOLBARCLASSNAMEA, CCS_NORESIZE | CCS_TOP, 0, 1, 0, 0},
       {TOOLBARCLASSNAMEA, CCS_NORESIZE | CCS_TOP | CCS_VERT, 1, 0, 0, 0},
       {TOOLBARCLASSNAMEA, CCS_NORESIZE | CCS_BOTTOM, 0, 0, 0, 1},
