@@ -118,18 +118,14 @@ TEST_F(Events, AHandlerResultOfOneSkipsDefaultProcessingAndTheDestroyEventSeesTh
   EXPECT_EQ(seen, h) << "the destroy event sees the handle still set";
 }
 
-TEST_F(Events, MenuBarsCarryTheirItemsAndAReplacedBarIsDestroyedWithItsPopups) {
+TEST_F(Events, AReplacedMenuBarIsDestroyedWithItsPopupsAndTheSameBarAgainStays) {
   HMENU bar = menu_new(0);
   HMENU file = menu_new(0);
-  menu_append(file, "&New", 0, 1);
-  menu_append(file, "", MF_SEPARATOR, 0);
   menu_append(file, "&Quit", MF_GRAYED, 2);
   menu_append(bar, "&File", MF_POPUP, reinterpret_cast<uintptr_t>(file));
-  menu_append(nullptr, "ignored", 0, 3); // a null menu is left alone
   menu_attach(&w, bar);
   EXPECT_EQ(GetMenu(w.handle), bar);
-  ASSERT_EQ(GetMenuItemCount(file), 3);
-  EXPECT_TRUE(GetMenuState(file, 2, MF_BYCOMMAND) & MF_GRAYED);
+  EXPECT_TRUE(GetMenuState(file, 2, MF_BYCOMMAND) & MF_GRAYED) << "the flags reach the item";
 
   HMENU second = menu_new(0);
   menu_append(second, "&Other", 0, 7);

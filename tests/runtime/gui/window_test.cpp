@@ -125,8 +125,6 @@ TEST_F(WindowOpen, ControlsByIdTheirTextAndFocusAndTheClientSize) {
   EXPECT_EQ(GetFocus(), w.handle) << "id 0: the window itself";
   ctl_move(&w, 10, 11, 60, 25, 7);
   EXPECT_EQ(rect_text(place_of(edit)), "10,11-70,36");
-  ctl_show(&w, SW_HIDE, 7);
-  EXPECT_FALSE(IsWindowVisible(edit));
   int32_t x = -1, y = -1, cx = 0, cy = 0;
   win_client_size(&w, &x, &y, &cx, &cy);
   RECT rc;
