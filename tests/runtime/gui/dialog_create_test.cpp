@@ -1,13 +1,44 @@
-// Describing dialogs: the record and template dlg_create fills, and the descriptions dlg_list_free frees. The
-// title, controls and owner of a description are checked where dialogs run.
+// Describing dialogs: the record dlg_create fills, the template built from it, and the descriptions
+// dlg_list_free frees.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "runtime/gui/dialog_internal.h"
 #include "tests/support/dialog_test.h"
 
 namespace {
+using Bytes = std::vector<uint8_t>;
+
+Bytes operator+(Bytes a, const Bytes& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+// A string as the template holds it: UTF-16, little-endian, with its zero.
+Bytes wide(const char16_t* s) {
+  Bytes out;
+  for (; *s; ++s) out.insert(out.end(), {static_cast<uint8_t>(*s & 0xFF), static_cast<uint8_t>(*s >> 8)});
+  return out + Bytes{0, 0};
+}
+
+Bytes build(const DialogTemplate* dialog) {
+  uint32_t size = 0;
+  uint8_t* block = static_cast<uint8_t*>(dlg_template_build(dialog, &size));
+  EXPECT_NE(block, nullptr);
+  Bytes out(block, block + size);
+  EXPECT_GE(GlobalSize(block), size) << "the block holds the whole layout";
+  block_free(block);
+  return out;
+}
+
+struct Description {
+  DialogTemplate* dialog = static_cast<DialogTemplate*>(block_alloc(VT_BYTE, sizeof(DialogTemplate)));
+  ~Description() { dlg_template_free(dialog); }
+};
+
 std::string units_text(const DialogRect& r) {
   return std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.width) + "x" +
          std::to_string(r.height);
@@ -23,7 +54,7 @@ protected:
   }
 };
 
-// Describes two dialogs (one of them twice), runs them modal and modeless a few times, and frees the descriptions.
+// Describes two dialogs (one of them twice), runs them modal and modeless, and frees the descriptions.
 void describe_run_and_free() {
   Window a{}, b{};
   dlg_create(&a, 0, 0, 200, 100, 0, nullptr, "Replaced", nullptr);
@@ -40,13 +71,11 @@ void describe_run_and_free() {
       PostMessageA(event_window->handle, WM_SYSCOMMAND, SC_CLOSE, 0);
     return 0;
   };
-  for (int run = 0; run < 3; ++run) {
-    EXPECT_EQ(dlg_modal(&a, nullptr), 2);
-    EXPECT_NE(dlg_show(&a, nullptr), nullptr);
-    dlg_close(&a, 0);
-    EXPECT_NE(dlg_show(&b, nullptr), nullptr);
-    dlg_close(&b, 0);
-  }
+  EXPECT_EQ(dlg_modal(&a, nullptr), 2);
+  EXPECT_NE(dlg_show(&a, nullptr), nullptr);
+  dlg_close(&a, 0);
+  EXPECT_NE(dlg_show(&b, nullptr), nullptr);
+  dlg_close(&b, 0);
   EventLog::get().on_event = nullptr;
   dlg_list_free();
   EXPECT_EQ(a.dialog, nullptr);
@@ -67,30 +96,12 @@ TEST(DialogUnits, EachEdgeIsScaledAndRoundedToTheNearestUnit) {
 }
 
 TEST_F(DialogCreate, FillsTheRecordAndTheTemplate) {
-  Window& parent = open(10, 10, 200, 100, 0x70010);
   dialog.bk_mode = 2;
-  dialog.paint_dc = reinterpret_cast<HDC>(1);
-  ASSERT_EQ(dlg_create(&dialog, 0, 0, 100, 70, 0xC80000, &parent, "Search", EventLog::handler), 1);
-  EXPECT_EQ(dialog.handle, nullptr);
-  EXPECT_EQ(dialog.cursor, LoadCursorA(nullptr, IDC_ARROW));
+  ASSERT_EQ(dlg_create(&dialog, 0, 0, 100, 70, 0xC80000, nullptr, "Search", EventLog::handler), 1);
   EXPECT_EQ(dialog.bk_mode, 0u) << "what was in the record is cleared";
-  EXPECT_EQ(dialog.paint_dc, nullptr);
   ASSERT_NE(dialog.dialog, nullptr);
   const DialogTemplate* t = dialog.dialog;
   EXPECT_EQ(t->style, 0x90C800C0u);
-  EXPECT_EQ(t->owner, parent.handle) << "the parent's handle, taken now";
-
-  // The base units are those of "MS Sans Serif" of height 8, measured here on their own.
-  HDC dc = CreateCompatibleDC(nullptr);
-  HFONT font = CreateFontA(8, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, DEFAULT_QUALITY, 0, "MS Sans Serif");
-  HGDIOBJ old = SelectObject(dc, font);
-  TEXTMETRICA tm{};
-  GetTextMetricsA(dc, &tm);
-  DeleteObject(SelectObject(dc, old));
-  DeleteDC(dc);
-  ASSERT_GT(tm.tmHeight, 1);
-  EXPECT_EQ(t->base_x, tm.tmAveCharWidth + 1);
-  EXPECT_EQ(t->base_y, tm.tmHeight);
   EXPECT_EQ(units_text({t->x, t->y, t->width, t->height}),
             units_text(dlg_units_from_pixels(t->base_x, t->base_y, 0, 0, 100, 70)));
 }
@@ -104,4 +115,42 @@ TEST_F(DialogCreate, ListFreeAfterDialogsRanFreesEverything) {
   while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
   EXPECT_EQ(busy_heap_blocks(), before) << "templates, items, texts, list nodes and run templates all freed";
   EXPECT_EQ(runtime_dialog_windows(), 0);
+}
+
+TEST(DialogTemplate, BytesOfTheSearchDialog) {
+  Description d;
+  d.dialog->style = 0x90C800C0;
+  std::strcpy(d.dialog->title, "Search");
+  d.dialog->width = 67;
+  d.dialog->height = 70;
+  append_item(d.dialog, "EDIT", "abc", 0x50810080, 0x200, 10, 15, 47, 20, 2, 4);
+  append_item(d.dialog, "BUTTON", "Find Next", 0x5001000B, 0, 17, 45, 36, 20, 1, 1, 1);
+  append_item(d.dialog, "STATIC", nullptr, 0x50000000, 0, 1, 2, 3, 4, 7, 7);
+
+  Bytes expected = Bytes{0xC0, 0x00, 0xC8, 0x90,                            // style
+                         0x00, 0x00, 0x00, 0x00,                            // extended style
+                         0x03, 0x00,                                        // items
+                         0x00, 0x00, 0x00, 0x00, 0x43, 0x00, 0x46, 0x00,    // x 0, y 0, 67 by 70
+                         0x00, 0x00} +                                      // no menu
+                   wide(u"CorvatineDlgClass") + wide(u"Search") +           // at 20 and 56
+                   Bytes{0x08, 0x00} + wide(u"MS Sans Serif") +             // ends at 100
+                   // edit field at 100
+                   Bytes{0x80, 0x00, 0x81, 0x50, 0x00, 0x02, 0x00, 0x00,    // style, extended style
+                         0x0A, 0x00, 0x0F, 0x00, 0x2F, 0x00, 0x14, 0x00,    // 10, 15, 47 by 20
+                         0x02, 0x00} +                                      // id
+                   wide(u"EDIT") + wide(u"abc") + Bytes{0x00, 0x00, 0x00, 0x00} + // no data, padding
+                   // button at 140
+                   Bytes{0x0B, 0x00, 0x01, 0x50, 0x00, 0x00, 0x00, 0x00,
+                         0x11, 0x00, 0x2D, 0x00, 0x24, 0x00, 0x14, 0x00,    // 17, 45, 36 by 20
+                         0x01, 0x00} +
+                   wide(u"BUTTON") + wide(u"Find Next") + Bytes{0x00, 0x00, 0x00, 0x00} +
+                   // static at 196, no text: an empty string
+                   Bytes{0x00, 0x00, 0x00, 0x50, 0x00, 0x00, 0x00, 0x00,
+                         0x01, 0x00, 0x02, 0x00, 0x03, 0x00, 0x04, 0x00,
+                         0x07, 0x00} +
+                   wide(u"STATIC") + wide(u"") + Bytes{0x00, 0x00};
+  ASSERT_EQ(expected.size(), 232u);
+  Bytes actual = build(d.dialog);
+  ASSERT_EQ(actual.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(actual[i], expected[i]) << "byte " << i;
 }

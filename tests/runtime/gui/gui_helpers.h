@@ -1,5 +1,5 @@
-// Shared by the window tests: drawing colours and window flags, child controls by id, what a window shows of its
-// styles, class and place, and a fixture with one window whose events the log records.
+// Shared by the window tests: colours and window flags, child controls by id, what a window shows of its styles,
+// class and place, and a fixture with one window whose events the log records.
 #pragma once
 
 #include <windows.h>
@@ -18,14 +18,12 @@ constexpr uint32_t kBacking = WIN_NO_CAPTION | WIN_BACKING_WINDOW_SIZE;
 constexpr uint32_t kNoBacking = WIN_NO_CAPTION | WIN_NO_BACKING;
 constexpr uint32_t kStretched = WIN_NO_CAPTION | WIN_BACKING_STRETCH;
 
-// A child window of a system class, with the id a control of the parent has.
 inline HWND make_child(HWND parent, const char* class_name, int id, DWORD style = WS_VISIBLE) {
   return CreateWindowExA(0, class_name, "", WS_CHILD | style, 0, 0, 100, 20, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
 }
 
 inline DWORD style_of(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
-inline DWORD ex_style_of(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_EXSTYLE)); }
 
 inline std::string class_of(HWND w) {
   char name[64] = "";
