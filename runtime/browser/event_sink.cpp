@@ -106,7 +106,13 @@ ULONG STDMETHODCALLTYPE EventSink::Release() {
 
 HRESULT STDMETHODCALLTYPE EventSink::GetTypeInfoCount(UINT*) { return E_NOTIMPL; }
 HRESULT STDMETHODCALLTYPE EventSink::GetTypeInfo(UINT, LCID, ITypeInfo**) { return E_NOTIMPL; }
-HRESULT STDMETHODCALLTYPE EventSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return S_OK; }
+// The sink knows its events by number only: no name maps to one, and a
+// caller must not be handed success with ids never filled in.
+HRESULT STDMETHODCALLTYPE EventSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT count, LCID, DISPID* ids) {
+  if (!ids) return E_INVALIDARG;
+  for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
+  return DISP_E_UNKNOWNNAME;
+}
 
 HRESULT STDMETHODCALLTYPE EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
                                             UINT*) {

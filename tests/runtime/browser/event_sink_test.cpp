@@ -120,6 +120,12 @@ TEST_F(HostTest, SinkCountsItsReferencesAndItsLastReleaseFreesTheTextsButNotTheS
   void* out = reinterpret_cast<void*>(1);
   EXPECT_EQ(sink->QueryInterface(IID_IOleObject, &out), E_NOINTERFACE);
   EXPECT_EQ(out, nullptr);
+  wchar_t name[] = L"StatusTextChange";
+  LPOLESTR names[] = {name, name};
+  DISPID ids[2] = {7, 7};
+  EXPECT_EQ(sink->GetIDsOfNames(IID_NULL, names, 2, 0, ids), DISP_E_UNKNOWNNAME) << "no names, and no false success";
+  EXPECT_EQ(ids[0], DISPID_UNKNOWN);
+  EXPECT_EQ(ids[1], DISPID_UNKNOWN);
   EXPECT_EQ(sink->Release(), 3u) << "each answer added a reference";
   sink->Release();
   sink->Release();
