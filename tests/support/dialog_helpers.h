@@ -10,6 +10,7 @@
 #include "runtime/core/core.h"
 #include "runtime/gui/dialog_records.h"
 #include "runtime/gui/gui.h"
+#include "tests/support/heap_blocks.h"
 
 // Appends a Control item to a dialog's list, as dlg_add_control would; the list owns it.
 inline ControlItem* append_item(DialogTemplate* dialog, const char* class_name, const char* text,
@@ -25,16 +26,7 @@ inline ControlItem* append_item(DialogTemplate* dialog, const char* class_name, 
 }
 
 // Blocks in use on the process heap, where global memory lives.
-inline int busy_heap_blocks() {
-  HANDLE heap = GetProcessHeap();
-  HeapLock(heap);
-  PROCESS_HEAP_ENTRY entry{};
-  int n = 0;
-  while (HeapWalk(heap, &entry))
-    if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) ++n;
-  HeapUnlock(heap);
-  return n;
-}
+inline int busy_heap_blocks() { return busy_blocks(GetProcessHeap()); }
 
 // The number of windows of this thread of the runtime's dialog class.
 inline int runtime_dialog_windows() {
