@@ -102,8 +102,9 @@ public:
     return DialogFinder::poll([&] { return field_text() == text; }, 5000);
   }
 
-  // The editor in the foreground with its field focused, ready for keystrokes.
-  bool focus_field() const {
+  // Real keystrokes into the focused field of the foreground editor ("\n" presses Enter);
+  // false unless the field then holds text.
+  bool type_text(const std::string& text) const {
     if (GetForegroundWindow() != window_) SetForegroundWindow(window_);
     bool ready = DialogFinder::poll(
         [this] {
@@ -114,11 +115,7 @@ public:
         },
         5000);
     sync();
-    return ready;
-  }
-  // Real keystrokes ("\n" presses Enter); false unless the field then holds text.
-  bool type_text(const std::string& text) const {
-    if (!focus_field()) return false;
+    if (!ready) return false;
     for (char c : text) {
       INPUT k[2] = {};
       k[0].type = k[1].type = INPUT_KEYBOARD;
@@ -168,12 +165,6 @@ public:
     return answer_box(title);
   }
 
-  RECT rect_in_client(HWND child) const {
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-  }
   // What the screen shows of the client area (of its left width columns, when given).
   Pixels client_pixels(int width = 0) const {
     RECT c;
