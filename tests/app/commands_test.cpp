@@ -1,11 +1,8 @@
-// The editor window's Handler: layout, the help and About texts, the Edit
-// commands, and the Script commands that have no run window to act on.
-// (The boxes' texts as a person reads them are checked end to end.)
+// The editor window's Handler: layout, the gutter (its rows are checked end to end),
+// the Edit commands, and the Script commands that have no run window to act on.
 #include "tests/app/editor_test.h"
 
-#include <algorithm>
-
-#include "app/help_texts.h"
+#include "tests/support/pixels.h"
 
 namespace {
 
@@ -21,51 +18,15 @@ protected:
 
 TEST_F(Commands, TheFieldFollowsTheGutterSwitchAndTheWindowsSize) {
   menu(MENU_LINE_NUMBERS);
-  EXPECT_EQ(line_numbers_on, 0);
   EXPECT_EQ(field_rect().left, 0);
-  EXPECT_EQ(field_rect().right, client_width);
   menu(MENU_LINE_NUMBERS);
-  EXPECT_EQ(line_numbers_on, 1);
   SetWindowPos(editor_window.handle, nullptr, 0, 0, 500, 300, SWP_NOMOVE | SWP_NOZORDER);
   pump_all();
   RECT c;
   GetClientRect(editor_window.handle, &c);
-  EXPECT_EQ(client_width, c.right);
-  EXPECT_EQ(client_height, c.bottom);
-  RECT r = field_rect();
-  EXPECT_EQ(r.left, 30);
-  EXPECT_EQ(r.top, 0);
-  EXPECT_EQ(r.right, c.right);
-  EXPECT_EQ(r.bottom, c.bottom);
-}
-
-TEST(HelpTexts, TitlesBeginningsAndEndsOfTheHelpAndAboutTexts) {
-  struct Expect {
-    int id;
-    const char* title;
-    const char* start;
-    const char* end;
-  } cases[] = {
-      {MENU_IDE_REFERENCE, "IDE Reference", "Select translate from", "current script being executed."},
-      {MENU_LANGUAGE_REFERENCE, "Language Reference", "Semicolons are not required", "\r\ntextbox id"},
-      {MENU_FILE_HELP, "File Help", "Select new from the file menu the begin", "to the printer."},
-      {MENU_EDIT_HELP, "Edit Help", "Select undo from", "current file being edited."},
-      {MENU_VIEW_HELP, "View Help", "Select line count", "remaining free bytes."},
-      {MENU_SEARCH_HELP, "Search Help", "Select search from", "Searches are not case sensitive. "},
-  };
-  for (const Expect& e : cases) {
-    const HelpText* help = help_text_of(e.id);
-    ASSERT_NE(help, nullptr);
-    std::string m = help->message;
-    EXPECT_STREQ(help->title, e.title);
-    EXPECT_EQ(m.rfind(e.start, 0), 0u) << e.title;
-    EXPECT_EQ(m.substr(m.size() - std::string(e.end).size()), e.end) << e.title;
-  }
-  std::string about = ABOUT_TEXT;
-  EXPECT_EQ(about.rfind("Tolvane\r\n\r\n", 0), 0u);
-  EXPECT_NE(about.find("2026"), std::string::npos);
-  EXPECT_EQ(about.substr(about.size() - 25), "\r\nhttps://tolvane.example");
-  EXPECT_EQ(std::count(about.begin(), about.end(), '\n'), 4);
+  EXPECT_EQ(client_height, c.bottom) << "the gutter draws this high";
+  RECT r = field_rect(), want = {30, 0, c.right, c.bottom};
+  EXPECT_TRUE(EqualRect(&r, &want)) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
 }
 
 TEST_F(Commands, EditCommandsWorkTheFieldWhileTheFocusIsElsewhere) {
@@ -89,12 +50,36 @@ TEST_F(Commands, EditCommandsWorkTheFieldWhileTheFocusIsElsewhere) {
 TEST_F(Commands, RestartKillAndUnknownIdsChangeNothingWhileNoScriptRuns) {
   set_text("still here");
   for (int id : std::initializer_list<int>{MENU_RESTART, MENU_KILL, 0, 27, 99, 0x8005}) menu(id);
-  pick_file(MENU_EXECUTE, "Execute", ""); // Execute asks for a page; cancelled, nothing runs
+  pick_file(MENU_EXECUTE, "Execute", ""); // cancelled: nothing runs
   EXPECT_EQ(script_running, 0);
   EXPECT_EQ(run_window.handle, nullptr);
   EXPECT_TRUE(IsWindowVisible(field()));
   EXPECT_EQ(text(), "still here");
   EXPECT_EQ(line_numbers_on, 1);
+}
+
+class Gutter : public EditorTest {
+protected:
+  // Pixels of the text colour in the strip after a repaint and one gutter pass.
+  static int text_pixels_after_pass() {
+    RedrawWindow(editor_window.handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    pump_all();
+    gutter_draw();
+    HDC dc = GetDC(editor_window.handle);
+    Pixels p(dc, 0, 0, GUTTER_WIDTH, client_height);
+    ReleaseDC(editor_window.handle, dc);
+    return p.count(EDITOR_TEXT_COLOR, 0, 0, p.width(), p.height());
+  }
+};
+
+TEST_F(Gutter, DrawsNoRowWhileAScriptRunsOrWithLineNumbersOff) {
+  set_text("a\r\nb\r\nc");
+  script_running = 1;
+  EXPECT_EQ(text_pixels_after_pass(), 0);
+  script_running = 0;
+  ASSERT_GT(text_pixels_after_pass(), 0);
+  line_numbers_on = 0;
+  EXPECT_EQ(text_pixels_after_pass(), 0);
 }
 
 } // namespace

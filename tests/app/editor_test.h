@@ -1,6 +1,5 @@
-// A fixture with the editor built in the test process (window, editing
-// field, search dialog, menus, accelerators), a fresh folder for files, and
-// the steps by which a person answers the editor's requesters and boxes.
+// The editor built in the test process, a fresh folder for files, and the
+// steps by which a person answers the editor's requesters and boxes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -33,8 +32,7 @@ protected:
     if (search_dialog.handle) dlg_close(&search_dialog, 0);
     win_close(&editor_window);
     dlg_list_free();
-    // The heap takes every text with it.
-    file_name = file_line = document_text = nullptr;
+    file_name = file_line = document_text = nullptr; // the heap takes every text with it
     temp_release(temp_count());
     heap_stop();
     editor_window = {};
@@ -42,9 +40,7 @@ protected:
     script_running = 0;
   }
 
-  // A menu pick, as the menu bar sends it.
   static void menu(int id) { SendMessageA(editor_window.handle, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-
   static HWND field() { return GetDlgItem(editor_window.handle, EDIT_FIELD_ID); }
   static void set_text(const std::string& text) { SetWindowTextA(field(), text.c_str()); }
   static std::string text() {
@@ -69,8 +65,7 @@ protected:
     ASSERT_EQ(first_visible(), top);
   }
 
-  // Driver steps. A requester titled title gets name typed and OK pressed
-  // (Cancel when name is empty).
+  // A requester titled title gets name typed and OK pressed (Cancel when name is empty).
   static void answer_requester(DialogDriver& d, const char* title, const std::string& name) {
     HWND dialog = d.wait_for(title);
     if (!dialog) return;
@@ -87,8 +82,7 @@ protected:
     d.wait_gone(box);
   }
 
-  // Runs the editor's own message pump (accelerators and dialog keys
-  // included) until cond holds; false on timeout.
+  // Runs the editor's own message pump until cond holds; false on timeout.
   template <typename Cond> static bool pump_until(Cond cond, DWORD timeout_ms = 10000) {
     DWORD start = GetTickCount();
     for (;;) {
@@ -98,7 +92,6 @@ protected:
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
   }
-  // Handles everything queued, input that follows from it included.
   static void pump_all() { pump_until([] { return GetQueueStatus(QS_ALLINPUT) == 0; }, 2000); }
 
   // One menu pick while a driver answers what it opens.
@@ -107,8 +100,8 @@ protected:
     menu(id);
     EXPECT_TRUE(driver.finish()) << driver.failure();
   }
-  // A pick whose requester titled title gets name (Cancel when empty), then
-  // the boxes of that title that follow get buttons in turn; the last box's text.
+  // A pick whose requester gets name, then the boxes of the same title get
+  // buttons in turn; the last box's text.
   std::string pick_file(int id, const char* title, const std::string& name, std::initializer_list<int> buttons = {}) {
     std::string seen;
     pick(id, [&](DialogDriver& d) {

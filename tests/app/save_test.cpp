@@ -1,43 +1,25 @@
-// Save: the name typed, the extension added only when missing, the question
-// before an existing file is replaced, and what a failed write leaves.
-// (Ctrl+S typed on the keyboard is checked end to end.)
+// Save: the extension added only when missing, and the focus afterwards; New
+// stopped by the modified check. (Replacing, failing and quitting are checked end to end.)
 #include "tests/app/editor_test.h"
 
 namespace {
 
 class Save : public EditorTest {};
 
-struct TypedName {
-  const char* typed;
-  const char* written;
-};
-
-class SaveName : public Save, public ::testing::WithParamInterface<TypedName> {};
-
-TEST_P(SaveName, WritesTheTextAndALineBreakAddingTheExtensionOnlyWhenMissing) {
+TEST_F(Save, WritesTheTextAndALineBreakAddingTheExtensionOnlyWhenMissing) {
   type("a\r\nb");
-  pick_file(MENU_SAVE, "Save", folder.in(GetParam().typed));
-  EXPECT_EQ(TempFolder::read(folder.in(GetParam().written)), "a\r\nb\r\n");
-  EXPECT_FALSE(TempFolder::exists(folder.in(std::string(GetParam().written) + ".app")));
-  EXPECT_FALSE(modified());
-  EXPECT_EQ(std::string(file_name), folder.in(GetParam().written));
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, SaveName,
-                         ::testing::Values(TypedName{"work", "work.app"}, TypedName{"work.app", "work.app"},
-                                           TypedName{"Work.APP", "Work.APP"}, TypedName{"work.txt", "work.txt.app"},
-                                           TypedName{"work.ap", "work.ap.app"}));
-
-TEST_F(Save, AsksBeforeReplacingAFileItsExtensionNamed) {
-  std::string target = folder.write("work.app", "old\r\n");
-  type("new");
-  EXPECT_EQ(pick_file(MENU_SAVE, "Save", folder.in("work"), {IDNO}),
-            target + " already exists.\r\nDo you want to replace it?");
-  EXPECT_EQ(TempFolder::read(target), "old\r\n");
+  pick_file(MENU_SAVE, "Save", ""); // cancelled
   EXPECT_TRUE(modified());
-  pick_file(MENU_SAVE, "Save", folder.in("work"), {IDYES});
-  EXPECT_EQ(TempFolder::read(target), "new\r\n");
-  EXPECT_FALSE(modified());
+  EXPECT_FALSE(TempFolder::exists(folder.in(".app")));
+  struct { const char* typed; const char* written; } names[] = {{"Work.APP", "Work.APP"}, {"work.txt", "work.txt.app"}};
+  for (const auto& n : names) {
+    type("!");
+    pick_file(MENU_SAVE, "Save", folder.in(n.typed));
+    EXPECT_EQ(TempFolder::read(folder.in(n.written)), text() + "\r\n") << n.typed;
+    EXPECT_FALSE(TempFolder::exists(folder.in(std::string(n.written) + ".app"))) << n.typed;
+    EXPECT_FALSE(modified());
+    EXPECT_EQ(std::string(file_name), folder.in(n.written));
+  }
 }
 
 TEST_F(Save, TheFieldHasTheFocusAgainOnceTheRequesterCloses) {
@@ -48,21 +30,18 @@ TEST_F(Save, TheFieldHasTheFocusAgainOnceTheRequesterCloses) {
   EXPECT_TRUE(pump_until([] { return GetFocus() == field(); })) << "focus is on " << GetFocus();
 }
 
-TEST_F(Save, CancelWritesNothing) {
-  type("new");
-  pick_file(MENU_SAVE, "Save", ""); // cancelled
-  EXPECT_TRUE(modified());
-  EXPECT_FALSE(TempFolder::exists(folder.in(".app")));
-}
-
-TEST_F(Save, AFileThatCannotBeWrittenIsReportedAndTheTextStaysModified) {
-  // A folder of the final name cannot be opened as a file.
-  ASSERT_TRUE(CreateDirectoryA(folder.in("work.app").c_str(), nullptr));
-  type("kept");
-  EXPECT_EQ(pick_file(MENU_SAVE, "Save", folder.in("work"), {IDYES, IDOK}),
-            "The file could not be saved.\r\n\r\n" + folder.in("work.app"));
-  EXPECT_TRUE(modified());
-  EXPECT_EQ(text(), "kept");
+TEST_F(Save, NoToTheReplaceQuestionOfTheModifiedCheckStopsNew) {
+  std::string other = folder.write("other.app", "other\r\n");
+  type("draft");
+  std::string announced;
+  pick(MENU_NEW_BLANK, [&](DialogDriver& d) {
+    answer_box(d, "Alert", &announced);
+    answer_requester(d, "Save", folder.in("other"));
+    answer_box(d, "Save", nullptr, IDNO);
+  });
+  EXPECT_EQ(announced, "Data has been modified.");
+  EXPECT_EQ(text(), "draft");
+  EXPECT_EQ(TempFolder::read(other), "other\r\n");
 }
 
 } // namespace

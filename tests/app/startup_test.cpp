@@ -1,31 +1,10 @@
-// What start-up builds: the editing field, the menu bar with every item,
-// the accelerators, and the search dialog's description. (The window's
-// place, size, title and colours are checked end to end.)
+// What start-up builds: the editing field's scroll bars, the menu bar with
+// every item and the accelerators. (Place, size, colours and focus are checked end to end.)
 #include "tests/app/editor_test.h"
-
-#include "tests/support/input.h"
 
 namespace {
 
 class Startup : public EditorTest {};
-
-TEST_F(Startup, TheEditingFieldIsEmptyFocusedAndTakes30000Characters) {
-  HWND edit = field();
-  ASSERT_NE(edit, nullptr);
-  char cls[32] = "";
-  GetClassNameA(edit, cls, sizeof cls);
-  EXPECT_STREQ(cls, "Edit");
-  LONG style = GetWindowLongA(edit, GWL_STYLE);
-  for (LONG bit : {ES_MULTILINE, WS_VSCROLL, WS_HSCROLL}) EXPECT_EQ(style & bit, bit) << std::hex << bit;
-  EXPECT_EQ(text(), "");
-  EXPECT_EQ(limit(), 30000);
-  EXPECT_EQ(GetFocus(), edit);
-  EXPECT_EQ(line_numbers_on, 1);
-  EXPECT_EQ(script_running, 0);
-  EXPECT_EQ(search_dialog.handle, nullptr) << "described, not shown";
-  EXPECT_EQ(search_dialog.is_dialog, 1u);
-  EXPECT_NE(search_dialog.dialog, nullptr);
-}
 
 // A menu as one line: "Text=id" items, "-" separators, popups in braces.
 std::string menu_text(HMENU menu) {
@@ -49,7 +28,9 @@ std::string menu_text(HMENU menu) {
   return out;
 }
 
-TEST_F(Startup, TheMenuBarHoldsEveryCommand) {
+TEST_F(Startup, TheFieldScrollsBothWaysAndTheMenuBarAndAcceleratorsHoldEveryCommand) {
+  LONG style = GetWindowLongA(field(), GWL_STYLE);
+  for (LONG bit : {ES_MULTILINE, WS_VSCROLL, WS_HSCROLL}) EXPECT_EQ(style & bit, bit) << std::hex << bit;
   EXPECT_EQ(menu_text(GetMenu(editor_window.handle)),
             "File{New{Blank Page=1,HTML Template=2},Load=3,Save=4,Print=5,-,Quit=6},"
             "Edit{Undo=7,Cut=8,Copy=9,Paste=10,Select All=11},"
@@ -58,9 +39,6 @@ TEST_F(Startup, TheMenuBarHoldsEveryCommand) {
             "Script{Translate=16,Execute=17,Restart=18,Kill=19},"
             "Help{Topics{IDE Reference=20,Language Reference=21,-,File Help=22,Edit Help=23,View Help=24,"
             "Search Help=25},About=26}");
-}
-
-TEST_F(Startup, FourCtrlAcceleratorsPickTheirCommands) {
   HACCEL table = static_cast<HACCEL>(GetPropA(editor_window.handle, ACCEL_PROPERTY));
   ASSERT_NE(table, nullptr);
   ACCEL keys[8];
@@ -71,19 +49,6 @@ TEST_F(Startup, FourCtrlAcceleratorsPickTheirCommands) {
       found += std::string(1, static_cast<char>(keys[i].key)) + "=" + std::to_string(keys[i].cmd) + " ";
   EXPECT_EQ(n, 4);
   for (const char* want : {"A=11 ", "S=4 ", "T=16 ", "E=17 "}) EXPECT_NE(found.find(want), std::string::npos) << want;
-}
-
-TEST_F(Startup, CtrlAInTheFieldSelectsAll) {
-  set_text("select me");
-  SetForegroundWindow(editor_window.handle);
-  SetFocus(field());
-  // The system reads the keyboard's state as the window takes the focus:
-  // keys sent before that would lose their Ctrl.
-  ASSERT_TRUE(pump_until([] { return GetForegroundWindow() == editor_window.handle && GetFocus() == field(); }));
-  pump_all();
-  type_keys({'A'}, true);
-  EXPECT_TRUE(pump_until([&] { return selection() == std::make_pair(DWORD{0}, DWORD{9}); }));
-  pump_all();
 }
 
 } // namespace

@@ -1,23 +1,24 @@
-// Documents worked from outside: typing, Ctrl+S and Ctrl+T, the template,
-// save and load round trips, and the mended cases, checked byte for byte.
-// (A failed save is reported in the Quit tests.)
+// Documents worked from outside: typing, Ctrl+S and Ctrl+T, the template, save and
+// load round trips, the mended cases, and quitting with unsaved text, checked byte for byte.
 #include "tests/e2e/editor_process.h"
 
 namespace {
 
 class Documents : public EditorE2E {
 protected:
-  // Waits until the file holds exactly these bytes (the editor writes it
-  // once its requester has closed).
+  // Waits until the file holds exactly these bytes (written once the requester has closed).
   static bool written(const std::string& path, const std::string& bytes) {
     bool same = DialogFinder::poll([&] { return TempFolder::read(path) == bytes; }, 5000);
     EXPECT_EQ(TempFolder::read(path), bytes);
     return same;
   }
-  // Save picked and its requester given name.
   bool save_as(const std::string& name) const {
     editor->menu(MENU_SAVE);
     return editor->answer_requester("Save", folder.in(name));
+  }
+  bool load(const std::string& path) const {
+    editor->menu(MENU_LOAD);
+    return editor->answer_requester("Load", path);
   }
 };
 
@@ -42,28 +43,20 @@ TEST_F(Documents, TheWorkedExampleTypedSavedWithCtrlSAndTranslatedWithCtrlT) {
                       "if (dice == 6) {\r\nwindow.alert(\"Six\");\r\n}\r\n}\r\n</script>\r\n\r\n"));
 }
 
-TEST_F(Documents, TheHtmlTemplateSaved) {
+TEST_F(Documents, TheTemplateSavedLoadedAndSavedAgainGivesTheSameBytes) {
+  const std::string page = "<!DOCTYPE html>\r\n\r\n<html>\r\n\r\n<head>\r\n\r\n<meta charset=\"UTF-8\">\r\n\r\n"
+                           "<meta name=\"author\" content=\"\">\r\n<meta name=\"description\" content=\"\">\r\n"
+                           "<meta name=\"keywords\" content=\"\">\r\n\r\n<title></title>\r\n\r\n</head>\r\n\r\n"
+                           "<body>\r\n\r\n\r\n</body>\r\n\r\n</html>\r\n";
   editor->menu_now(MENU_NEW_TEMPLATE);
-  ASSERT_TRUE(save_as("template"));
-  EXPECT_TRUE(written(folder.in("template.app"),
-                      "<!DOCTYPE html>\r\n\r\n<html>\r\n\r\n<head>\r\n\r\n<meta charset=\"UTF-8\">\r\n\r\n"
-                      "<meta name=\"author\" content=\"\">\r\n<meta name=\"description\" content=\"\">\r\n"
-                      "<meta name=\"keywords\" content=\"\">\r\n\r\n<title></title>\r\n\r\n</head>\r\n\r\n"
-                      "<body>\r\n\r\n\r\n</body>\r\n\r\n</html>\r\n"));
-}
-
-TEST_F(Documents, SaveLoadSaveGivesTheSameBytes) {
-  const std::string text = "one\r\n\r\n   three\r\n" + std::string(400, 'L') + "\r\nlast";
-  editor->set_field_text(text);
   ASSERT_TRUE(save_as("first"));
-  ASSERT_TRUE(written(folder.in("first.app"), text + "\r\n"));
+  ASSERT_TRUE(written(folder.in("first.app"), page));
   editor->menu_now(MENU_NEW_BLANK);
   EXPECT_EQ(editor->field_text(), "");
-  editor->menu(MENU_LOAD);
-  ASSERT_TRUE(editor->answer_requester("Load", folder.in("first.app")));
-  EXPECT_TRUE(editor->field_becomes(text)) << editor->field_text();
+  ASSERT_TRUE(load(folder.in("first.app")));
+  EXPECT_TRUE(editor->field_becomes(page.substr(0, page.size() - 2))) << editor->field_text();
   ASSERT_TRUE(save_as("second.app"));
-  EXPECT_TRUE(written(folder.in("second.app"), text + "\r\n"));
+  EXPECT_TRUE(written(folder.in("second.app"), page));
 }
 
 TEST_F(Documents, ReplacingAFileTheExtensionNamedIsAsked) {
@@ -78,14 +71,42 @@ TEST_F(Documents, ReplacingAFileTheExtensionNamedIsAsked) {
   EXPECT_TRUE(written(target, "new\r\n"));
 }
 
-TEST_F(Documents, LoadKeepsLongLinesAndRaisesTheLimit) {
+TEST_F(Documents, LoadKeepsLongIndentedLinesAndRaisesTheLimit) {
   std::string bytes;
-  for (int i = 0; i < 400; ++i) bytes += std::string(299, 'a' + i % 26) + "\r\n"; // 120,400 bytes
-  editor->menu(MENU_LOAD);
-  ASSERT_TRUE(editor->answer_requester("Load", folder.write("long.app", bytes)));
+  for (int i = 0; i < 400; ++i) bytes += "   " + std::string(296, 'a' + i % 26) + "\r\n"; // 120,400 bytes
+  ASSERT_TRUE(load(folder.write("long.app", bytes)));
   EXPECT_TRUE(editor->field_becomes(bytes.substr(0, bytes.size() - 2)));
   EXPECT_EQ(editor->box_of(MENU_MEMORY_INFO, "Memory Info").rfind("Limit: 150398 bytes\r\n\r\nFree: 30000 bytes", 0),
             0u);
+}
+
+class Quit : public EditorE2E {};
+
+TEST_F(Quit, AModifiedTextIsAnnouncedThenSaved) {
+  ASSERT_TRUE(editor->type_text("unsaved"));
+  editor->menu(MENU_QUIT);
+  EXPECT_EQ(editor->answer_box("Alert"), "Data has been modified.");
+  ASSERT_TRUE(editor->answer_requester("Save", folder.in("last")));
+  EXPECT_EQ(editor->exit_code(), 0);
+  EXPECT_EQ(TempFolder::read(folder.in("last.app")), "unsaved\r\n");
+}
+
+TEST_F(Quit, ASaveThatFailsKeepsTheEditorOpenUntilTheCloseBoxDiscardsTheText) {
+  ASSERT_TRUE(CreateDirectoryA(folder.in("last.app").c_str(), nullptr));
+  ASSERT_TRUE(editor->type_text("unsaved"));
+  editor->menu(MENU_QUIT);
+  editor->answer_box("Alert");
+  ASSERT_TRUE(editor->answer_requester("Save", folder.in("last")));
+  editor->answer_box("Save", IDYES);
+  EXPECT_EQ(editor->answer_box("Save"), "The file could not be saved.\r\n\r\n" + folder.in("last.app"));
+  editor->sync();
+  EXPECT_TRUE(editor->running());
+  EXPECT_EQ(editor->field_text(), "unsaved");
+
+  PostMessageA(editor->window(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(editor->answer_box("Alert"), "Data has been modified.") << "the failed save left the text modified";
+  ASSERT_TRUE(editor->answer_requester("Save", "")); // cancelled: discarded
+  EXPECT_EQ(editor->exit_code(), 0);
 }
 
 } // namespace

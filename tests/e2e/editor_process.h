@@ -1,6 +1,5 @@
-// The built tolvane.exe run as a process of its own and worked from this
-// one as a person would: menu picks, real keystrokes, typing, and answers
-// to its requesters and boxes.
+// The built tolvane.exe run as a process of its own and worked as a person
+// would: menu picks, real keystrokes, typing, answers to requesters and boxes.
 #pragma once
 
 #include <windows.h>
@@ -20,7 +19,6 @@
 #include "tests/support/temp_folder.h"
 #include "tests/support/windows_path.h"
 
-// The program's path as the build gave it, in the form this system opens.
 inline std::string tolvane_exe_path() { return windows_path(TOLVANE_EXE); }
 
 // The shown top-level windows of a thread with this class.
@@ -40,8 +38,7 @@ inline std::string crlf(const std::string& text) {
 
 class EditorProcess {
 public:
-  // Starts exe in folder and waits for its first runtime window (the
-  // editor's, or the player's); check window() afterwards.
+  // Starts exe in folder and waits for its first runtime window (editor or player).
   explicit EditorProcess(const std::string& folder, const std::string& exe = tolvane_exe_path()) {
     STARTUPINFOA si = {};
     si.cb = sizeof si;
@@ -70,7 +67,7 @@ public:
   DialogFinder dialogs() const { return DialogFinder(info_.dwThreadId); }
 
   bool running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
-  // Waits for the process to end; its exit code, or -1 on timeout.
+  // The exit code, or -1 when the process did not end in time.
   long exit_code(DWORD timeout_ms = 10000) const {
     if (WaitForSingleObject(info_.hProcess, timeout_ms) != WAIT_OBJECT_0) return -1;
     DWORD code = 0;
@@ -78,21 +75,18 @@ public:
     return static_cast<long>(code);
   }
 
-  // A menu pick, posted: for commands that open a requester or a box.
+  // Posted: for commands that open a requester or a box.
   void menu(int id) const { PostMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-  // A menu pick that returns when the command is done (nothing modal).
   void menu_now(int id) const {
     DWORD_PTR unused = 0;
     SendMessageTimeoutA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0, SMTO_NORMAL, 10000, &unused);
   }
-  // Waits until the editor has handled the messages sent to it before
-  // (posted ones may still wait in its queue).
+  // Returns once the editor has handled what was sent before.
   void sync() const {
     DWORD_PTR unused = 0;
     SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &unused);
   }
 
-  // The editing field's whole text.
   std::string field_text() const {
     DWORD_PTR length = 0;
     SendMessageTimeoutA(field(), WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
@@ -104,14 +98,13 @@ public:
     return text;
   }
   void set_field_text(const std::string& text) const { DialogFinder::type_into(field(), text); }
-  // Waits until the field holds text; false on timeout.
   bool field_becomes(const std::string& text) const {
     return DialogFinder::poll([&] { return field_text() == text; }, 5000);
   }
 
-  // Makes the editor the foreground window with its field focused, ready
-  // for keystrokes; false when it did not become so.
-  bool focus_field() const {
+  // Real keystrokes into the focused field of the foreground editor ("\n" presses Enter);
+  // false unless the field then holds text.
+  bool type_text(const std::string& text) const {
     if (GetForegroundWindow() != window_) SetForegroundWindow(window_);
     bool ready = DialogFinder::poll(
         [this] {
@@ -122,12 +115,7 @@ public:
         },
         5000);
     sync();
-    return ready;
-  }
-  // Types text into the field with real keystrokes ("\n" presses Enter);
-  // false unless the field then holds it.
-  bool type_text(const std::string& text) const {
-    if (!focus_field()) return false;
+    if (!ready) return false;
     for (char c : text) {
       INPUT k[2] = {};
       k[0].type = k[1].type = INPUT_KEYBOARD;
@@ -144,13 +132,11 @@ public:
     return field_becomes(crlf(text));
   }
 
-  // The program's dialog titled title once it is up; null on timeout.
   HWND wait_dialog(const char* title) const {
     HWND found = nullptr;
     DialogFinder::poll([&] { return (found = dialogs().find(title)) != nullptr; }, 10000);
     return found;
   }
-  // A shown top-level window of the program with this class; null on timeout.
   HWND wait_window(const char* class_name) const {
     std::vector<HWND> all;
     DialogFinder::poll([&] { return !(all = shown_windows(info_.dwThreadId, class_name)).empty(); }, 10000);
@@ -158,8 +144,7 @@ public:
   }
   static bool wait_gone(HWND dialog) { return DialogFinder::poll([&] { return !IsWindow(dialog); }, 10000); }
 
-  // Answers a requester: the name typed and OK pressed (Cancel when name is
-  // empty). False when it did not appear or close.
+  // The name typed and OK pressed (Cancel when name is empty); false unless it came and went.
   bool answer_requester(const char* title, const std::string& name) const {
     HWND dialog = wait_dialog(title);
     if (!dialog) return false;
@@ -167,7 +152,6 @@ public:
     DialogFinder::press(dialog, name.empty() ? IDCANCEL : IDOK);
     return wait_gone(dialog);
   }
-  // Answers a box titled title with button; its text, or "(no box)".
   std::string answer_box(const char* title, int button = IDOK) const {
     HWND box = wait_dialog(title);
     if (!box) return "(no box)";
@@ -176,20 +160,12 @@ public:
     wait_gone(box);
     return text;
   }
-  // The text of the box that a menu pick shows, answered with OK.
   std::string box_of(int id, const char* title) const {
     menu(id);
     return answer_box(title);
   }
 
-  // Where a child window stands in the client area.
-  RECT rect_in_client(HWND child) const {
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-  }
-  // What the screen shows of the client area (its left width columns, given width).
+  // What the screen shows of the client area (of its left width columns, when given).
   Pixels client_pixels(int width = 0) const {
     RECT c;
     GetClientRect(window_, &c);

@@ -1,12 +1,14 @@
-// The editor's window as the user first sees it, and what the program file
-// carries: its icon and version.
+// The editor's window as the user first sees it, the message boxes a person
+// reads, and what the program file carries: its icon and version.
 #include "tests/e2e/editor_process.h"
+
+#include "app/help_texts.h"
 
 namespace {
 
 class Window_ : public EditorE2E {};
 
-TEST_F(Window_, OpensCentredAt640By480WithTheFieldRightOfTheGutterInTheEditorsColours) {
+TEST_F(Window_, OpensCentredAt640By480InTheEditorsColours) {
   RECT r;
   GetWindowRect(editor->window(), &r);
   EXPECT_EQ(r.right - r.left, 640);
@@ -17,35 +19,20 @@ TEST_F(Window_, OpensCentredAt640By480WithTheFieldRightOfTheGutterInTheEditorsCo
   LONG style = GetWindowLongA(editor->window(), GWL_STYLE);
   for (LONG bit : {WS_THICKFRAME, WS_MINIMIZEBOX, WS_MAXIMIZEBOX, WS_CAPTION, WS_SYSMENU})
     EXPECT_EQ(style & bit, bit) << std::hex << bit;
-  EXPECT_NE(GetMenu(editor->window()), nullptr);
 
-  ASSERT_NE(editor->field(), nullptr);
-  RECT c, f = editor->rect_in_client(editor->field());
-  GetClientRect(editor->window(), &c);
-  EXPECT_EQ(f.left, 30);
-  EXPECT_EQ(f.top, 0);
-  EXPECT_EQ(f.right, c.right);
-  EXPECT_EQ(f.bottom, c.bottom);
-  Pixels p = editor->client_pixels();
-  EXPECT_EQ(p.at(15, c.bottom - 3), EDITOR_BACK_COLOR) << "the gutter strip's background";
-  EXPECT_EQ(p.at(300, 300), EDITOR_BACK_COLOR) << "the field's background";
-  // The first gutter row and the field's text are drawn in the text colour.
+  // The field's colours (the gutter's are compared pixel by pixel in its own test).
+  EXPECT_EQ(editor->client_pixels().at(300, 300), EDITOR_BACK_COLOR);
   editor->set_field_text("MMMMMMMMMMMMMMMM");
-  EXPECT_TRUE(DialogFinder::poll(
-      [&] {
-        Pixels now = editor->client_pixels();
-        return now.count(EDITOR_TEXT_COLOR, 0, 0, 30, 20) > 0 && now.count(EDITOR_TEXT_COLOR, 30, 0, 150, 20) > 10;
-      },
-      5000));
+  EXPECT_TRUE(
+      DialogFinder::poll([&] { return editor->client_pixels().count(EDITOR_TEXT_COLOR, 30, 0, 150, 20) > 10; }, 5000));
 }
 
 TEST_F(Window_, TheProgramFileCarriesItsIconAndVersion) {
   std::string exe = tolvane_exe_path();
   HMODULE file = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(file, nullptr);
-  EXPECT_NE(FindResourceA(file, MAKEINTRESOURCEA(101), MAKEINTRESOURCEA(14)), nullptr) << "icon group 101";
   HICON icon = static_cast<HICON>(LoadImageA(file, MAKEINTRESOURCEA(101), IMAGE_ICON, 32, 32, 0));
-  EXPECT_NE(icon, nullptr);
+  EXPECT_NE(icon, nullptr) << "icon 101";
   if (icon) DestroyIcon(icon);
   FreeLibrary(file);
 
@@ -59,6 +46,49 @@ TEST_F(Window_, TheProgramFileCarriesItsIconAndVersion) {
   ASSERT_TRUE(VerQueryValueA(&data[0], "\\StringFileInfo\\040904E4\\ProductName", reinterpret_cast<void**>(&name),
                              &length));
   EXPECT_STREQ(name, "Tolvane");
+}
+
+class Boxes : public EditorE2E {};
+
+bool ends_with(const std::string& s, const std::string& end) {
+  return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
+}
+
+TEST_F(Boxes, CountsMemoryHelpAboutAndTheAnswerOfASearch) {
+  EXPECT_EQ(editor->box_of(MENU_LINE_COUNT, "Alert"), "Line Count: 1");
+  editor->set_field_text(std::string(1232, 'm') + "\r\n\r\n");
+  EXPECT_EQ(editor->box_of(MENU_LINE_COUNT, "Alert"), "Line Count: 3");
+  EXPECT_EQ(editor->box_of(MENU_MEMORY_INFO, "Memory Info"),
+            "Limit: 30000 bytes\r\n\r\nFree: 28764 bytes\r\n\r\nUsed: 1236 bytes");
+  struct { int id; const char* title; const char* start; const char* end; } helps[] = {
+      {MENU_IDE_REFERENCE, "IDE Reference", "Select translate from", "current script being executed."},
+      {MENU_LANGUAGE_REFERENCE, "Language Reference", "Semicolons are not required", "\r\ntextbox id"},
+      {MENU_FILE_HELP, "File Help", "Select new from the file menu the begin", "to the printer."},
+      {MENU_EDIT_HELP, "Edit Help", "Select undo from", "current file being edited."},
+      {MENU_VIEW_HELP, "View Help", "Select line count", "remaining free bytes."},
+      {MENU_SEARCH_HELP, "Search Help", "Select search from", "Searches are not case sensitive. "},
+  };
+  for (const auto& h : helps) {
+    std::string text = editor->box_of(h.id, h.title);
+    EXPECT_EQ(text, help_text_of(h.id)->message) << h.title;
+    EXPECT_EQ(text.rfind(h.start, 0), 0u) << h.title;
+    EXPECT_TRUE(ends_with(text, h.end)) << h.title;
+  }
+  std::string about = editor->box_of(MENU_ABOUT, "About");
+  EXPECT_EQ(about, ABOUT_TEXT);
+  EXPECT_EQ(about.rfind("Tolvane\r\n\r\n", 0), 0u);
+  EXPECT_NE(about.find("2026"), std::string::npos);
+  EXPECT_TRUE(ends_with(about, "\r\nhttps://tolvane.example"));
+
+  editor->set_field_text("first\r\nsecond\r\nvar x=1;\r\nvar y=2;");
+  editor->menu(MENU_SEARCH);
+  HWND dialog = editor->wait_window("CorvatineDlgClass");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(DialogFinder::text_of(dialog), "Search");
+  DialogFinder::type_into(GetDlgItem(dialog, 2), "VAR");
+  DialogFinder::press(dialog, 1);
+  EXPECT_EQ(editor->answer_box("Alert"), "\"VAR\" found on line 3");
+  EXPECT_TRUE(EditorProcess::wait_gone(dialog));
 }
 
 } // namespace

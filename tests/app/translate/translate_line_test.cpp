@@ -44,41 +44,26 @@ TEST_F(TranslateLine, WorkedExample) {
   EXPECT_EQ(mode, 0);
 }
 
-TEST_F(TranslateLine, EveryCommandWordInAnyCase) {
+// The commands and argument forms the worked example does not show.
+TEST_F(TranslateLine, CommandWordsInAnyCaseWithAndWithoutTheirComma) {
   const Row rows[] = {
-      {"Print x", "x"}, {"PRINT x", "x"}, {"print x", "x"}, {"print", ""},
-      {"write", "document.write();"}, {"WRITE \"a b\"", "document.write(\"a b\");"},
-      {"alert msg", "window.alert(msg);"}, {"def x", "var =x;"}, {"Def Total,A + B", "var Total=A + B;"},
-      {"rand r,10", "r=Math.floor(Math.random()*10);"},
+      {"PRINT x", "x"}, {"print", ""}, {"print  two  blanks ", " two  blanks"},
+      {"WRITE \"a b\"", "document.write(\"a b\");"}, {"def x", "var =x;"},
       {"update a,b,c", "document.getElementById(\"a\").innerHTML=b,c;"},
-      {"static a, b", "<p id=\"a\"> b</p>"},
       {"button go,Go, now", "<button onclick=\"go()\">Go, now</button>"},
       {"inputint age,n", "n=parseInt(document.getElementById(\"age\").value);"},
-      {"inputstr name", "name=document.getElementById(\"\").value;"},
-      {"textbox a,b", "<input type=\"text\" id=\"a,b\">"}, {"textbox", "<input type=\"text\" id=\"\">"},
-      {"print  two  blanks ", " two  blanks"},
+      {"textbox a,b", "<input type=\"text\" id=\"a,b\">"},
+      {"\t  x = 1  \t", "x = 1"}, {"print\tx", "print\tx"}, // a tab does not end the keyword
+      {"if (a) alert b", "if (a) alert b"},
   };
   expect_rows(rows);
+  EXPECT_EQ(mode, 0);
 }
 
 TEST_F(TranslateLine, SectionMarkersSetScriptModeAndIgnoreTheRest) {
-  const struct {
-    const char* source;
-    int mode;
-  } rows[] = {{"@SCRIPT language=js", 1}, {"@Script", 1}, {"  @html  trailing", 0}, {"@html", 0}};
-  for (const auto& r : rows) {
-    EXPECT_EQ(tr(r.source), r.mode ? "<script>" : "</script>") << r.source;
-    EXPECT_EQ(mode, r.mode) << r.source;
-  }
-}
-
-TEST_F(TranslateLine, PassThroughLinesInHtmlModeAreOnlyStripped) {
-  const Row rows[] = {
-      {"<a href=\"x\">link</a>", "<a href=\"x\">link</a>"}, {"\t  x = 1  \t", "x = 1"},
-      {"print\tx", "print\tx"}, // a tab does not end the keyword
-      {"", ""}, {" \t ", ""}, {"if (a) alert b", "if (a) alert b"},
-  };
-  expect_rows(rows);
+  EXPECT_EQ(tr("@SCRIPT language=js"), "<script>");
+  EXPECT_EQ(mode, 1);
+  EXPECT_EQ(tr("  @html  trailing"), "</script>");
   EXPECT_EQ(mode, 0);
 }
 
@@ -88,11 +73,10 @@ TEST_F(TranslateLine, SemicolonRuleInScriptMode) {
       {"x = 5;", "x = 5;;"},
       {"format = 1", "format = 1"},  // begins with "for"
       {"If (a = b)", "If (a = b);"}, // the prefix test has case
-      {"x++", "x++"}, {"if (a == b) {", "if (a == b) {"}, {"for (i = 0; i < 3; i++) {", "for (i = 0; i < 3; i++) {"},
+      {"x++", "x++"}, {"if (a == b) {", "if (a == b) {"},
       {"while (a == b)", "while (a == b)"}, // no ";" that would empty the loop
-      {"whilst = 2", "whilst = 2;"}, {"a != b", "a != b;"}, {"c <= d", "c <= d;"}, {"", ""}, {"   ", ""},
+      {"whilst = 2", "whilst = 2;"},
       {"print x = 1", "x = 1"}, // commands expand the same way in both modes
-      {"if (a) alert b", "if (a) alert b"},
   };
   expect_rows(rows);
   EXPECT_EQ(mode, 1);
@@ -101,7 +85,5 @@ TEST_F(TranslateLine, SemicolonRuleInScriptMode) {
 TEST_F(TranslateLine, LongLinesAreWholeAndNoTemporaryIsLeftBehind) {
   std::string arg(5000, 'v');
   EXPECT_EQ(tr(("def big," + arg).c_str()), "var big=" + arg + ";");
-  // After many lines the heap still hands out blocks and nothing waits on the temporaries stack.
-  for (int i = 0; i < 20000; ++i) heap_free(translate_line("   update msg,\"Hello \" + who", &mode));
   EXPECT_EQ(temp_count(), 0);
 }

@@ -1,5 +1,5 @@
-// Temporary files for tests, and a fixture for file channel tests: a private
-// heap and two channels that are closed after each test whatever happened.
+// Temporary files, and a fixture for file channel tests: a private heap and
+// two channels that are closed after each test whatever happened.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,12 +14,10 @@
 constexpr uint32_t TEXT_CH = VT_TEXT_CHANNEL | VT_REF;
 constexpr uint32_t BIN_CH = VT_BIN_CHANNEL | VT_REF;
 
-// Files in a temporary folder of their own, removed with the object.
+// Files in a temporary folder of their own, removed with the object (the controls' tests use it too).
 class TempFiles {
 public:
-  // The name of a file that does not exist yet.
   std::string new_path() { return folder_.in("f" + std::to_string(++files_)); }
-  // A new file holding exactly bytes.
   std::string file_with(const std::string& bytes) { return folder_.write("f" + std::to_string(++files_), bytes); }
   static std::string contents(const std::string& path) { return TempFolder::read(path); }
   static bool exists(const std::string& path) { return TempFolder::exists(path); }
@@ -36,7 +34,7 @@ protected:
       if (*c) CloseHandle(*c);
     HeapTest::TearDown();
   }
-  // Opens channel as a text channel for reading a file holding bytes.
+
   void open_text(const std::string& bytes) {
     ASSERT_EQ(file_open(&channel, VT_TEXT_CHANNEL, file_with(bytes).c_str(), "R"), 0);
   }
@@ -56,7 +54,6 @@ protected:
     *result = file_read(&channel, TEXT_CH, buf, VT_STRING | VT_REF, sizeof buf);
     return buf;
   }
-  // One line through file_read_line.
   std::string read_whole_line(int* result) {
     char* line = file_read_line(&channel, TEXT_CH, result);
     return line ? take(line) : "<null>";

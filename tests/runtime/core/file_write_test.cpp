@@ -20,29 +20,21 @@ template <typename T> ValueSlot address_of(T* p) { return reinterpret_cast<Value
 TEST_F(FileWrite, StringsBecomeLinesOfTheGivenLengthNumbersTheirTextAndOneBlank) {
   int32_t i32 = -3, other = 77;
   uint8_t u8 = 200;
-  int16_t i16 = -300;
-  float f32 = -0.75f;
-  double f64 = 2.5, third = 1.0 / 3;
+  double f64 = 2.5;
   int64_t i64 = 1099511627776LL;
   uint64_t u64 = 9223372036854775808ULL;
   struct Case { const char* what; ValueSlot slot; uint32_t type; int32_t length; const char* want; } cases[] = {
-      {"a string", address_of("hello"), VT_STRING | VT_REF, 5, "hello\r\n"},
       {"part of a string", address_of("hello"), VT_STRING | VT_REF, 3, "hel\r\n"},
-      {"an empty string", address_of(""), VT_STRING | VT_REF, 0, "\r\n"},
-      {"tabs and bytes above 127", address_of("a\tb \xE9"), VT_STRING | VT_REF, 5, "a\tb \xE9\r\n"},
       {"a negative length", address_of("neg"), VT_STRING | VT_REF, -4, "\r\n"},
       {"int32 in the slot", 5, VT_INT32, 0, " 5 "},
-      {"int32 by reference", address_of(&i32), VT_INT32 | VT_REF, 0, " -3 "}, {"zero", 0, VT_INT32, 0, " 0 "},
+      {"int32 by reference", address_of(&i32), VT_INT32 | VT_REF, 0, " -3 "},
       {"uint32 in the slot", 3000000000u, VT_UINT32, 0, " 3000000000 "},
       {"byte in the slot, high bits ignored", 0xAB00 | 200, VT_BYTE, 0, " 200 "},
       {"byte by reference", address_of(&u8), VT_BYTE | VT_REF, 0, " 200 "},
       {"signed byte", 0xFF, VT_INT8, 0, " -1 "}, {"word", 0xFFFF, VT_WORD, 0, " 65535 "},
       {"signed word", 0xFFFF, VT_INT16, 0, " -1 "},
-      {"signed word by reference", address_of(&i16), VT_INT16 | VT_REF, 0, " -300 "},
       {"real32 in the slot", bits_of(0.25f), VT_REAL32, 0, " 0.25 "},
-      {"real32 by reference", address_of(&f32), VT_REAL32 | VT_REF, 0, " -0.75 "},
       {"real64 always through the address", address_of(&f64), VT_REAL64, 0, " 2.50 "},
-      {"real64 by reference", address_of(&third), VT_REAL64 | VT_REF, 0, " 0.33 "},
       {"int64 through the address", address_of(&i64), VT_INT64, 0, " 1099511627776 "},
       {"uint64 above the signed range", address_of(&u64), VT_UINT64 | VT_REF, 0, " 9223372036854775808.00 "},
       {"another code is an int32 behind the address", address_of(&other), VT_RAW, 0, " 77 "},
@@ -56,15 +48,9 @@ TEST_F(FileWrite, StringsBecomeLinesOfTheGivenLengthNumbersTheirTextAndOneBlank)
   }
 }
 
-TEST_F(FileWrite, NothingGoesToAReadOnlyChannelAnotherKindOrFromANullAddress) {
+TEST_F(FileWrite, NothingGoesToAReadOnlyChannelOrFromANullAddress) {
   open_text("kept\r\n");
-  const char* text = "text";
-  EXPECT_EQ(file_write(&channel, TEXT_CH, address_of(text), VT_STRING | VT_REF, 4), 0);
+  EXPECT_EQ(file_write(&channel, TEXT_CH, address_of("text"), VT_STRING | VT_REF, 4), 0);
   file_close(&channel, TEXT_CH);
-  EXPECT_EQ(written(VT_TEXT_CHANNEL,
-                    [&] {
-                      EXPECT_EQ(file_write(&channel, VT_INT32 | VT_REF, address_of(text), VT_STRING | VT_REF, 4), 0);
-                      EXPECT_EQ(file_write(&channel, TEXT_CH, 0, VT_REAL64, 0), 0) << "a null address is not read";
-                    }),
-            "");
+  EXPECT_EQ(written(VT_TEXT_CHANNEL, [&] { EXPECT_EQ(file_write(&channel, TEXT_CH, 0, VT_REAL64, 0), 0); }), "");
 }

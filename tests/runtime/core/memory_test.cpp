@@ -1,0 +1,124 @@
+// The heap, the temporaries stack, global blocks, and running out of memory.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "tests/support/debug_output.h"
+#include "tests/support/dialog_finder.h"
+#include "tests/support/temp_text.h"
+#include "tests/support/wait.h"
+
+namespace {
+int count_of(const std::vector<std::string>& lines, const char* text) {
+  return static_cast<int>(std::count(lines.begin(), lines.end(), text));
+}
+} // namespace
+
+TEST(Heap, StartIsIdempotentAndNothingIsAllocatedOrFreedWithoutAHeap) {
+  ASSERT_EQ(heap_start(), 1);
+  char* block = static_cast<char*>(heap_alloc(5));
+  ASSERT_NE(block, nullptr);
+  EXPECT_EQ(heap_start(), 1);
+  EXPECT_NE(heap_free(block), 0) << "blocks survive a second start: still the same heap";
+  heap_stop();
+  EXPECT_EQ(heap_alloc(10), nullptr);
+  char local[4];
+  EXPECT_EQ(heap_free(local), 0);
+}
+
+TEST_F(HeapTest, BlocksCarryThreeSpareZeroBytesAndBadSizesAreRefused) {
+  for (int n : {0, 7, 100000}) {
+    unsigned char* block = static_cast<unsigned char*>(heap_alloc(n));
+    ASSERT_NE(block, nullptr) << n;
+    for (int i = 0; i < n + 3; ++i) ASSERT_EQ(block[i], 0) << "byte " << i << " of " << n;
+    EXPECT_NE(heap_free(block), 0);
+  }
+  EXPECT_EQ(heap_alloc(-1), nullptr);
+  EXPECT_EQ(heap_alloc(INT32_MAX), nullptr);
+  EXPECT_EQ(heap_free(nullptr), 0);
+}
+
+TEST_F(HeapTest, PushBeyondTheStackReportsOverflowOnceAndKeepsTheTemporary) {
+  DebugOutputCapture debug;
+  for (int i = 0; i < TEMP_STACK_SIZE; ++i) temp_push(text_dup("x"));
+  char* extra = text_dup("not recorded");
+  temp_push(extra);
+  EXPECT_EQ(count_of(debug.messages(), "Heap Stack Overflow"), 1);
+  EXPECT_EQ(temp_count(), TEMP_STACK_SIZE);
+  temp_release(TEMP_STACK_SIZE);
+  // A release never frees what was not recorded: the block is still ours.
+  EXPECT_STREQ(extra, "not recorded");
+  EXPECT_NE(heap_free(extra), 0);
+}
+
+TEST_F(HeapTest, ReleaseFreesTheNewestAndReportsEachMissingEntry) {
+  DebugOutputCapture debug;
+  for (const char* text : {"a", "b", "c"}) temp_push(text_dup(text));
+  EXPECT_EQ(temp_release(2), 0);
+  EXPECT_EQ(temp_release(-3), 0);
+  EXPECT_EQ(temp_count(), 1);
+  EXPECT_TRUE(debug.messages().empty());
+  temp_release(2);
+  EXPECT_EQ(temp_count(), 0);
+  EXPECT_EQ(count_of(debug.messages(), "Heap Stack Underflow"), 1);
+  temp_release(3);
+  EXPECT_EQ(count_of(debug.messages(), "Heap Stack Underflow"), 4);
+}
+
+TEST(Blocks, SizeIsCountTimesElementSizeAndZeroed) {
+  // One row per element size, and the 4-byte default that 16-bit integers take too.
+  struct { uint32_t type; uint32_t count; SIZE_T bytes; } cases[] = {
+      {VT_STRING, 2, 510}, {VT_BYTE, 5, 5}, {VT_WORD, 3, 6}, {VT_INT64, 1, 8}, {VT_INT16, 3, 12}, {VT_WINDOW, 26, 104},
+  };
+  for (const auto& c : cases) {
+    unsigned char* block = static_cast<unsigned char*>(block_alloc(c.type, c.count));
+    ASSERT_NE(block, nullptr) << c.type;
+    EXPECT_GE(GlobalSize(block), c.bytes) << c.type;
+    for (SIZE_T i = 0; i < c.bytes; ++i) ASSERT_EQ(block[i], 0) << c.type;
+    EXPECT_EQ(block_free(block), 0);
+  }
+  EXPECT_EQ(block_alloc(VT_STRING, 0), nullptr);
+  EXPECT_EQ(block_free(nullptr), 0);
+}
+
+TEST(Blocks, MemAllocStoresAZeroedBlockOrReportsFailure) {
+  void* block = reinterpret_cast<void*>(1);
+  ASSERT_EQ(mem_alloc(&block, 10, 12), 0);
+  ASSERT_NE(block, nullptr);
+  EXPECT_GE(GlobalSize(block), 120u);
+  for (int i = 0; i < 120; ++i) ASSERT_EQ(static_cast<unsigned char*>(block)[i], 0);
+  EXPECT_EQ(mem_free(block), 0);
+  EXPECT_EQ(mem_free(nullptr), 0);
+  EXPECT_EQ(mem_alloc(&block, 0x40000000u, 0x10u), -1); // far past 32-bit memory
+  EXPECT_EQ(block, nullptr);
+}
+
+// The program says so and ends with its code instead of writing through a null block.
+TEST(OutOfMemory, ShowsAMessageAndExitsWithANonZeroCode) {
+  char exe[MAX_PATH];
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  std::string child(exe);
+  child.replace(child.rfind('\\') + 1, std::string::npos, "oom_child.exe");
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  ASSERT_TRUE(CreateProcessA(child.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+      << child;
+  HWND box = nullptr;
+  DWORD pid = 0;
+  ASSERT_TRUE(wait_until([&] {
+    box = FindWindowA("#32770", HEAP_OUT_OF_MEMORY_TITLE);
+    return box && IsWindowVisible(box) && GetWindowThreadProcessId(box, &pid) && pid == pi.dwProcessId;
+  })) << "no message box appeared";
+  EXPECT_EQ(DialogFinder::text_of(GetDlgItem(box, 0xFFFF)), HEAP_OUT_OF_MEMORY_TEXT);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ASSERT_EQ(WaitForSingleObject(pi.hProcess, 10000), WAIT_OBJECT_0);
+  DWORD code = 0;
+  GetExitCodeProcess(pi.hProcess, &code);
+  EXPECT_EQ(code, HEAP_EXIT_OUT_OF_MEMORY);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+}
