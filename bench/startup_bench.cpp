@@ -1,7 +1,7 @@
 // Start-up of the editor to its first idle wait for input (the first
 // msg_wait with an empty queue), side by side with the same measurement of
-// the system's notepad. Median of several starts. Run it under Wine:
-//   wine build/bench/startup_bench.exe
+// the system's notepad. Median of several starts. Run it under Wine (see bench/README.md):
+//   /usr/lib/wine/wine64 build/x86_64/bench/startup_bench.exe
 #include <windows.h>
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // Translates a generated mixed script of 100,000 lines and times text_len
-// against the C library's strlen on long texts. Run it under Wine:
-//   wine build/bench/translate_bench.exe
+// against the C library's strlen on long texts. Run it under Wine (see bench/README.md):
+//   /usr/lib/wine/wine64 build/x86_64/bench/translate_bench.exe
 #include <windows.h>
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 // Translate of a full editing field (30,000 characters, its default limit)
 // to a page file, as the Translate command does it after its requester.
-// Median of several rounds. Run it under Wine:
-//   wine build/bench/translate_field_bench.exe
+// Median of several rounds. Run it under Wine (see bench/README.md):
+//   /usr/lib/wine/wine64 build/x86_64/bench/translate_field_bench.exe
 #include <windows.h>
 
 #include <algorithm>

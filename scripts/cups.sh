@@ -1,8 +1,8 @@
 # Sourced by the test script: a print spooler for the printing tests.
 #
-# As root, tolvane_cups_start installs CUPS when it is missing, runs a cupsd
-# of its own (configuration, spool, logs and socket in a temporary folder;
-# the system's cupsd only when a private one cannot start) and makes raw
+# As root, tolvane_cups_start runs a cupsd of its own (configuration,
+# spool, logs and socket in a temporary folder; the system's cupsd only
+# when a private one cannot start) and makes raw
 # queues that forward each job to a TCP port on this machine, where the
 # printing tests listen. It exports for the tests:
 #   TOLVANE_PRINTER     the queue whose jobs reach the port
@@ -13,26 +13,20 @@
 # When CUPS cannot be had it exports none of these and says why; the printing
 # tests then skip. tolvane_cups_stop undoes everything tolvane_cups_start did.
 
-TOLVANE_CUPS_PACKAGES="cups cups-bsd libcups2:i386"
 TOLVANE_CUPS_QUEUE=TolvaneTest
 TOLVANE_CUPS_SPARE=TolvaneSpare
 
-tolvane_cups_skip() {
-  echo "Printing tests will be skipped: $*" >&2
+# The spooler and the CUPS client library of each Wine loader this machine
+# can start (the 64-bit loader loads libcups2, the 32-bit one libcups2:i386).
+# The test script installs them with the rest when it runs as root.
+tolvane_cups_packages() {
+  local packages="cups cups-bsd libcups2"
+  if tolvane_can_run_32bit; then packages="$packages libcups2:i386"; fi
+  echo $packages
 }
 
-tolvane_cups_install() {
-  local missing="" p
-  for p in $TOLVANE_CUPS_PACKAGES; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-      missing="$missing $p"
-    fi
-  done
-  [ -z "$missing" ] && return 0
-  echo "Installing:$missing"
-  dpkg --add-architecture i386 &&
-    apt-get update -q >/dev/null &&
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing >/dev/null
+tolvane_cups_skip() {
+  echo "Printing tests will be skipped: $*" >&2
 }
 
 # A TCP port that nothing on this machine uses now.
@@ -128,8 +122,10 @@ tolvane_cups_start() {
     tolvane_cups_skip "not running as root, so no CUPS daemon can be started here"
     return 0
   fi
-  if ! tolvane_cups_install; then
-    tolvane_cups_skip "CUPS ($TOLVANE_CUPS_PACKAGES) could not be installed"
+  local missing
+  missing=$(tolvane_missing_packages $(tolvane_cups_packages))
+  if [ -n "$missing" ]; then
+    tolvane_cups_skip "CUPS is not installed ($missing)"
     return 0
   fi
   local port spare

@@ -1,43 +1,72 @@
-# Sourced by the build and test scripts: installs what building and testing
-# Tolvane needs on Debian or Ubuntu, when it is missing.
+# Sourced by the build, run and test scripts: installs what building and
+# testing Tolvane needs on Debian or Ubuntu. Needs scripts/arch.sh.
+#
+# The package command runs on every call, as root or through sudo; apt-get
+# does nothing when all is there, so a prepared machine cannot hide an
+# install step that would fail on a fresh one. The i386 architecture and
+# Wine's 32-bit loader are asked for only where the machine can run 32-bit
+# programs.
 
-TOLVANE_PACKAGES="g++-mingw-w64-i686-posix cmake wine wine32 wine64 xvfb xauth googletest"
+TOLVANE_PACKAGES="g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix cmake wine wine64 xvfb xauth googletest"
+TOLVANE_PACKAGES_32BIT="wine32:i386"
+
+# Every package this machine should have, with extra ones given as arguments.
+tolvane_wanted_packages() {
+  local wanted="$TOLVANE_PACKAGES $*"
+  if tolvane_can_run_32bit; then wanted="$wanted $TOLVANE_PACKAGES_32BIT"; fi
+  echo $wanted
+}
 
 tolvane_missing_packages() {
-  local missing=""
-  if ! dpkg --print-foreign-architectures 2>/dev/null | grep -qx i386; then
-    missing="i386-multiarch"
-  fi
-  local p
-  for p in $TOLVANE_PACKAGES; do
-    local name=$p
-    [ "$p" = wine32 ] && name=wine32:i386
-    if ! dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q "install ok installed"; then
+  local missing="" p
+  for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
       missing="$missing $p"
     fi
   done
   echo $missing
 }
 
+# tolvane_install_deps [PACKAGE...]: the project's packages and the extra
+# ones named, installed where missing.
 tolvane_install_deps() {
-  local missing
-  missing=$(tolvane_missing_packages)
-  [ -z "$missing" ] && return 0
-  local sudo=""
+  local wanted missing sudo=""
+  wanted=$(tolvane_wanted_packages "$@")
   if [ "$(id -u)" -ne 0 ]; then
     if command -v sudo >/dev/null 2>&1; then
-      sudo="sudo"
+      sudo=sudo
     else
-      echo "Missing: $missing" >&2
-      echo "Install them as root:" >&2
-      echo "  dpkg --add-architecture i386 && apt-get update" >&2
-      echo "  apt-get install --no-install-recommends $TOLVANE_PACKAGES" >&2
+      missing=$(tolvane_missing_packages $wanted)
+      [ -z "$missing" ] && return 0
+      echo "Missing packages: $missing" >&2
+      echo "Install them as root, then run this again:" >&2
+      tolvane_can_run_32bit && echo "  dpkg --add-architecture i386" >&2
+      echo "  apt-get update && apt-get install --no-install-recommends $wanted" >&2
       exit 1
     fi
   fi
-  echo "Installing: $missing"
-  $sudo dpkg --add-architecture i386
-  $sudo apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo -E apt-get install -y -q --no-install-recommends \
-    $TOLVANE_PACKAGES
+  local refresh=""
+  if tolvane_can_run_32bit && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+    refresh=yes
+  fi
+  # On a fresh machine the package lists are empty or old: when the install
+  # fails, refresh them once and try again.
+  if [ -z "$refresh" ] && tolvane_apt_install $sudo $wanted; then return 0; fi
+  echo "Updating the package lists"
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  tolvane_apt_install $sudo $wanted || {
+    echo "Could not install: $wanted" >&2
+    exit 1
+  }
+}
+
+# tolvane_apt_install [sudo] PACKAGE...: quiet, but says what it installed.
+tolvane_apt_install() {
+  local sudo=""
+  [ "${1:-}" = sudo ] && { sudo=sudo; shift; }
+  local missing
+  missing=$(tolvane_missing_packages "$@")
+  [ -n "$missing" ] && echo "Installing: $missing"
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$@" >/dev/null
 }

@@ -1,30 +1,58 @@
 #!/bin/bash
-# Builds Tolvane and runs every test under Wine on a private X server.
+# Builds Tolvane for 64-bit (x86_64) and 32-bit (i686) Windows and runs every
+# test under Wine on a private X server, on each architecture this machine
+# can run: x86_64 always, i686 where the machine runs 32-bit programs (where
+# it cannot, the i686 program is built but not tested).
 # Installs what is missing first. As root it also runs a private CUPS
 # spooler for the printing tests (scripts/cups.sh); without it they skip.
-# Extra arguments go to ctest.
+# Extra arguments go to ctest. TOLVANE_ARCHES="x86_64" (or "i686") limits
+# the run to the architectures named.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build="${TOLVANE_BUILD_DIR:-$root/build}"
+. "$root/scripts/arch.sh"
 . "$root/scripts/deps.sh"
 . "$root/scripts/wine-env.sh"
 . "$root/scripts/cups.sh"
+. "$root/scripts/build.sh"
 
-tolvane_install_deps
-cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)"
+if [ "$(id -u)" -eq 0 ]; then
+  tolvane_install_deps $(tolvane_cups_packages)
+else
+  tolvane_install_deps
+fi
 
-tolvane_wine_env "$build"
-tolvane_wine_prefix
+tested=""
+for arch in ${TOLVANE_ARCHES:-x86_64 i686}; do
+  case " $(tolvane_runnable_arches) " in
+  *" $arch "*) tested="$tested $arch" ;;
+  esac
+done
+if tolvane_can_run_32bit; then
+  echo "Testing on:$tested (this machine runs 32-bit programs)"
+else
+  echo "Testing on:$tested; i686 is built but not tested: this machine cannot run 32-bit programs, so Wine's 32-bit loader cannot start"
+fi
+
+for arch in ${TOLVANE_ARCHES:-x86_64 i686}; do
+  case " $tested " in
+  *" $arch "*) tolvane_build "$arch" ;;
+  *) tolvane_build "$arch" --target tolvane ;;
+  esac
+done
+
 trap 'tolvane_stop_all; tolvane_cups_stop' EXIT
 tolvane_start_x
 # Before the first Wine program: Wine lists the spooler's queues as printers
 # when a program loads its spooler library.
 tolvane_cups_start
-wineserver -p
-# Wine starts its service processes with the first program; start them here
-# with no pipes of ctest's, which it would otherwise wait on to close.
-wine cmd.exe /c exit </dev/null >/dev/null 2>&1
-cd "$build"
-ctest --output-on-failure -j"${TOLVANE_TEST_JOBS:-1}" "$@"
+
+status=0
+for arch in $tested; do
+  tolvane_wine_env "$arch"
+  tolvane_wine_prefix
+  tolvane_start_wine
+  echo "Running the tests of the $arch build"
+  (cd "$(tolvane_arch_build_dir "$arch")" && ctest --output-on-failure -j"${TOLVANE_TEST_JOBS:-1}" "$@") || status=1
+  tolvane_stop_wine
+done
+exit $status

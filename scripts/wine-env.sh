@@ -1,31 +1,44 @@
 # Sourced by the scripts that run Tolvane's programs: a private Wine prefix
-# in the build directory, an X server and one wineserver kept alive.
+# in each architecture's build directory, an X server and one wineserver
+# kept alive. Needs scripts/arch.sh. Wine's loaders and wineservers are
+# named directly: the `wine` wrapper and winepath go through the 32-bit
+# loader, which some machines cannot start.
 
+# tolvane_wine_env ARCH: the environment for ARCH's programs. Exports
+# TOLVANE_WINE (the loader) and TOLVANE_WINESERVER.
 tolvane_wine_env() {
-  local build_dir=$1
-  export WINEPREFIX="$build_dir/wineprefix"
+  local arch=$1
+  export WINEPREFIX="$(tolvane_arch_build_dir "$arch")/wineprefix"
+  export WINEARCH=$(tolvane_arch_wine_arch "$arch")
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree="
+  export TOLVANE_WINE=$(tolvane_arch_loader "$arch")
+  export TOLVANE_WINESERVER=$(tolvane_arch_wineserver "$arch")
+  # The 64-bit loader, started on its own, asks for the matching server.
+  export WINELOADER=$TOLVANE_WINE
+  export WINESERVER=$TOLVANE_WINESERVER
 }
 
 # Makes the prefix once; a half-made one (no marker) is thrown away and made
 # again, so an interrupted run cannot break the next.
 tolvane_wine_prefix() {
-  local marker="$WINEPREFIX/.tolvane-ready-2"
-  wineserver -k >/dev/null 2>&1 || true
+  local marker="$WINEPREFIX/.tolvane-ready-3"
+  "$TOLVANE_WINESERVER" -k >/dev/null 2>&1 || true
   if [ ! -f "$marker" ]; then
     rm -rf "$WINEPREFIX"
     echo "Creating the Wine prefix in $WINEPREFIX"
-    DISPLAY= wineboot -i >/dev/null 2>&1 || true
-    wineserver -w
+    # A 64-bit prefix cannot start syswow64's programs where 32-bit ones
+    # cannot run, and says so; the prefix works all the same.
+    DISPLAY= "$TOLVANE_WINE" wineboot -i >/dev/null 2>&1 || true
+    "$TOLVANE_WINESERVER" -w
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       echo "wineboot did not create the prefix $WINEPREFIX" >&2
       exit 1
     fi
     # No window manager runs on the test display: unmanaged windows spare
     # every hidden or destroyed window Wine's two-second wait for one.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    wineserver -w
+    "$TOLVANE_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    "$TOLVANE_WINESERVER" -w
     touch "$marker"
   fi
 }
@@ -51,8 +64,20 @@ tolvane_start_x() {
   exit 1
 }
 
+# Keeps one wineserver for the prefix alive and starts Wine's service
+# processes with no pipes of the caller's: ctest would otherwise wait on
+# them to close.
+tolvane_start_wine() {
+  "$TOLVANE_WINESERVER" -p
+  "$TOLVANE_WINE" cmd.exe /c exit </dev/null >/dev/null 2>&1
+}
+
+tolvane_stop_wine() {
+  [ -n "${TOLVANE_WINESERVER:-}" ] && "$TOLVANE_WINESERVER" -k >/dev/null 2>&1 || true
+}
+
 tolvane_stop_all() {
-  wineserver -k >/dev/null 2>&1 || true
+  tolvane_stop_wine
   if [ -n "${TOLVANE_XVFB_PID:-}" ]; then
     kill "$TOLVANE_XVFB_PID" 2>/dev/null || true
     wait "$TOLVANE_XVFB_PID" 2>/dev/null || true

@@ -39,7 +39,9 @@ struct BrowserSite {
   char* status_text;               // the browser's last status-bar text
 };
 
-static_assert(sizeof(BrowserSite) == 12 * 4, "the Browser site is 12 fields of 32 bits");
+static_assert(sizeof(void*) == 8 || sizeof(BrowserSite) == 12 * 4, "the Browser site is 12 fields of 32 bits");
+static_assert(sizeof(void*) == 4 || sizeof(BrowserSite) == 88,
+              "the Browser site is 8 pointer-sized and 4 32-bit fields, naturally aligned");
 
 // Size of a caller's buffer when browser_command is given none.
 constexpr int32_t BROWSER_TEXT_SIZE = 255;

@@ -10,8 +10,8 @@
 namespace {
 // The first tool info (TTTOOLINFOA_V1_SIZE), which every tool-tip control
 // takes: the fields up to lpszText.
-constexpr UINT TOOL_INFO_SIZE = 40;
-static_assert(offsetof(TTTOOLINFOA, lParam) == TOOL_INFO_SIZE, "tool info up to its text");
+constexpr UINT TOOL_INFO_SIZE = offsetof(TTTOOLINFOA, lpszText) + sizeof(LPSTR);
+static_assert(TOOL_INFO_SIZE == (sizeof(void*) == 8 ? 56 : 40), "tool info up to its text");
 
 const SimpleCommand TOOLBAR_SIMPLE[] = {
     {3, TB_ENABLEBUTTON, Operand::num1, Operand::num2, 0, true},
@@ -75,7 +75,7 @@ void set_tip(HWND bar, const CommandArgs& args) {
 int32_t button_size(HWND bar) { return static_cast<int32_t>(SendMessageA(bar, TB_GETBUTTONSIZE, 0, 0)); }
 } // namespace
 
-static_assert(sizeof(TBBUTTONINFOA) == 32, "TBBUTTONINFO of 32 bytes");
+static_assert(sizeof(TBBUTTONINFOA) == (sizeof(void*) == 8 ? 48 : 32), "TBBUTTONINFO of 32 bytes (48 on 64-bit)");
 
 int32_t toolbar_command(Window* window, HWND bar, int32_t code, const CommandArgs& args) {
   int32_t result = 0;

@@ -6,7 +6,8 @@
 
 #include "runtime/controls/controls.h"
 
-static_assert(sizeof(PRINTDLGA) == 66, "PRINTDLGA is the packed 32-bit structure");
+// Packed on 32-bit Windows, naturally aligned on 64-bit.
+static_assert(sizeof(PRINTDLGA) == (sizeof(void*) == 8 ? 120 : 66), "PRINTDLGA as the system takes it");
 
 namespace {
 constexpr DWORD DIALOG_FLAGS = PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE | PD_HIDEPRINTTOFILE;

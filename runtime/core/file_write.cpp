@@ -74,8 +74,11 @@ int32_t write_text(HANDLE h, ValueSlot value, uint32_t type, int32_t length) {
 
 int32_t write_raw(HANDLE h, ValueSlot value, uint32_t type, int32_t length) {
   if (!value_byref(type)) {
-    // The value itself: its slot holds no more bytes than its own size.
-    if (length > static_cast<int32_t>(sizeof value)) length = sizeof value;
+    // The value itself: at most the 32 bits a value in the slot has on
+    // every architecture (its low bytes), so that a program writes the same
+    // file whether it is built for 32-bit or 64-bit Windows.
+    constexpr int32_t SLOT_VALUE_BYTES = 4;
+    if (length > SLOT_VALUE_BYTES) length = SLOT_VALUE_BYTES;
     return write_bytes(h, &value, length);
   }
   const void* at = reinterpret_cast<const void*>(value);

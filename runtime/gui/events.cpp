@@ -2,8 +2,8 @@
 #include "runtime/gui/gui_internal.h"
 
 int32_t event_code = 0;
-uint32_t event_wparam = 0;
-uint32_t event_lparam = 0;
+WPARAM event_wparam = 0;
+LPARAM event_lparam = 0;
 uint32_t event_x = 0;
 uint32_t event_y = 0;
 Window* event_window = nullptr;
@@ -15,7 +15,9 @@ namespace {
 // Every field but event_menu_id, which keeps the last menu pick.
 struct SavedEvent {
   int32_t code;
-  uint32_t wparam, lparam, x, y;
+  WPARAM wparam;
+  LPARAM lparam;
+  uint32_t x, y;
   Window* window;
   int32_t id, notify;
 };
@@ -55,7 +57,7 @@ void run_mdi_menu(Window* record, int32_t id) {
 }
 } // namespace
 
-int32_t event_deliver(Window* record, int32_t code, uint32_t wparam, uint32_t lparam) {
+int32_t event_deliver(Window* record, int32_t code, WPARAM wparam, LPARAM lparam) {
   SavedEvent saved = save_event();
   Handler handler = record->handler;
   event_wparam = wparam;
@@ -65,13 +67,13 @@ int32_t event_deliver(Window* record, int32_t code, uint32_t wparam, uint32_t lp
   if (code == WM_CLOSE) {
     code = EV_CLOSE;
   } else if (code >= WM_MOUSEMOVE && code <= WM_RBUTTONDBLCLK) {
-    event_lparam = wparam;
-    event_x = lparam & 0xFFFF;
-    event_y = lparam >> 16;
+    event_lparam = static_cast<LPARAM>(wparam);
+    event_x = static_cast<uint32_t>(lparam & 0xFFFF);
+    event_y = static_cast<uint32_t>((lparam >> 16) & 0xFFFF);
   } else if (code == WM_HSCROLL || code == WM_VSCROLL) {
     event_id = lparam ? GetDlgCtrlID(reinterpret_cast<HWND>(lparam)) : 0;
     event_wparam = wparam & 0xFFFF;
-    event_lparam = wparam >> 16;
+    event_lparam = static_cast<LPARAM>((wparam >> 16) & 0xFFFF);
   } else if ((code == WM_COMMAND || code == EV_COMMAND) && lparam == 0) {
     code = EV_MENU;
     event_menu_id = static_cast<int32_t>(wparam & 0xFFFF);
@@ -80,14 +82,14 @@ int32_t event_deliver(Window* record, int32_t code, uint32_t wparam, uint32_t lp
   } else if (code == WM_COMMAND || code == EV_COMMAND) {
     code = EV_COMMAND;
     event_id = static_cast<int32_t>(wparam & 0xFFFF);
-    event_notify = static_cast<int32_t>(wparam >> 16);
+    event_notify = static_cast<int32_t>((wparam >> 16) & 0xFFFF);
   } else if (code == WM_NOTIFY) {
     const NMHDR* hdr = reinterpret_cast<const NMHDR*>(lparam);
     code = EV_COMMAND;
     event_id = static_cast<int32_t>(hdr->idFrom);
     event_notify = static_cast<int32_t>(hdr->code);
   } else if (code == EV_SIZE) {
-    event_lparam = reinterpret_cast<uint32_t>(record->handle);
+    event_lparam = reinterpret_cast<LPARAM>(record->handle);
   }
 
   event_code = code;

@@ -24,10 +24,12 @@ constexpr int SINGLE_NAME_SIZE = 260;
 constexpr int MULTI_NAME_SIZE = 30000;
 constexpr DWORD BASE_FLAGS = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_HIDEREADONLY;
 
-static_assert(sizeof(OPENFILENAMEA) == 88, "the full structure of systems from version 5 on");
-constexpr DWORD OLD_OFN_SIZE = 76; // the older, shorter structure
-static_assert(offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR) == OLD_OFN_SIZE,
-              "it ends after lpTemplateName");
+static_assert(sizeof(OPENFILENAMEA) == (sizeof(void*) == 8 ? 152 : 88),
+              "the full structure of systems from version 5 on");
+// The older, shorter structure (OPENFILENAME_SIZE_VERSION_400A): it ends
+// after lpTemplateName.
+constexpr DWORD OLD_OFN_SIZE = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+static_assert(OLD_OFN_SIZE == (sizeof(void*) == 8 ? 136 : 76), "the structure of systems before version 5");
 
 // The explorer-style hook runs in a child of the file dialog and leaves
 // every message to the system. It centres the file dialog when the child

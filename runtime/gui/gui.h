@@ -44,8 +44,8 @@ bool gui_is_runtime_window(HWND window);
 
 // The Event record: valid while a Handler runs.
 extern int32_t event_code;
-extern uint32_t event_wparam;
-extern uint32_t event_lparam;
+extern WPARAM event_wparam;
+extern LPARAM event_lparam;
 extern uint32_t event_x;
 extern uint32_t event_y;
 extern Window* event_window;
@@ -68,7 +68,7 @@ constexpr int32_t MENU_MDI_CASCADE = 0x8005;
 constexpr int32_t MENU_MDI_TILE = 0x8006;
 constexpr int32_t MENU_MDI_ARRANGE = 0x8007;
 
-int32_t event_deliver(Window* record, int32_t code, uint32_t wparam, uint32_t lparam);
+int32_t event_deliver(Window* record, int32_t code, WPARAM wparam, LPARAM lparam);
 LRESULT CALLBACK gui_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 int msg_wait(int no_wait);
 int timer_start(Window* record, uint32_t interval_ms, uint32_t timer_id, TIMERPROC routine);

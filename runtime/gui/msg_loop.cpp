@@ -15,7 +15,7 @@ Window* record_for_message(HWND window) {
     ATOM atom = static_cast<ATOM>(GetClassWord(w, GCW_ATOM));
     if (!is_runtime_class(atom)) continue;
     if (atom == gui_dlg_class_atom()) return nullptr;
-    return reinterpret_cast<Window*>(GetWindowLongA(w, 0));
+    return reinterpret_cast<Window*>(GetWindowLongPtrA(w, 0));
   }
   return nullptr;
 }

@@ -110,7 +110,7 @@ LRESULT gui_paint(Window* record, HWND hwnd, WPARAM wparam, LPARAM lparam) {
   exclude_children(hwnd, dc);
   if (record && record->handle) {
     if (!has_backing(record))
-      event_deliver(record, WM_PAINT, static_cast<uint32_t>(wparam), static_cast<uint32_t>(lparam));
+      event_deliver(record, WM_PAINT, wparam, lparam);
     else if (record->draw_dc)
       copy_scope(record, dc);
     else
@@ -138,7 +138,7 @@ LRESULT gui_erase(Window* record, HWND, WPARAM wparam, LPARAM lparam) {
   current_pass = &pass;
   HDC outer_dc = record->paint_dc;
   record->paint_dc = dc;
-  event_deliver(record, EV_ERASE, static_cast<uint32_t>(wparam), static_cast<uint32_t>(lparam));
+  event_deliver(record, EV_ERASE, wparam, lparam);
   record->paint_dc = outer_dc;
   current_pass = pass.outer;
   RestoreDC(dc, saved);

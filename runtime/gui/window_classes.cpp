@@ -16,7 +16,7 @@ ATOM register_class(const char* name, UINT style, HBRUSH background) {
   WNDCLASSA wc{};
   wc.style = style;
   wc.lpfnWndProc = gui_window_proc;
-  wc.cbWndExtra = 4;
+  wc.cbWndExtra = sizeof(Window*); // slot 0: the record's address
   wc.hInstance = instance;
   wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIcon));
   if (!wc.hIcon) wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
@@ -48,5 +48,5 @@ bool gui_is_runtime_window(HWND window) {
 
 Window* gui_record_of(HWND window) {
   if (!gui_is_runtime_window(window)) return nullptr;
-  return reinterpret_cast<Window*>(GetWindowLongA(window, 0));
+  return reinterpret_cast<Window*>(GetWindowLongPtrA(window, 0));
 }

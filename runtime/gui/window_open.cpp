@@ -145,6 +145,6 @@ int win_open(Window* record, int32_t x, int32_t y, int32_t width, int32_t height
   }
 
   if (set_up_drawing(record, flags, width, height)) record->handler = handler;
-  SetWindowLongA(window, 0, reinterpret_cast<LONG>(record));
+  SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(record));
   return 1;
 }

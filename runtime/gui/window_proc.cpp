@@ -43,7 +43,7 @@ LRESULT default_processing(Window* record, HWND hwnd, UINT message, WPARAM wpara
 } // namespace
 
 LRESULT CALLBACK gui_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  Window* record = reinterpret_cast<Window*>(GetWindowLongA(hwnd, 0));
+  Window* record = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, 0));
 
   if (message == WM_PAINT) return gui_paint(record, hwnd, wparam, lparam);
   if (message == WM_ERASEBKGND) return gui_erase(record, hwnd, wparam, lparam);
@@ -74,7 +74,7 @@ LRESULT CALLBACK gui_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
     // However the window goes (win_close, its parent closing, the system),
     // the record's objects are released once and the record closes.
     gui_close_record(record, hwnd);
-    SetWindowLongA(hwnd, 0, 0);
+    SetWindowLongPtrA(hwnd, 0, 0);
   }
   if (result) return result;
 

@@ -1,5 +1,7 @@
 // The Window record: one per window or dialog, owned by the program and
-// passed by address to every windowing operation. 26 fields of 32 bits.
+// passed by address to every windowing operation. 26 fields in a fixed
+// order: 32 bits each on 32-bit Windows; on 64-bit Windows the handles and
+// addresses among them are 64 bits wide.
 #pragma once
 
 #include <windows.h>
@@ -40,7 +42,9 @@ struct Window {
   HDC print_dc;           // reserved: always zero
 };
 
-static_assert(sizeof(Window) == 26 * 4, "the Window record is 26 fields of 32 bits");
+static_assert(sizeof(void*) == 8 || sizeof(Window) == 26 * 4, "the Window record is 26 fields of 32 bits");
+static_assert(sizeof(void*) == 4 || sizeof(Window) == 160,
+              "the Window record is 16 pointer-sized and 10 32-bit fields, naturally aligned");
 
 // backing_flags bits
 constexpr uint32_t BACKING_PRESENT = 0x1;

@@ -12,7 +12,9 @@
 
 struct EventSnap {
   int32_t code;
-  uint32_t wparam, lparam, x, y;
+  WPARAM wparam;
+  LPARAM lparam;
+  uint32_t x, y;
   Window* window;
   int32_t id, menu_id, notify;
 };

@@ -101,7 +101,7 @@ TEST_F(ToolBarCommand, LabelsSeparatedByBarsAndToolTips) {
   HWND tips = reinterpret_cast<HWND>(SendMessageA(control, TB_GETTOOLTIPS, 0, 0));
   char text[80] = "";
   TTTOOLINFOA info{};
-  info.cbSize = 40;
+  info.cbSize = TTTOOLINFOA_V1_SIZE;
   info.hwnd = control;
   info.uId = OPEN;
   info.lpszText = text;

@@ -50,7 +50,7 @@ TEST_F(Events, MouseEventsCarryKeyStateAndUnsignedPositionAndAPressFocuses) {
   ASSERT_NE(move, nullptr);
   EXPECT_EQ(move->x, 65535u) << "x = -1 while captured";
   EXPECT_EQ(move->y, 7u);
-  EXPECT_EQ(move->lparam, static_cast<uint32_t>(MK_LBUTTON));
+  EXPECT_EQ(move->lparam, static_cast<LPARAM>(MK_LBUTTON));
 
   HWND edit = make_child(w.handle, "EDIT", 1);
   SetFocus(edit);
@@ -64,8 +64,8 @@ TEST_F(Events, ScrollEventsNameTheBarAndSizeComesAsSizeEventThenTheMessage) {
   SendMessageA(w.handle, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 37), 0);
   const EventSnap* own = log.last(WM_VSCROLL);
   ASSERT_NE(own, nullptr);
-  EXPECT_EQ(own->wparam, static_cast<uint32_t>(SB_THUMBTRACK));
-  EXPECT_EQ(own->lparam, 37u);
+  EXPECT_EQ(own->wparam, static_cast<WPARAM>(SB_THUMBTRACK));
+  EXPECT_EQ(own->lparam, 37);
   EXPECT_EQ(own->id, 0);
   HWND bar = make_child(w.handle, "SCROLLBAR", 7, SBS_HORZ);
   SendMessageA(w.handle, WM_HSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(bar));
@@ -75,7 +75,7 @@ TEST_F(Events, ScrollEventsNameTheBarAndSizeComesAsSizeEventThenTheMessage) {
   std::vector<int32_t> order = log.codes_among({EV_SIZE, WM_SIZE});
   ASSERT_GE(order.size(), 2u);
   EXPECT_EQ(std::vector<int32_t>(order.begin(), order.begin() + 2), (std::vector<int32_t>{EV_SIZE, WM_SIZE}));
-  EXPECT_EQ(log.last(EV_SIZE)->lparam, reinterpret_cast<uint32_t>(w.handle));
+  EXPECT_EQ(log.last(EV_SIZE)->lparam, reinterpret_cast<LPARAM>(w.handle));
   log.clear();
   SendMessageA(w.handle, WM_EXITSIZEMOVE, 0, 0);
   EXPECT_EQ(log.codes_among({EV_SIZE, WM_EXITSIZEMOVE}), (std::vector<int32_t>{EV_SIZE, WM_EXITSIZEMOVE}));
@@ -97,7 +97,7 @@ TEST_F(Events, AHandlerKeepsItsEventAcrossNestedDeliveries) {
   EXPECT_EQ(after.code, EV_COMMAND);
   EXPECT_EQ(after.id, 5);
   EXPECT_EQ(after.notify, 0x999);
-  EXPECT_EQ(after.lparam, reinterpret_cast<uint32_t>(edit));
+  EXPECT_EQ(after.lparam, reinterpret_cast<LPARAM>(edit));
   EXPECT_EQ(event_menu_id, 44) << "the menu id is the one global not restored";
 }
 

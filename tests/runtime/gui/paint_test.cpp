@@ -75,7 +75,7 @@ TEST_F(Paint, AWindowWithoutBackingStoreGetsPaintAndEraseEvents) {
 
   // The erase event fills the back colour and names its DC while the Handler runs.
   HDC seen_paint_dc = nullptr;
-  uint32_t seen_wparam = 0;
+  WPARAM seen_wparam = 0;
   log.on_event = [&] {
     if (event_code == EV_ERASE) {
       seen_paint_dc = event_window->paint_dc;
