@@ -14,10 +14,16 @@ constexpr DWORD DIALOG_FLAGS = PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE | 
 
 // Printer drivers loaded by the dialog may leave the FPU in a mode of their
 // own: back to every exception masked, 64-bit precision, round to nearest.
+// On x86-64, where doubles are computed with SSE, its control register goes
+// back to the same (every exception masked, round to nearest).
 void reset_fpu() {
-#if defined(__i386__)
+#if defined(__i386__) || defined(__x86_64__)
   unsigned short control = 0x033F;
   __asm__ __volatile__("fldcw %0" : : "m"(control));
+#endif
+#if defined(__x86_64__)
+  unsigned int sse_control = 0x1F80;
+  __asm__ __volatile__("ldmxcsr %0" : : "m"(sse_control));
 #endif
 }
 

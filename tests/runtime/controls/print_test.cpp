@@ -95,6 +95,21 @@ unsigned short fpu_control_word() {
 
 void set_fpu_control_word(unsigned short word) { __asm__ __volatile__("fldcw %0" : : "m"(word)); }
 
+// The SSE control register, which computes doubles on x86-64; 0x1F80 elsewhere.
+unsigned int sse_control_word() {
+  unsigned int word = 0x1F80;
+#if defined(__x86_64__)
+  __asm__ __volatile__("stmxcsr %0" : "=m"(word));
+#endif
+  return word;
+}
+
+void set_sse_control_word([[maybe_unused]] unsigned int word) {
+#if defined(__x86_64__)
+  __asm__ __volatile__("ldmxcsr %0" : : "m"(word));
+#endif
+}
+
 bool checked(HWND dialog, int id) {
   DWORD_PTR state = 0;
   SendMessageTimeoutA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state);
@@ -173,12 +188,17 @@ TEST_F(PrintDialogTest, OkGivesThePickedPrinterPagesCopiesAndCollationCancelLeav
     });
     int32_t from = 1, to = 5, copies = 2, collate = c.collate;
     unsigned short before = fpu_control_word();
+    unsigned int sse_before = sse_control_word();
     set_fpu_control_word(0x0C7F);
+    set_sse_control_word(0x7F80); // round toward zero
     std::string name = take(print_dialog(c.owned ? &owner_ : nullptr, &from, &to, &copies, &collate));
     unsigned short after = fpu_control_word();
+    unsigned int sse_after = sse_control_word();
     set_fpu_control_word(before);
+    set_sse_control_word(sse_before);
     ASSERT_TRUE(driver.finish()) << driver.failure();
     EXPECT_EQ(after & 0x1F3F, 0x033F) << std::hex << after;
+    EXPECT_EQ(sse_after & 0xFFC0, 0x1F80u) << std::hex << sse_after;
     EXPECT_EQ(dialog_owner, c.owned ? owner_.handle : nullptr);
     EXPECT_EQ(shown_first, other_);
     EXPECT_EQ(collate_shown, c.collate != 0);
