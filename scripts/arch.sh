@@ -14,11 +14,17 @@ tolvane_arch_loader() {
   i686) echo /usr/lib/wine/wine ;;
   esac
 }
+# Either wineserver serves programs of both kinds; each loader's own is
+# preferred.
 tolvane_arch_wineserver() {
+  local server
   case $1 in
-  x86_64) echo /usr/lib/wine/wineserver64 ;;
-  i686) echo /usr/lib/wine/wineserver32 ;;
+  x86_64) server=/usr/lib/wine/wineserver64 ;;
+  i686) server=/usr/lib/wine/wineserver32 ;;
   esac
+  [ -x "$server" ] || server=/usr/lib/wine/wineserver64
+  [ -x "$server" ] || server=/usr/lib/wine/wineserver32
+  echo "$server"
 }
 tolvane_arch_wine_arch() {
   case $1 in
