@@ -103,6 +103,14 @@ int64_t file_seek(HANDLE handle, int64_t position);
 // when the end of the file came first.
 double file_read_number(FileChannel* channel, bool* found);
 
+// Replaces the file at path with length bytes in one step: they are written
+// to a new file in the same folder and flushed to disk, which then takes the
+// file's place (keeping an old file's attributes). 0 on success. On failure
+// the file at path is byte for byte what it was, no new file is left, and
+// *message (when given) receives a String temporary naming the path and the
+// system's reason.
+int file_replace(const char* path, const char* bytes, int32_t length, char** message);
+
 extern const char* const FILE_ERROR_TITLE; // "Error"
 extern const char* const FILE_ERROR_OPEN;  // "Runtime error (OPENFILE): file variable expected"
 extern const char* const FILE_ERROR_CLOSE; // "Runtime Error: Invalid file variable"

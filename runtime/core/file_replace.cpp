@@ -1,0 +1,89 @@
+// Replacing a file the user named in one step: the new bytes go to a fresh
+// file in the target's folder, reach the disk, and only then take the
+// target's place. A failure at any moment leaves the target as it was.
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "runtime/core/core.h"
+
+namespace {
+// The folder part of path, "." when it names none.
+std::string folder_of(const char* path) {
+  const char* cut = nullptr;
+  for (const char* p = path; *p; ++p)
+    if (*p == '\\' || *p == '/' || (*p == ':' && p == path + 1)) cut = p;
+  if (!cut) return ".";
+  std::string folder(path, static_cast<size_t>(cut - path) + 1);
+  return folder;
+}
+
+// The system's words for an error code, without the closing line break.
+std::string reason_of(DWORD code) {
+  char text[512] = "";
+  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
+                           sizeof text, nullptr);
+  while (n > 0 && (text[n - 1] == '\r' || text[n - 1] == '\n' || text[n - 1] == ' ')) text[--n] = 0;
+  if (n == 0) return "System error " + std::to_string(code) + ".";
+  return text;
+}
+
+bool write_all(HANDLE file, const char* bytes, int32_t length) {
+  while (length > 0) {
+    DWORD put = 0;
+    if (!WriteFile(file, bytes, static_cast<DWORD>(length), &put, nullptr) || put == 0) return false;
+    bytes += put;
+    length -= static_cast<int32_t>(put);
+  }
+  return true;
+}
+
+// Writes the bytes to a new file in the folder and flushes them; the new
+// file's name on success, empty with the last error set on failure.
+std::string write_beside(const std::string& folder, const char* bytes, int32_t length) {
+  char name[MAX_PATH];
+  if (!GetTempFileNameA(folder.c_str(), "tlv", 0, name)) return "";
+  HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  bool ok = file != INVALID_HANDLE_VALUE && write_all(file, bytes, length) && FlushFileBuffers(file);
+  DWORD error = GetLastError();
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  if (ok) return name;
+  DeleteFileA(name);
+  SetLastError(error);
+  return "";
+}
+
+// Puts the new file in the target's place: ReplaceFileA keeps the old
+// file's attributes; with no old file a plain move does.
+bool put_in_place(const char* target, const std::string& fresh) {
+  DWORD attributes = GetFileAttributesA(target);
+  if (attributes == INVALID_FILE_ATTRIBUTES)
+    return MoveFileExA(fresh.c_str(), target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
+  if (ReplaceFileA(target, fresh.c_str(), nullptr, REPLACEFILE_WRITE_THROUGH, nullptr, nullptr)) return true;
+  // The old file went but the new one could not take its name: it is whole,
+  // so it takes the name now.
+  if (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT)
+    return MoveFileExA(fresh.c_str(), target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  return false;
+}
+} // namespace
+
+int file_replace(const char* path, const char* bytes, int32_t length, char** message) {
+  if (message) *message = nullptr;
+  if (!path || !*path || length < 0 || (length > 0 && !bytes)) {
+    if (message) *message = text_concat("The file could not be written:\r\n", path ? path : "", "\r\n\r\n",
+                                        reason_of(ERROR_INVALID_NAME).c_str());
+    return 1;
+  }
+  std::string fresh = write_beside(folder_of(path), bytes, length);
+  if (!fresh.empty() && put_in_place(path, fresh)) return 0;
+  DWORD error = GetLastError();
+  if (!fresh.empty()) DeleteFileA(fresh.c_str());
+  if (message) *message = text_concat("The file could not be written:\r\n", path, "\r\n\r\n", reason_of(error).c_str());
+  return 1;
+}

@@ -1,0 +1,71 @@
+// Replacing a named file in one step: the new bytes arrive whole or the old
+// file stays as it was, and nothing else is left in its folder.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "runtime/core/core.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/temp_text.h"
+
+namespace {
+std::vector<std::string> names_in(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    std::string name = found.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return names;
+}
+} // namespace
+
+using FileReplace = HeapTest;
+
+TEST_F(FileReplace, TheNewBytesTakeTheNamesPlaceWithNothingLeftBeside) {
+  TempFolder folder("tlv");
+  const std::string bytes("new\r\ntext\0with a NUL", 20);
+  for (bool existing : {false, true}) {
+    SCOPED_TRACE(existing ? "over a longer old file" : "a new file");
+    std::string path = folder.in("page.html");
+    if (existing) folder.write("page.html", std::string(5000, 'o'));
+    char* message = reinterpret_cast<char*>(1);
+    EXPECT_EQ(file_replace(path.c_str(), bytes.data(), static_cast<int32_t>(bytes.size()), &message), 0);
+    EXPECT_EQ(message, nullptr);
+    EXPECT_EQ(TempFolder::read(path), bytes);
+    EXPECT_EQ(names_in(folder.path()), std::vector<std::string>{"page.html"});
+    DeleteFileA(path.c_str());
+  }
+}
+
+TEST_F(FileReplace, AFailureLeavesTheTargetAsItWasAndSaysWhereAndWhy) {
+  TempFolder folder("tlv");
+  std::string old_bytes = "the old text\r\n";
+  std::string read_only = folder.write("locked.app", old_bytes);
+  ASSERT_TRUE(SetFileAttributesA(read_only.c_str(), FILE_ATTRIBUTE_READONLY));
+  CreateDirectoryA(folder.in("a folder.app").c_str(), nullptr);
+  struct Case { const char* what; std::string path; } cases[] = {
+      {"a read-only file", read_only},
+      {"a folder of that name", folder.in("a folder.app")},
+      {"a folder that does not exist", folder.in("missing\\x.app")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    char* message = nullptr;
+    EXPECT_NE(file_replace(c.path.c_str(), "new", 3, &message), 0);
+    ASSERT_NE(message, nullptr);
+    std::string said = take(message);
+    EXPECT_NE(said.find(c.path), std::string::npos) << said;
+    EXPECT_GT(said.size(), c.path.size() + 40) << "the system's reason follows the path: " << said;
+  }
+  EXPECT_EQ(TempFolder::read(read_only), old_bytes);
+  EXPECT_EQ(GetFileAttributesA(read_only.c_str()) & FILE_ATTRIBUTE_READONLY, static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+  std::vector<std::string> left = names_in(folder.path());
+  EXPECT_EQ(left.size(), 2u) << "no new file is left behind";
+  SetFileAttributesA(read_only.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
