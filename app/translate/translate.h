@@ -6,6 +6,12 @@
 // and @HTML lines change it. Never fails and never rejects a line.
 char* translate_line(const char* source, int* script_mode);
 
+// The encoding a page line declares in a meta element, if any. The first
+// line that declares one decides the page's: a page that declares UTF-8 is
+// written in UTF-8, any other in the system's code page, as it was typed.
+enum class PageCharset { none, utf8, other };
+PageCharset page_charset_of_line(const char* line);
+
 // The Translate command of the editor: asks for a page name and writes one
 // page line for each line of the editing field, plus an empty last line.
 void translate_script();

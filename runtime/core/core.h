@@ -57,6 +57,8 @@ char* text_trim_left(const char* s);
 char* text_trim_right(const char* s);
 char* text_upper(const char* s);
 char* start_dir();
+// The text, read in the system's code page, as UTF-8 bytes.
+char* text_to_utf8(const char* s);
 
 // ---- Global-memory blocks outside the private heap -----------------------
 
