@@ -29,9 +29,6 @@ int ctl_create(Window* window, int32_t kind, const char* text, int32_t x, int32_
                int32_t height, uint32_t style, int32_t id);
 HWND ctl_create_class(Window* window, const char* class_name, const char* text, int32_t x, int32_t y,
                       int32_t width, int32_t height, uint32_t style, uint32_t ex_style, int32_t id);
-int dlg_add_control(Window* window, uint32_t ex_style, const char* class_name, const char* text,
-                    uint32_t style, int32_t x, int32_t y, int32_t width, int32_t height, int32_t id,
-                    int32_t kind, int32_t default_flag);
 
 // ---- Colours and subclassing ---------------------------------------------------
 

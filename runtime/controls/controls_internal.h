@@ -3,7 +3,6 @@
 #pragma once
 
 #include "runtime/controls/controls.h"
-#include "runtime/gui/dialog_records.h"
 
 // ---- Control properties ------------------------------------------------------
 
@@ -70,12 +69,6 @@ KindColors control_kind_colors(int32_t kind);
 // Once per process.
 void controls_init_common();
 bool controls_load_rich_edit();
-
-// ---- Dialog records --------------------------------------------------------------
-
-// Converts a pixel rectangle to dialog units with the template's base units.
-void dialog_units_from_pixels(const DialogTemplate* dialog, int32_t* x, int32_t* y, int32_t* width,
-                              int32_t* height);
 
 // ---- Subclass procedure helpers ----------------------------------------------------
 

@@ -1,10 +1,11 @@
 // The dialog procedure of the runtime's dialogs: messages become events for
 // the record's Handler, as for windows.
-#include "runtime/controls/controls.h"
 #include "runtime/gui/dialog_internal.h"
 #include "runtime/gui/gui_internal.h"
 
 const char* const DLG_RECORD_PROPERTY = "DLGPTR";
+
+GuiHooks gui_hooks = {};
 
 namespace {
 constexpr UINT kOldCtlColor = 0x19; // the controls answer this with their brush
@@ -15,10 +16,13 @@ bool is_control_color_message(UINT m) {
 }
 
 // The controls of the template exist now: give each its kind's subclass
-// and colours, and make the flagged push buttons the default.
+// and colours (through the controls library's installer), and make the
+// flagged push buttons the default.
 void initialise_controls(const DialogTemplate* dialog, HWND hwnd) {
+  const ControlInstaller install = gui_hooks.install_control;
   for (const ControlItem* item = dialog->controls; item; item = item->next) {
-    if (HWND control = GetDlgItem(hwnd, item->id)) ctl_install(control, item->kind);
+    HWND control = GetDlgItem(hwnd, item->id);
+    if (control && install) install(control, item->kind);
     if (item->default_button) SendMessageA(hwnd, DM_SETDEFID, static_cast<WPARAM>(item->id), 0);
   }
 }

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+#include "runtime/gui/browser_site.h"
 #include "runtime/gui/window_record.h"
 
 // ---- Window record and window lifetime -----------------------------------
@@ -89,6 +90,11 @@ int dlg_create(Window* record, int32_t x, int32_t y, int32_t width, int32_t heig
 int32_t dlg_modal(Window* record, Window* owner);
 HWND dlg_show(Window* record, Window* owner);
 int dlg_close(Window* record, int32_t result);
+// Appends a Control item (a rectangle in dialog units) to a described
+// dialog; nothing when the id is taken already.
+int dlg_add_control(Window* window, uint32_t ex_style, const char* class_name, const char* text,
+                    uint32_t style, int32_t x, int32_t y, int32_t width, int32_t height, int32_t id,
+                    int32_t kind, int32_t default_flag);
 char* ctl_get_text(Window* record, int32_t id);
 int ctl_set_text(Window* record, int32_t id, const char* text);
 int ctl_set_focus(Window* record, int32_t id);
@@ -123,3 +129,15 @@ LRESULT gui_paint(Window* record, HWND hwnd, WPARAM wparam, LPARAM lparam);
 LRESULT gui_erase(Window* record, HWND hwnd, WPARAM wparam, LPARAM lparam);
 
 constexpr COLORREF COLOR_NONE = 0xFFFFFFFFu; // -1: no fill / the text colour
+
+// ---- Hooks the libraries above fill in ----------------------------------------
+
+// Gives a control of a starting dialog the subclass procedure and colours of
+// its Control kind.
+typedef int (*ControlInstaller)(HWND control, int32_t kind);
+
+struct GuiHooks {
+  ControlInstaller install_control; // null: a dialog's controls keep their class's procedure
+};
+// Filled in by the controls library when it describes a dialog's control.
+extern GuiHooks gui_hooks;

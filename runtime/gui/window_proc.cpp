@@ -1,6 +1,6 @@
 // The window procedure of both runtime window classes: messages become
-// events for the record's Handler.
-#include "runtime/browser/browser.h"
+// events for the record's Handler; colour and drawing messages go to the
+// controls.
 #include "runtime/gui/gui_internal.h"
 
 namespace {
