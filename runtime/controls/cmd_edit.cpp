@@ -56,9 +56,8 @@ int32_t get_line(HWND control, const CommandArgs& args) {
   if (!arg_is_number(line) || !arg_is_string(target)) return 0;
   int32_t capacity = arg_capacity(args.a[2]);
   int32_t length = 0;
-  char* text = edit_line_read(control, arg_number(line), capacity, &length);
-  copy_cut(arg_string(target), capacity, text, length);
-  heap_free(text);
+  TempText text(edit_line_read(control, arg_number(line), capacity, &length));
+  copy_cut(arg_string(target), capacity, text.get(), length);
   return 0;
 }
 
@@ -80,13 +79,11 @@ int32_t get_selected_text(HWND control, const CommandArgs& args) {
   LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
   if (length < 0) length = 0;
   if (length > (INT32_MAX - 16) / 2) return 0;
-  char* scratch = static_cast<char*>(heap_alloc_or_stop(static_cast<int32_t>(2 * length + 2)));
-  LRESULT got = SendMessageA(control, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(scratch));
+  TempText scratch(static_cast<char*>(heap_alloc_or_stop(static_cast<int32_t>(2 * length + 2))));
+  LRESULT got = SendMessageA(control, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(scratch.get()));
   if (got < 0) got = 0;
   if (got > 2 * length) got = 2 * length;
-  int32_t stored = copy_cut(arg_string(target), arg_capacity(args.a[1]), scratch, static_cast<int32_t>(got));
-  heap_free(scratch);
-  return stored;
+  return copy_cut(arg_string(target), arg_capacity(args.a[1]), scratch.get(), static_cast<int32_t>(got));
 }
 
 // Code 35: paste the clipboard's first format, when the control takes it.

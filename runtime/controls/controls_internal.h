@@ -24,9 +24,6 @@ constexpr const char PROP_NOTIFY_ENTER[] = "NOTIFY_ENTER";
 // or one its class made for itself belongs to the dialog or the class.
 constexpr const char PROP_OWNFONT[] = "OWNFONT";
 
-// The old colour message that parents reflect to their controls.
-constexpr UINT MSG_CTLCOLOR = 0x19;
-
 inline HANDLE prop_get(HWND control, const char* name) { return GetPropA(control, name); }
 inline uintptr_t prop_value(HWND control, const char* name) {
   return reinterpret_cast<uintptr_t>(GetPropA(control, name));

@@ -16,5 +16,9 @@ bool print_under_wine();
 const char* print_spool_data_type(const char* requested, bool under_wine);
 
 // The number a numeric typed argument holds. False when the argument has
-// none: a wide value passed by value, or an address of zero.
-bool print_value_number(ValueSlot slot, uint32_t type_word, double* x);
+// none: a 64-bit value passed by value (it does not fit a 32-bit slot), or
+// an address of zero.
+inline bool print_value_number(ValueSlot slot, uint32_t type_word, double* x) {
+  if (value_element_size(value_code(type_word)) == 8 && !value_byref(type_word)) return false;
+  return value_as_real(slot, type_word, x);
+}

@@ -25,6 +25,9 @@ int win_center(Window* record);
 int win_set_color(Window* record, COLORREF color);
 int win_client_size(Window* record, int32_t* x, int32_t* y, int32_t* width, int32_t* height);
 int ctl_handle(Window* record, int32_t id);
+// The control with this id in the record's window; null for a null record,
+// a closed window or an id no control has.
+HWND gui_control_of(const Window* record, int32_t id);
 int ctl_move(Window* record, int32_t x, int32_t y, int32_t width, int32_t height, int32_t id);
 int ctl_show(Window* record, int32_t show_command, int32_t id);
 void dlg_list_free();
@@ -63,6 +66,11 @@ constexpr int32_t EV_BROWSER_BEFORE_NAVIGATE = 0x800D;
 constexpr int32_t EV_BROWSER_NAVIGATE_DONE = 0x800E;
 constexpr int32_t EV_ERASE = 0x800F;
 constexpr int32_t EV_BROWSER_STATUS = 0x8010;
+
+// The old colour message (WM_CTLCOLOR) that runtime windows and dialogs
+// send a control for each colour message about it; a control's subclass
+// procedure answers with its brush.
+constexpr UINT MSG_CTLCOLOR = 0x19;
 
 // MDI window menu ids of a frame's "&Window" popup.
 constexpr int32_t MENU_MDI_CASCADE = 0x8005;

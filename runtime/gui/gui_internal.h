@@ -3,6 +3,12 @@
 
 #include "runtime/gui/gui.h"
 
+// What runtime windows and dialogs pass on to their controls: a colour
+// message about a control (WM_CTLCOLORDLG aside) goes to it as
+// MSG_CTLCOLOR, and WM_DRAWITEM to the control it names. True, with the
+// control's answer in *answer, when the message went to a control.
+bool gui_reflect_to_control(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* answer);
+
 // The record whose window win_open is creating at the moment, or null.
 extern Window* g_creating_record;
 
