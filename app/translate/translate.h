@@ -5,10 +5,3 @@
 // caller owns). script_mode is 0 in HTML mode and 1 in script mode; @SCRIPT
 // and @HTML lines change it. Never fails and never rejects a line.
 char* translate_line(const char* source, int* script_mode);
-
-// The Translate command of the editor: asks for a page name and writes one
-// page line for each line of the editing field, plus an empty last line.
-void translate_script();
-// Its second half: the page of the editing field written to path. When the
-// file cannot be opened or written the user is told; false then.
-bool translate_field_to(const char* path);

@@ -34,13 +34,6 @@ inline void prop_set(HWND control, const char* name, uintptr_t value) {
 
 // ---- Control kinds ----------------------------------------------------------------
 
-// The kinds that controls.h does not name.
-constexpr int32_t KIND_RICH_EDIT = 10;
-constexpr int32_t KIND_LIST_VIEW = 11;
-constexpr int32_t KIND_STATUS_BAR = 12;
-constexpr int32_t KIND_PLAIN_BUTTON = 13; // a button of the caller's own button style
-constexpr int32_t KIND_TREE_VIEW = 14;
-
 struct ControlKind {
   int32_t kind;
   const char* class_name;
@@ -66,6 +59,18 @@ KindColors control_kind_colors(int32_t kind);
 // Once per process.
 void controls_init_common();
 bool controls_load_rich_edit();
+
+// ---- Subclass procedures ------------------------------------------------------------
+
+// By kind (control_kind_colors): every kind but the ones below, push
+// buttons, hot-tracking buttons, statics.
+LRESULT CALLBACK ctl_proc_common(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+LRESULT CALLBACK ctl_proc_button(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+LRESULT CALLBACK ctl_proc_hot_button(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+LRESULT CALLBACK ctl_proc_static(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+
+// Draws a push button (kind 1) or hot-tracking button (kind 20).
+void button_draw(HWND button, const DRAWITEMSTRUCT* item, int hot);
 
 // ---- Subclass procedure helpers ----------------------------------------------------
 

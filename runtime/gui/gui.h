@@ -32,12 +32,10 @@ int ctl_move(Window* record, int32_t x, int32_t y, int32_t width, int32_t height
 int ctl_show(Window* record, int32_t show_command, int32_t id);
 void dlg_list_free();
 
-// Registers the two window classes once; their atoms afterwards.
-void gui_register_classes();
+// The atoms of the runtime's window classes (0 before they are registered).
 ATOM gui_wnd_class_atom();
 ATOM gui_frame_class_atom();
 ATOM gui_dlg_class_atom(); // 0 until dialogs register their class
-void gui_set_dlg_class_atom(ATOM atom);
 // The MDICLIENT class atom remembered by frame windows (0xFFFF before any).
 ATOM gui_mdi_client_atom();
 // The record stored in a runtime window's extra slot 0, or null.
@@ -78,7 +76,6 @@ constexpr int32_t MENU_MDI_TILE = 0x8006;
 constexpr int32_t MENU_MDI_ARRANGE = 0x8007;
 
 int32_t event_deliver(Window* record, int32_t code, WPARAM wparam, LPARAM lparam);
-LRESULT CALLBACK gui_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 int msg_wait(int no_wait);
 int timer_start(Window* record, uint32_t interval_ms, uint32_t timer_id, TIMERPROC routine);
 
@@ -131,10 +128,6 @@ constexpr COLORREF make_rgb(uint32_t red, uint32_t green, uint32_t blue) {
   return red | green << 8 | blue << 16;
 }
 int mdi_layout(HWND frame, HWND mdi_client);
-
-// Paint and erase handling of the runtime window procedure; both give 1.
-LRESULT gui_paint(Window* record, HWND hwnd, WPARAM wparam, LPARAM lparam);
-LRESULT gui_erase(Window* record, HWND hwnd, WPARAM wparam, LPARAM lparam);
 
 constexpr COLORREF COLOR_NONE = 0xFFFFFFFFu; // -1: no fill / the text colour
 
