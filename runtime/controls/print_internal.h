@@ -15,6 +15,14 @@ bool print_under_wine();
 // Windows gets the requested type as it is. Null stays null.
 const char* print_spool_data_type(const char* requested, bool under_wine);
 
+// Printer drivers loaded by a print dialog may leave the x87 control word
+// changed behind it: back to every exception masked, 64-bit precision,
+// rounding to nearest.
+inline void print_reset_fpu() {
+  unsigned short word = 0x033F;
+  __asm__ __volatile__("fldcw %0" : : "m"(word));
+}
+
 // The number a numeric typed argument holds. False when the argument has
 // none: a 64-bit value passed by value (it does not fit a 32-bit slot), or
 // an address of zero.
