@@ -1,6 +1,6 @@
 // Runtime controls: child controls by Control kind, their colours and
-// subclass procedures, owner-drawn buttons, the control-command dispatcher
-// with rich-edit streaming, and printer output.
+// subclassing, the control-command dispatcher with rich-edit streaming, and
+// printer output.
 #pragma once
 
 #include <windows.h>
@@ -65,7 +65,6 @@ enum EditCode : int32_t {
   EDIT_PASTE = 23,
   EDIT_UNDO = 32,
 };
-
 
 // Works control id of the window by a command code and up to four typed
 // arguments; 0 for a closed window, an unknown id, a class it does not serve

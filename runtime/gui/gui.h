@@ -1,5 +1,7 @@
 // Runtime windowing: windows and their records, events and the message loop,
-// menus and accelerators, message boxes and file requesters, window graphics.
+// menus and accelerators, message boxes and file requesters, window graphics,
+// and the hooks through which the windows reach the controls and the
+// browser (the installer below, the Browser site's entries).
 //
 // Every operation takes the Window record by address and does nothing (and
 // returns 0) when the record's handle is zero.
