@@ -52,5 +52,12 @@ void script_restart();
 void script_kill();
 int32_t run_handler();
 
+// The Translate command: asks for a page name and writes one page line for
+// each line of the editing field, plus an empty last line.
+void translate_script();
+// Its second half: the page of the editing field written to path. When the
+// file cannot be opened or written the user is told; false then.
+bool translate_field_to(const char* path);
+
 // One pass of the line-number gutter.
 void gutter_draw();

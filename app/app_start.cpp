@@ -4,8 +4,7 @@
 #include "runtime/controls/controls.h"
 
 namespace {
-constexpr uint32_t EDITOR_FLAGS = 0x70010; // sizing border, minimize and maximize boxes, no backing picture
-constexpr uint32_t EDIT_FIELD_STYLE = 0x300004; // WS_VSCROLL | WS_HSCROLL | ES_MULTILINE
+constexpr uint32_t EDIT_FIELD_STYLE = WS_VSCROLL | WS_HSCROLL | ES_MULTILINE;
 constexpr uint32_t TIMER_MS = 500;
 
 void drawing_set_up() {
@@ -24,7 +23,7 @@ void edit_field_create() {
 } // namespace
 
 bool editor_build() {
-  win_open(&editor_window, 0, 0, 640, 480, EDITOR_FLAGS, nullptr, "Tolvane", editor_handler);
+  win_open(&editor_window, 0, 0, 640, 480, EDITOR_WINDOW_FLAGS, nullptr, "Tolvane", editor_handler);
   if (!editor_window.handle) return false;
   // Built out of sight and shown whole: a shown window would be laid out
   // and drawn again for the field and again for the menu bar, which takes

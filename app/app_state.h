@@ -35,6 +35,9 @@ void text_global_set(char** global, char* value);
 
 // Fixed look and layout of the editor.
 constexpr int32_t EDIT_FIELD_ID = 1;
+// The editor's window, and the player's: a sizing border, minimize and
+// maximize boxes, no backing picture.
+constexpr uint32_t EDITOR_WINDOW_FLAGS = WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WIN_NO_BACKING;
 constexpr int32_t GUTTER_WIDTH = 30;
 constexpr COLORREF EDITOR_BACK_COLOR = make_rgb(34, 85, 136);
 constexpr COLORREF EDITOR_TEXT_COLOR = make_rgb(200, 255, 255);

@@ -4,8 +4,8 @@
 #include "app/app.h"
 #include "app/app_state.h"
 #include "app/documents.h"
+#include "app/edit_field.h"
 #include "app/file_choice.h"
-#include "runtime/controls/controls.h"
 
 namespace {
 enum class ReadResult { read, too_large };
@@ -35,10 +35,9 @@ bool file_surely_too_large() {
 
 // Lets the field hold a text of this length, with room to type beyond it.
 void make_room(int32_t length) {
-  if (length <= field_limit()) return;
+  if (length <= edit_field_limit()) return;
   int32_t limit = length <= DOCUMENT_MOST - DOCUMENT_ROOM ? length + DOCUMENT_ROOM : DOCUMENT_MOST;
-  ctl_command(&editor_window, EDIT_FIELD_ID, 9, static_cast<ValueSlot>(limit), VT_INT32, 0, VT_NONE, 0, VT_NONE, 0,
-              VT_NONE);
+  edit_field_set_limit(limit);
 }
 } // namespace
 
@@ -60,5 +59,5 @@ void doc_load() {
   }
   text_global_set(&document_text, text_dup(text.c_str()));
   make_room(static_cast<int32_t>(text.size()));
-  field_set_text(document_text);
+  edit_field_set_text(document_text);
 }

@@ -3,9 +3,10 @@
 #include "app/app.h"
 #include "app/app_state.h"
 #include "app/documents.h"
+#include "app/edit_field.h"
 
 bool modified_check() {
-  if (!field_modified()) return true;
+  if (!edit_field_modified()) return true;
   msgbox_show(&editor_window, "Data has been modified.", "Alert", 0);
   switch (doc_save_document()) {
   case SaveResult::saved:
@@ -18,25 +19,22 @@ bool modified_check() {
 
 void doc_new_blank() {
   if (!modified_check()) return;
-  field_set_text("");
+  edit_field_set_text("");
 }
 
 char* html_template_text() {
-  char* q = text_char(34);
-  char* text = text_concat("<!DOCTYPE html>\r\n\r\n", "<html>\r\n\r\n", "<head>\r\n\r\n",       //
-                           "<meta charset=", q, "UTF-8", q, ">\r\n\r\n",                        //
-                           "<meta name=", q, "author", q, " content=", q, q, ">\r\n",           //
-                           "<meta name=", q, "description", q, " content=", q, q, ">\r\n",      //
-                           "<meta name=", q, "keywords", q, " content=", q, q, ">\r\n\r\n",     //
-                           "<title></title>\r\n\r\n", "</head>\r\n\r\n", "<body>\r\n\r\n", "\r\n", //
-                           "</body>\r\n\r\n", "</html>");
-  heap_free(q);
-  return text;
+  TempText quote(text_char(34));
+  const char* q = quote.get();
+  return text_concat("<!DOCTYPE html>\r\n\r\n", "<html>\r\n\r\n", "<head>\r\n\r\n",       //
+                     "<meta charset=", q, "UTF-8", q, ">\r\n\r\n",                        //
+                     "<meta name=", q, "author", q, " content=", q, q, ">\r\n",           //
+                     "<meta name=", q, "description", q, " content=", q, q, ">\r\n",      //
+                     "<meta name=", q, "keywords", q, " content=", q, q, ">\r\n\r\n",     //
+                     "<title></title>\r\n\r\n", "</head>\r\n\r\n", "<body>\r\n\r\n", "\r\n", //
+                     "</body>\r\n\r\n", "</html>");
 }
 
 void doc_new_template() {
   if (!modified_check()) return;
-  char* text = html_template_text();
-  field_set_text(text);
-  heap_free(text);
+  edit_field_set_text(TempText(html_template_text()).get());
 }

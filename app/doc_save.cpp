@@ -2,8 +2,8 @@
 #include "app/app.h"
 #include "app/app_state.h"
 #include "app/documents.h"
+#include "app/edit_field.h"
 #include "app/file_choice.h"
-#include "runtime/controls/controls.h"
 
 namespace {
 // Writes document_text to file_name; false when any of it did not reach
@@ -27,27 +27,14 @@ SaveResult doc_save_document() {
   case OutputChoice::chosen: break;
   }
   text_global_set(&file_name, path);
-  text_global_set(&document_text, ctl_get_text(&editor_window, EDIT_FIELD_ID));
+  text_global_set(&document_text, edit_field_text());
   if (!write_document()) {
     // The modified flag stays set: the text is not stored anywhere yet.
     file_problem_show(SAVE_FAILED, file_name, "Save");
     return SaveResult::failed;
   }
-  ctl_command(&editor_window, EDIT_FIELD_ID, 14, 0, VT_INT32, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE);
+  edit_field_set_unmodified();
   return SaveResult::saved;
 }
 
 void doc_save() { doc_save_document(); }
-
-bool field_modified() {
-  return ctl_command(&editor_window, EDIT_FIELD_ID, 13, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE) != 0;
-}
-
-int32_t field_limit() {
-  return ctl_command(&editor_window, EDIT_FIELD_ID, 10, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE);
-}
-
-void field_set_text(const char* text) {
-  ctl_set_text(&editor_window, EDIT_FIELD_ID, text);
-  ctl_command(&editor_window, EDIT_FIELD_ID, 14, 0, VT_INT32, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE);
-}

@@ -1,5 +1,5 @@
-// What the document commands share: the field's flags and the save step
-// that the modified check runs.
+// What the document commands share: the file filter, the save step that
+// the modified check runs, and the sizes Load keeps to.
 #pragma once
 
 #include <cstdint>
@@ -22,12 +22,6 @@ SaveResult doc_save_document();
 // because the text was not written although the user meant to keep it
 // (the write failed, or an existing file was not to be replaced).
 bool modified_check();
-
-// The editing field's modified flag, and its text limit.
-bool field_modified();
-int32_t field_limit();
-// Replaces the field's whole text; the field is then unmodified.
-void field_set_text(const char* text);
 
 // The text of New > HTML Template (a String temporary).
 char* html_template_text();

@@ -2,18 +2,12 @@
 // the menu picks (accelerators arrive as menu picks).
 #include "app/app.h"
 #include "app/app_state.h"
+#include "app/edit_field.h"
 #include "app/help_texts.h"
 #include "app/menu_ids.h"
-#include "app/translate/translate.h"
 #include "app/view_info.h"
-#include "runtime/controls/controls.h"
 
 namespace {
-int32_t edit_command(int32_t code, ValueSlot a1 = 0, uint32_t t1 = VT_NONE, ValueSlot a2 = 0,
-                     uint32_t t2 = VT_NONE) {
-  return ctl_command(&editor_window, EDIT_FIELD_ID, code, a1, t1, a2, t2, 0, VT_NONE, 0, VT_NONE);
-}
-
 // The editing field beside the gutter, or over the whole client area while
 // line numbers are off.
 void edit_field_place() {
@@ -45,11 +39,11 @@ void menu_pick(int32_t id) {
   case MENU_SAVE: doc_save(); break;
   case MENU_PRINT: doc_print(); break;
   case MENU_QUIT: app_quit(); break;
-  case MENU_UNDO: edit_command(32); break;
-  case MENU_CUT: edit_command(3); break;
-  case MENU_COPY: edit_command(2); break;
-  case MENU_PASTE: edit_command(23); break;
-  case MENU_SELECT_ALL: edit_command(15, 0, VT_INT32, static_cast<ValueSlot>(-1), VT_INT32); break;
+  case MENU_UNDO: edit_field_undo(); break;
+  case MENU_CUT: edit_field_cut(); break;
+  case MENU_COPY: edit_field_copy(); break;
+  case MENU_PASTE: edit_field_paste(); break;
+  case MENU_SELECT_ALL: edit_field_select_all(); break;
   case MENU_LINE_NUMBERS: line_numbers_toggle(); break;
   case MENU_LINE_COUNT: line_count_show(); break;
   case MENU_MEMORY_INFO: memory_info_show(); break;

@@ -17,33 +17,23 @@ bool has_extension(const char* name, const char* extension) {
 
 OutputChoice output_name_ask(const char* title, const char* filter, const char* extension, char** path) {
   *path = nullptr;
-  char* chosen = file_request(title, &editor_window, 0, filter, nullptr, 0, nullptr);
-  if (text_len(chosen) == 0) {
-    heap_free(chosen);
-    return OutputChoice::cancelled;
-  }
-  if (has_extension(chosen, extension)) {
+  TempText chosen(file_request(title, &editor_window, 0, filter, nullptr, 0, nullptr));
+  if (text_len(chosen.get()) == 0) return OutputChoice::cancelled;
+  if (has_extension(chosen.get(), extension)) {
     // The requester itself asked about replacing this very name.
-    *path = chosen;
+    *path = chosen.release();
     return OutputChoice::chosen;
   }
-  char* final_name = text_concat(chosen, extension);
-  heap_free(chosen);
-  if (GetFileAttributesA(final_name) != INVALID_FILE_ATTRIBUTES) {
-    char* question = text_concat(final_name, REPLACE_QUESTION);
-    int answer = msgbox_show(&editor_window, question, title, MB_YESNO | MB_ICONEXCLAMATION);
-    heap_free(question);
-    if (answer != IDYES) {
-      heap_free(final_name);
+  TempText final_name(text_concat(chosen.get(), extension));
+  if (GetFileAttributesA(final_name.get()) != INVALID_FILE_ATTRIBUTES) {
+    TempText question(text_concat(final_name.get(), REPLACE_QUESTION));
+    if (msgbox_show(&editor_window, question.get(), title, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
       return OutputChoice::declined;
-    }
   }
-  *path = final_name;
+  *path = final_name.release();
   return OutputChoice::chosen;
 }
 
 void file_problem_show(const char* what, const char* path, const char* title) {
-  char* text = text_concat(what, "\r\n\r\n", path);
-  msgbox_show(&editor_window, text, title, 0);
-  heap_free(text);
+  msgbox_show(&editor_window, TempText(text_concat(what, "\r\n\r\n", path)).get(), title, 0);
 }

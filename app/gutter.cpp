@@ -3,7 +3,7 @@
 // the main loop. The next repaint erases it and the next pass draws it again.
 #include "app/app.h"
 #include "app/app_state.h"
-#include "runtime/controls/controls.h"
+#include "app/edit_field.h"
 
 namespace {
 constexpr int32_t ROW_HEIGHT = 16; // assumed height of an editing-field line
@@ -14,11 +14,9 @@ void gutter_draw() {
   int32_t rows = client_height / ROW_HEIGHT;
   for (int32_t r = 1; r <= rows; ++r) {
     win_move(&editor_window, 1, ROW_HEIGHT * r - 10);
-    int32_t first = ctl_command(&editor_window, EDIT_FIELD_ID, 8, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE);
-    char* number = num_to_text(first + r);
-    char* text = text_concat(number, "----------");
-    win_print(4, VT_WINDOW, &editor_window, VT_STRING, text, VT_BYTE, 13, VT_BYTE, 10);
-    heap_free(text);
-    heap_free(number);
+    int32_t first = edit_field_first_visible_line();
+    TempText number(num_to_text(first + r));
+    TempText text(text_concat(number.get(), "----------"));
+    win_print(4, VT_WINDOW, &editor_window, VT_STRING, text.get(), VT_BYTE, 13, VT_BYTE, 10);
   }
 }

@@ -5,8 +5,6 @@
 #include "runtime/browser/browser.h"
 
 namespace {
-constexpr uint32_t PLAYER_FLAGS = 0x70010; // as the editor window
-
 // The window went without a browser in it: the editor takes over.
 void player_give_up() {
   win_close(&editor_window);
@@ -17,20 +15,14 @@ void player_give_up() {
 
 char* player_title(const char* line) {
   if (!line) line = "";
-  char* without_closing = text_left(line, text_len(line) - 3);
-  char* trimmed = text_trim_right(without_closing);
-  char* without_opening = text_right(trimmed, text_len(trimmed) - 4);
-  char* title = text_trim_left(without_opening);
-  heap_free(without_opening);
-  heap_free(trimmed);
-  heap_free(without_closing);
-  return title;
+  TempText without_closing(text_left(line, text_len(line) - 3));
+  TempText trimmed(text_trim_right(without_closing.get()));
+  TempText without_opening(text_right(trimmed.get(), text_len(trimmed.get()) - 4));
+  return text_trim_left(without_opening.get());
 }
 
 void player_start() {
-  char* dir = start_dir();
-  text_global_set(&file_name, text_concat(dir, "app.dat"));
-  heap_free(dir);
+  text_global_set(&file_name, text_concat(TempText(start_dir()).get(), "app.dat"));
   if (file_open(&file_channel, FILE_CHANNEL_TYPE, file_name, "R") != 0) {
     text_global_set(&file_name, nullptr);
     return;
@@ -38,7 +30,7 @@ void player_start() {
   int read = 0;
   text_global_set(&file_line, file_read_line(&file_channel, FILE_CHANNEL_TYPE, &read));
   text_global_set(&file_line, player_title(file_line));
-  win_open(&editor_window, 0, 0, 640, 480, PLAYER_FLAGS, nullptr, file_line, editor_handler);
+  win_open(&editor_window, 0, 0, 640, 480, EDITOR_WINDOW_FLAGS, nullptr, file_line, editor_handler);
   file_close(&file_channel, FILE_CHANNEL_TYPE);
   // A window with nothing in it would be a program that cannot show its
   // page: the editor starts instead.

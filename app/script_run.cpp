@@ -8,7 +8,7 @@
 
 namespace {
 // A thin border, no caption, no backing picture.
-constexpr uint32_t RUN_WINDOW_FLAGS = 0x800050;
+constexpr uint32_t RUN_WINDOW_FLAGS = WS_BORDER | WIN_NO_CAPTION | WIN_NO_BACKING;
 const char* const EXECUTE_FILTER = "Html files|*.html|All Files|*.*||";
 
 void edit_field_show(int32_t show) { ctl_show(&editor_window, show, EDIT_FIELD_ID); }
@@ -22,10 +22,8 @@ void script_execute() {
     edit_field_show(SW_SHOWNORMAL);
     return;
   }
-  char* title = text_concat("Executing ", file_name);
-  win_open(&run_window, client_left, client_top, client_width, client_height, RUN_WINDOW_FLAGS, &editor_window, title,
-           run_handler);
-  heap_free(title);
+  win_open(&run_window, client_left, client_top, client_width, client_height, RUN_WINDOW_FLAGS, &editor_window,
+           TempText(text_concat("Executing ", file_name)).get(), run_handler);
   if (!run_window.handle) { // nothing to run in: the editing field stays
     script_running = 0;
     edit_field_show(SW_SHOWNORMAL);

@@ -2,6 +2,7 @@
 // view downwards, that holds the typed text, ignoring case.
 #include "app/app.h"
 #include "app/app_state.h"
+#include "app/edit_field.h"
 #include "app/search_dialog.h"
 #include "runtime/controls/controls.h"
 
@@ -9,44 +10,29 @@ namespace {
 constexpr int32_t FIND_BUTTON_ID = 1;
 constexpr int32_t SEARCH_FIELD_ID = 2;
 
-int32_t edit_query(int32_t code) {
-  return ctl_command(&editor_window, EDIT_FIELD_ID, code, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE);
-}
-
 void found_show(const char* wanted, int32_t index) {
-  char* q = text_char(34);
-  char* number = num_to_text(index + 1);
-  char* text = text_concat(q, wanted, q, " found on line", number);
-  msgbox_show(&editor_window, text, "Alert", 0);
-  heap_free(text);
-  heap_free(number);
-  heap_free(q);
+  TempText q(text_char(34));
+  TempText number(num_to_text(index + 1));
+  TempText text(text_concat(q.get(), wanted, q.get(), " found on line", number.get()));
+  msgbox_show(&editor_window, text.get(), "Alert", 0);
 }
 } // namespace
 
 int32_t search_find(const char* wanted) {
-  char* upper_wanted = text_upper(wanted);
-  int32_t found = -1;
+  TempText upper_wanted(text_upper(wanted));
   // The count is inclusive: the index past the last line reads as empty.
-  for (int32_t index = edit_query(8); index <= edit_query(12); ++index) {
-    char* line = ctl_line_text(&editor_window, EDIT_FIELD_ID, index);
-    char* upper_line = text_upper(line ? line : "");
-    bool hit = text_find(upper_line, upper_wanted, 1) != 0;
-    heap_free(upper_line);
-    heap_free(line);
-    if (hit) {
-      found = index;
-      break;
-    }
+  for (int32_t index = edit_field_first_visible_line(); index <= edit_field_line_count(); ++index) {
+    TempText line(edit_field_line(index));
+    TempText upper_line(text_upper(line.get() ? line.get() : ""));
+    if (text_find(upper_line.get(), upper_wanted.get(), 1) != 0) return index;
   }
-  heap_free(upper_wanted);
-  return found;
+  return -1;
 }
 
 void search_dialog_build() {
-  dlg_create(&search_dialog, 0, 0, 100, 70, 0xC80000, &editor_window, "Search", search_handler);
-  ctl_create(&search_dialog, KIND_BUTTON, "Find Next", 25, 45, 55, 20, 0x10000, FIND_BUTTON_ID);
-  ctl_create(&search_dialog, KIND_EDIT, "", 15, 15, 70, 20, 0x10080, SEARCH_FIELD_ID);
+  dlg_create(&search_dialog, 0, 0, 100, 70, WS_CAPTION | WS_SYSMENU, &editor_window, "Search", search_handler);
+  ctl_create(&search_dialog, KIND_BUTTON, "Find Next", 25, 45, 55, 20, WS_TABSTOP, FIND_BUTTON_ID);
+  ctl_create(&search_dialog, KIND_EDIT, "", 15, 15, 70, 20, WS_TABSTOP | ES_AUTOHSCROLL, SEARCH_FIELD_ID);
 }
 
 void search_show() {
@@ -62,10 +48,9 @@ int32_t search_handler() {
   case EV_CLOSE: dlg_close(&search_dialog, 2); break;
   case EV_COMMAND:
     if (event_id == FIND_BUTTON_ID) {
-      char* wanted = ctl_get_text(&search_dialog, SEARCH_FIELD_ID);
-      int32_t index = search_find(wanted);
-      if (index >= 0) found_show(wanted, index);
-      heap_free(wanted);
+      TempText wanted(ctl_get_text(&search_dialog, SEARCH_FIELD_ID));
+      int32_t index = search_find(wanted.get());
+      if (index >= 0) found_show(wanted.get(), index);
       dlg_close(&search_dialog, 1);
     }
     break;

@@ -11,7 +11,6 @@
 
 #include "app/app.h"
 #include "app/app_state.h"
-#include "app/translate/translate.h"
 
 namespace {
 double now_ms() {

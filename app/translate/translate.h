@@ -12,9 +12,3 @@ char* translate_line(const char* source, int* script_mode);
 enum class PageCharset { none, utf8, other };
 PageCharset page_charset_of_line(const char* line);
 
-// The Translate command of the editor: asks for a page name and writes one
-// page line for each line of the editing field, plus an empty last line.
-void translate_script();
-// Its second half: the page of the editing field written to path. When the
-// file cannot be opened or written the user is told; false then.
-bool translate_field_to(const char* path);

@@ -30,16 +30,10 @@ const char* const kCommandWords[] = {
 };
 
 Command classify(const char* keyword) {
-  char* upper = text_upper(keyword);
-  Command found = CMD_NONE;
-  for (int i = 0; i < CMD_NONE; ++i) {
-    if (lstrcmpA(upper, kCommandWords[i]) == 0) {
-      found = static_cast<Command>(i);
-      break;
-    }
-  }
-  heap_free(upper);
-  return found;
+  TempText upper(text_upper(keyword));
+  for (int i = 0; i < CMD_NONE; ++i)
+    if (lstrcmpA(upper.get(), kCommandWords[i]) == 0) return static_cast<Command>(i);
+  return CMD_NONE;
 }
 
 bool uses_comma_split(Command c) {
@@ -57,10 +51,7 @@ bool uses_comma_split(Command c) {
 
 // True when the first n bytes of line are exactly prefix (n = its length).
 bool starts_with(const char* line, const char* prefix) {
-  char* head = text_left(line, text_len(prefix));
-  bool same = lstrcmpA(head, prefix) == 0;
-  heap_free(head);
-  return same;
+  return lstrcmpA(TempText(text_left(line, text_len(prefix))).get(), prefix) == 0;
 }
 
 // In script mode a statement holding "=" gets a semicolon, unless it opens
@@ -71,7 +62,8 @@ bool needs_semicolon(const char* line) {
 }
 
 char* expand(Command c, const char* a, const char* b, const char* r) {
-  char* q = text_char(34);
+  TempText quote(text_char(34));
+  const char* q = quote.get();
   char* out = nullptr;
   switch (c) {
   case CMD_SCRIPT: out = text_dup("<script>"); break;
@@ -91,53 +83,27 @@ char* expand(Command c, const char* a, const char* b, const char* r) {
   case CMD_TEXTBOX: out = text_concat("<input type=", q, "text", q, " id=", q, r, q, ">"); break;
   case CMD_NONE: break;
   }
-  heap_free(q);
   return out;
 }
 
 } // namespace
 
 char* translate_line(const char* source, int* script_mode) {
-  char* right_trimmed = text_trim_right(source);
-  char* line = text_trim_left(right_trimmed);
-  heap_free(right_trimmed);
+  TempText trimmed(text_trim_left(TempText(text_trim_right(source)).get()));
+  const char* line = trimmed.get();
 
   // The keyword is the text before the first blank; a tab does not end it.
   int32_t blank = text_find(line, " ", 1);
-  char* keyword;
-  char* args;
-  if (blank > 1) {
-    keyword = text_left(line, blank - 1);
-    args = text_mid(line, blank + 1, -1);
-  } else {
-    keyword = text_dup(line);
-    args = text_dup("");
-  }
+  TempText keyword(blank > 1 ? text_left(line, blank - 1) : text_dup(line));
+  TempText args(blank > 1 ? text_mid(line, blank + 1, -1) : text_dup(""));
 
-  Command command = classify(keyword);
-  char* out;
-  if (command == CMD_NONE) {
-    out = *script_mode && needs_semicolon(line) ? text_concat(line, ";") : text_dup(line);
-  } else {
-    char* first;
-    char* second;
-    int32_t comma = uses_comma_split(command) ? text_find(args, ",", 1) : 0;
-    if (comma > 0) {
-      first = text_left(args, comma - 1);
-      second = text_mid(args, comma + 1, -1);
-    } else {
-      first = text_dup("");
-      second = text_dup(args);
-    }
-    out = expand(command, first, second, args);
-    heap_free(first);
-    heap_free(second);
-    if (command == CMD_SCRIPT) *script_mode = 1;
-    if (command == CMD_HTML) *script_mode = 0;
-  }
+  Command command = classify(keyword.get());
+  if (command == CMD_NONE) return *script_mode && needs_semicolon(line) ? text_concat(line, ";") : text_dup(line);
 
-  heap_free(keyword);
-  heap_free(args);
-  heap_free(line);
-  return out;
+  int32_t comma = uses_comma_split(command) ? text_find(args.get(), ",", 1) : 0;
+  TempText first(comma > 0 ? text_left(args.get(), comma - 1) : text_dup(""));
+  TempText second(comma > 0 ? text_mid(args.get(), comma + 1, -1) : text_dup(args.get()));
+  if (command == CMD_SCRIPT) *script_mode = 1;
+  if (command == CMD_HTML) *script_mode = 0;
+  return expand(command, first.get(), second.get(), args.get());
 }

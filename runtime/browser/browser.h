@@ -3,10 +3,11 @@
 // that drive it.
 //
 // A program attaches a browser to an open window with browser_attach and
-// drives it with browser_command. The window code calls the rest through the
-// entries of the window's Browser site: the message loop for key-down
-// messages, the window procedure on size changes, win_close to disconnect and
-// detach. The control's events reach the window's Handler as the event codes
+// drives it with browser_command. browser_attach fills in the entries of the
+// window's Browser site (runtime/gui/browser_site.h), through which the
+// window code calls the rest: the message loop for key-down messages, the
+// window procedure on size changes, win_close to disconnect and detach. The
+// control's events reach the window's Handler as the event codes
 // EV_BROWSER_BEFORE_NAVIGATE, EV_BROWSER_NAVIGATE_DONE and EV_BROWSER_STATUS
 // (gui.h); their texts are read with browser_command.
 #pragma once
@@ -15,33 +16,7 @@
 
 #include <cstdint>
 
-#include "runtime/gui/window_record.h"
-
-typedef void (*BrowserDetachEntry)(HWND window);
-typedef int32_t (*BrowserKeyEntry)(HWND window, const MSG* message);
-typedef int32_t (*BrowserResizeEntry)(HWND window, int32_t width, int32_t height);
-typedef int32_t (*BrowserReleaseEntry)(HWND window, DWORD cookie);
-
-// The record in a Window record's `browser` field. The four texts are owned
-// by it (C runtime calloc / free) and are null while there is none.
-struct BrowserSite {
-  BrowserDetachEntry detach;       // browser_detach
-  BrowserKeyEntry translate_key;   // browser_translate_key
-  BrowserResizeEntry resize;       // browser_resize
-  int32_t can_go_back;             // 1 or 0, kept by the event sink
-  int32_t can_go_forward;          // 1 or 0, kept by the event sink
-  DWORD event_cookie;              // from browser_connect_events; 0: no events
-  BrowserReleaseEntry release;     // browser_disconnect_events
-  char* post_data;                 // bytes posted by the navigation announced
-  char* headers;                   // its extra headers
-  char* url;                       // URL announced or last completed
-  int32_t cancel;                  // set by code 9 while a navigation is announced
-  char* status_text;               // the browser's last status-bar text
-};
-
-static_assert(sizeof(void*) == 8 || sizeof(BrowserSite) == 12 * 4, "the Browser site is 12 fields of 32 bits");
-static_assert(sizeof(void*) == 4 || sizeof(BrowserSite) == 88,
-              "the Browser site is 8 pointer-sized and 4 32-bit fields, naturally aligned");
+#include "runtime/gui/gui.h"
 
 // Size of a caller's buffer when browser_command is given none.
 constexpr int32_t BROWSER_TEXT_SIZE = 255;
@@ -82,33 +57,3 @@ int32_t browser_attach(Window* record, const char* url);
 // first size - 1 bytes. A size below 1 writes nothing.
 int32_t browser_command(Window* record, int32_t code, const char* text = nullptr);
 int32_t browser_command(Window* record, int32_t code, char* buffer, int32_t size = BROWSER_TEXT_SIZE);
-
-// ---- The operations behind them, by host window ---------------------------------
-
-// 0; -1 no memory for the site object; -2 the control could not be made;
-// -3 it could not be activated (it is detached again).
-int32_t browser_embed(HWND window);
-// Closes and releases the window's control and frees its site object.
-void browser_detach(HWND window);
-// The connection cookie, or 0 when no events could be connected.
-DWORD browser_connect_events(HWND window, BrowserSite* site);
-// 1 when the connection was undone, else 0. Events of the window's sink
-// reach nobody afterwards, and the site's texts are freed.
-int32_t browser_disconnect_events(HWND window, DWORD cookie);
-// 1 when the control consumed the key-down message, else 0.
-int32_t browser_translate_key(HWND window, const MSG* message);
-// 0, or -1 without a control.
-int32_t browser_resize(HWND window, int32_t width, int32_t height);
-// 0; -4 no browser; -5 no IWebBrowser2; -6 the text could not be converted.
-int32_t browser_navigate(HWND window, const char* text);
-// Shows text as the page. 0; -4 no browser; -1 no document to write to, or
-// the text could not be converted.
-int32_t browser_write_html(HWND window, const char* text);
-// 0, or -1 without a control.
-int32_t browser_print(HWND window);
-// The name of the page shown, cut to size - 1 bytes. 0, or -1 without a
-// control.
-int32_t browser_location_name(HWND window, char* buffer, int32_t size);
-
-// The window property that holds a window's site object.
-extern const char* const BROWSER_PROPERTY; // "BROWSER"

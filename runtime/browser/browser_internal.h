@@ -13,6 +13,36 @@
 
 #include "runtime/browser/browser.h"
 
+// ---- The operations behind browser_attach and browser_command, by host window --
+
+// 0; -1 no memory for the site object; -2 the control could not be made;
+// -3 it could not be activated (it is detached again).
+int32_t browser_embed(HWND window);
+// Closes and releases the window's control and frees its site object.
+void browser_detach(HWND window);
+// The connection cookie, or 0 when no events could be connected.
+DWORD browser_connect_events(HWND window, BrowserSite* site);
+// 1 when the connection was undone, else 0. Events of the window's sink
+// reach nobody afterwards, and the site's texts are freed.
+int32_t browser_disconnect_events(HWND window, DWORD cookie);
+// 1 when the control consumed the key-down message, else 0.
+int32_t browser_translate_key(HWND window, const MSG* message);
+// 0, or -1 without a control.
+int32_t browser_resize(HWND window, int32_t width, int32_t height);
+// 0; -4 no browser; -5 no IWebBrowser2; -6 the text could not be converted.
+int32_t browser_navigate(HWND window, const char* text);
+// Shows text as the page. 0; -4 no browser; -1 no document to write to, or
+// the text could not be converted.
+int32_t browser_write_html(HWND window, const char* text);
+// 0, or -1 without a control.
+int32_t browser_print(HWND window);
+// The name of the page shown, cut to size - 1 bytes. 0, or -1 without a
+// control.
+int32_t browser_location_name(HWND window, char* buffer, int32_t size);
+
+// The window property that holds a window's site object.
+extern const char* const BROWSER_PROPERTY; // "BROWSER"
+
 // ---- Site object ------------------------------------------------------------
 //
 // One per hosting window, attached to it as the "BROWSER" property. Each

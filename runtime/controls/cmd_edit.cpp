@@ -4,6 +4,7 @@
 #include "runtime/controls/richedit_api.h"
 
 #include "runtime/controls/command_args.h"
+#include "runtime/controls/controls.h"
 #include "runtime/controls/edit_stream.h"
 #include "runtime/controls/richedit_print.h"
 
@@ -13,26 +14,26 @@ constexpr int32_t DEFAULT_PRINT_MARGIN = 770; // twips
 const SimpleCommand EDIT_SIMPLE[] = {
     {0, EM_CANUNDO, Operand::zero, Operand::zero, 0, false},
     {1, WM_CLEAR, Operand::zero, Operand::zero, 0, false},
-    {2, WM_COPY, Operand::zero, Operand::zero, 0, false},
-    {3, WM_CUT, Operand::zero, Operand::zero, 0, false},
+    {EDIT_COPY, WM_COPY, Operand::zero, Operand::zero, 0, false},
+    {EDIT_CUT, WM_CUT, Operand::zero, Operand::zero, 0, false},
     {4, EM_EMPTYUNDOBUFFER, Operand::zero, Operand::zero, 0, false},
     {6, EM_GETEVENTMASK, Operand::zero, Operand::zero, 0, false},
     {7, EM_SETEVENTMASK, Operand::zero, Operand::num1, 0, false},
-    {8, EM_GETFIRSTVISIBLELINE, Operand::zero, Operand::zero, 0, false},
-    {9, EM_LIMITTEXT, Operand::num1, Operand::zero, 0, false},
-    {10, EM_GETLIMITTEXT, Operand::zero, Operand::zero, 0, false},
-    {12, EM_GETLINECOUNT, Operand::zero, Operand::zero, 0, false},
-    {13, EM_GETMODIFY, Operand::zero, Operand::zero, 0, false},
-    {14, EM_SETMODIFY, Operand::num1, Operand::zero, 0, false},
-    {15, EM_SETSEL, Operand::num1, Operand::num2, 0, false},
+    {EDIT_FIRST_VISIBLE_LINE, EM_GETFIRSTVISIBLELINE, Operand::zero, Operand::zero, 0, false},
+    {EDIT_SET_LIMIT, EM_LIMITTEXT, Operand::num1, Operand::zero, 0, false},
+    {EDIT_LIMIT, EM_GETLIMITTEXT, Operand::zero, Operand::zero, 0, false},
+    {EDIT_LINE_COUNT, EM_GETLINECOUNT, Operand::zero, Operand::zero, 0, false},
+    {EDIT_MODIFIED, EM_GETMODIFY, Operand::zero, Operand::zero, 0, false},
+    {EDIT_SET_MODIFIED, EM_SETMODIFY, Operand::num1, Operand::zero, 0, false},
+    {EDIT_SELECT, EM_SETSEL, Operand::num1, Operand::num2, 0, false},
     {18, WM_GETTEXTLENGTH, Operand::zero, Operand::zero, 0, false},
     {19, EM_HIDESELECTION, Operand::num1, Operand::zero, 0, false},
     {20, EM_LINEFROMCHAR, Operand::num1, Operand::zero, 0, false},
     {21, EM_LINELENGTH, Operand::num1, Operand::zero, 0, false},
     {22, EM_LINESCROLL, Operand::num1, Operand::num2, 0, false},
-    {23, WM_PASTE, Operand::zero, Operand::zero, 0, false},
+    {EDIT_PASTE, WM_PASTE, Operand::zero, Operand::zero, 0, false},
     {24, EM_REPLACESEL, Operand::fixed, Operand::str1, 1, false}, // undoable
-    {32, WM_UNDO, Operand::zero, Operand::zero, 0, false},
+    {EDIT_UNDO, WM_UNDO, Operand::zero, Operand::zero, 0, false},
     {187, EM_LINEINDEX, Operand::num1, Operand::zero, 0, false},
 };
 
@@ -56,9 +57,8 @@ int32_t get_line(HWND control, const CommandArgs& args) {
   if (!arg_is_number(line) || !arg_is_string(target)) return 0;
   int32_t capacity = arg_capacity(args.a[2]);
   int32_t length = 0;
-  char* text = edit_line_read(control, arg_number(line), capacity, &length);
-  copy_cut(arg_string(target), capacity, text, length);
-  heap_free(text);
+  TempText text(edit_line_read(control, arg_number(line), capacity, &length));
+  copy_cut(arg_string(target), capacity, text.get(), length);
   return 0;
 }
 
@@ -80,13 +80,11 @@ int32_t get_selected_text(HWND control, const CommandArgs& args) {
   LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
   if (length < 0) length = 0;
   if (length > (INT32_MAX - 16) / 2) return 0;
-  char* scratch = static_cast<char*>(heap_alloc_or_stop(static_cast<int32_t>(2 * length + 2)));
-  LRESULT got = SendMessageA(control, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(scratch));
+  TempText scratch(static_cast<char*>(heap_alloc_or_stop(static_cast<int32_t>(2 * length + 2))));
+  LRESULT got = SendMessageA(control, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(scratch.get()));
   if (got < 0) got = 0;
   if (got > 2 * length) got = 2 * length;
-  int32_t stored = copy_cut(arg_string(target), arg_capacity(args.a[1]), scratch, static_cast<int32_t>(got));
-  heap_free(scratch);
-  return stored;
+  return copy_cut(arg_string(target), arg_capacity(args.a[1]), scratch.get(), static_cast<int32_t>(got));
 }
 
 // Code 35: paste the clipboard's first format, when the control takes it.

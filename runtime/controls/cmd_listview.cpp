@@ -67,16 +67,14 @@ int32_t set_item_text(HWND control, const CommandArgs& args) {
 // the caller's string gets only the text and one zero byte.
 struct TextScratch {
   int32_t capacity;
-  char* text;
-  explicit TextScratch(int32_t most) : capacity(most), text(static_cast<char*>(heap_alloc_or_stop(most + 1))) {}
-  ~TextScratch() { heap_free(text); }
-  TextScratch(const TextScratch&) = delete;
-  TextScratch& operator=(const TextScratch&) = delete;
+  TempText block;
+  explicit TextScratch(int32_t most) : capacity(most), block(static_cast<char*>(heap_alloc_or_stop(most + 1))) {}
+  char* text() const { return block.get(); }
   int size() const { return capacity + 1; }
   // The text, cut and closed, into the caller's string; its length.
   int32_t copy_to(char* destination) {
-    text[capacity] = 0;
-    return copy_cut(destination, capacity, text, text_len(text));
+    text()[capacity] = 0;
+    return copy_cut(destination, capacity, text(), text_len(text()));
   }
 };
 
@@ -87,7 +85,7 @@ int32_t get_item_text(HWND control, const CommandArgs& args) {
   TextScratch scratch(arg_capacity(args.a[3]));
   LVITEMA item{};
   item.iSubItem = arg_number(args.a[1]);
-  item.pszText = scratch.text;
+  item.pszText = scratch.text();
   item.cchTextMax = scratch.size();
   send(control, LVM_GETITEMTEXTA, static_cast<WPARAM>(arg_number(args.a[0])), &item);
   return scratch.copy_to(arg_string(args.a[2]));
@@ -100,7 +98,7 @@ int32_t get_column(HWND control, const CommandArgs& args) {
   TextScratch scratch(arg_capacity(args.a[2]));
   LVCOLUMNA column{};
   column.mask = LVCF_TEXT;
-  column.pszText = scratch.text;
+  column.pszText = scratch.text();
   column.cchTextMax = scratch.size();
   int32_t found = send(control, LVM_GETCOLUMNA, static_cast<WPARAM>(arg_number(args.a[0])), &column);
   scratch.copy_to(arg_string(args.a[1]));

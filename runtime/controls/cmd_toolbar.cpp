@@ -39,11 +39,10 @@ void add_labels(Window* window, HWND bar, const CommandArgs& args) {
   if (!arg_is_string(args.a[0])) return;
   // A copy with a zero byte for each "|"; the heap block's spare zero bytes
   // end the list.
-  char* labels = text_dup(arg_string(args.a[0]));
-  for (char* p = labels; *p; ++p)
+  TempText labels(text_dup(arg_string(args.a[0])));
+  for (char* p = labels.get(); *p; ++p)
     if (*p == '|') *p = 0;
-  SendMessageA(bar, TB_ADDSTRINGA, 0, reinterpret_cast<LPARAM>(labels));
-  heap_free(labels);
+  SendMessageA(bar, TB_ADDSTRINGA, 0, reinterpret_cast<LPARAM>(labels.get()));
   SendMessageA(bar, TB_AUTOSIZE, 0, 0);
   refit_mdi_client(window);
 }

@@ -2,6 +2,7 @@
 // record a control is only described: it becomes a Control item of the
 // dialog's template and comes into being when the dialog runs.
 #include "runtime/controls/controls_internal.h"
+#include "runtime/gui/dialog_records.h"
 
 namespace {
 constexpr uint32_t STYLE_VISIBLE_CHILD = WS_CHILD | WS_VISIBLE; // 0x50000000
@@ -13,10 +14,24 @@ bool describes_dialog(const Window* window) { return window->is_dialog && window
 // closed window and an id that is taken. False when nothing is to be made.
 bool prepare(Window* window, int32_t id, int32_t* x, int32_t* y, int32_t* width, int32_t* height) {
   if (describes_dialog(window)) {
-    dialog_units_from_pixels(window->dialog, x, y, width, height);
+    const DialogRect units =
+        dlg_units_from_pixels(window->dialog->base_x, window->dialog->base_y, *x, *y, *width, *height);
+    *x = units.x;
+    *y = units.y;
+    *width = units.width;
+    *height = units.height;
     return true;
   }
   return window->handle && !GetDlgItem(window->handle, id);
+}
+
+// A dialog's control becomes a Control item; the dialog gives it its kind's
+// subclass procedure when it starts.
+void describe_item(Window* window, uint32_t ex_style, const char* class_name, const char* text, uint32_t style,
+                   int32_t x, int32_t y, int32_t width, int32_t height, int32_t id, int32_t kind,
+                   int32_t default_button) {
+  gui_hooks.install_control = ctl_install;
+  dlg_add_control(window, ex_style, class_name, text, style, x, y, width, height, id, kind, default_button);
 }
 
 HWND create_child(Window* window, uint32_t ex_style, const char* class_name, const char* text, uint32_t style,
@@ -47,7 +62,7 @@ int ctl_create(Window* window, int32_t kind, const char* text, int32_t x, int32_
   if (k->common_controls) controls_init_common();
   if (k->rich_edit) controls_load_rich_edit();
   if (window->is_dialog) {
-    dlg_add_control(window, ex_style, k->class_name, text, style, x, y, width, height, id, kind, default_button);
+    describe_item(window, ex_style, k->class_name, text, style, x, y, width, height, id, kind, default_button);
     return 0;
   }
   HWND control = create_child(window, ex_style, k->class_name, text, style, x, y, width, height, id);
@@ -62,7 +77,7 @@ HWND ctl_create_class(Window* window, const char* class_name, const char* text, 
   style |= STYLE_VISIBLE_CHILD;
   controls_init_common();
   if (window->is_dialog) {
-    dlg_add_control(window, ex_style, class_name, text, style, x, y, width, height, id, KIND_CLASS, 0);
+    describe_item(window, ex_style, class_name, text, style, x, y, width, height, id, KIND_CLASS, 0);
     return nullptr;
   }
   HWND control = create_child(window, ex_style, class_name, text, style, x, y, width, height, id);

@@ -1,6 +1,6 @@
 // Runtime controls: child controls by Control kind, their colours and
-// subclass procedures, owner-drawn buttons, the control-command dispatcher
-// with rich-edit streaming, and printer output.
+// subclassing, the control-command dispatcher with rich-edit streaming, and
+// printer output.
 #pragma once
 
 #include <windows.h>
@@ -22,6 +22,11 @@ constexpr int32_t KIND_COMBOBOX = 6;
 constexpr int32_t KIND_STATIC = 7;
 constexpr int32_t KIND_SCROLLBAR = 8;
 constexpr int32_t KIND_GROUPBOX = 9;
+constexpr int32_t KIND_RICH_EDIT = 10;
+constexpr int32_t KIND_LIST_VIEW = 11;
+constexpr int32_t KIND_STATUS_BAR = 12;
+constexpr int32_t KIND_PLAIN_BUTTON = 13; // a button of the caller's own button style
+constexpr int32_t KIND_TREE_VIEW = 14;
 constexpr int32_t KIND_HOT_BUTTON = 20;
 constexpr int32_t KIND_CLASS = 99; // a control of a class given by name
 
@@ -29,19 +34,12 @@ int ctl_create(Window* window, int32_t kind, const char* text, int32_t x, int32_
                int32_t height, uint32_t style, int32_t id);
 HWND ctl_create_class(Window* window, const char* class_name, const char* text, int32_t x, int32_t y,
                       int32_t width, int32_t height, uint32_t style, uint32_t ex_style, int32_t id);
-int dlg_add_control(Window* window, uint32_t ex_style, const char* class_name, const char* text,
-                    uint32_t style, int32_t x, int32_t y, int32_t width, int32_t height, int32_t id,
-                    int32_t kind, int32_t default_flag);
 
 // ---- Colours and subclassing ---------------------------------------------------
 
 int ctl_install(HWND control, int32_t kind);
 int ctl_set_color(Window* window, int32_t id, COLORREF text_color, COLORREF back_color);
 int ctl_set_hot_color(Window* window, int32_t id, COLORREF hot_color);
-LRESULT CALLBACK ctl_proc_common(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-LRESULT CALLBACK ctl_proc_button(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-LRESULT CALLBACK ctl_proc_hot_button(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-LRESULT CALLBACK ctl_proc_static(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
 // Notification codes an edit field sends its parent for Tab and Enter.
 constexpr int32_t NOTIFY_TAB_CODE = 0xA01;
@@ -51,12 +49,22 @@ constexpr int32_t NOTIFY_ENTER_CODE = 0xA00;
 // or a resource name. Null when none could be loaded.
 HBITMAP bitmap_from_text(const char* text);
 
-// ---- Owner-drawn buttons ----------------------------------------------------------
-
-// Draws a push button (kind 1) or hot-tracking button (kind 20).
-void button_draw(HWND button, const DRAWITEMSTRUCT* item, int hot);
-
 // ---- Control commands ---------------------------------------------------------------
+
+// ctl_command codes of edit and rich-edit controls.
+enum EditCode : int32_t {
+  EDIT_COPY = 2,
+  EDIT_CUT = 3,
+  EDIT_FIRST_VISIBLE_LINE = 8, // result: the index of the top line shown
+  EDIT_SET_LIMIT = 9,          // a1: the most characters the control takes
+  EDIT_LIMIT = 10,             // result: that limit
+  EDIT_LINE_COUNT = 12,        // result: the number of lines
+  EDIT_MODIFIED = 13,          // result: nonzero once the text was changed
+  EDIT_SET_MODIFIED = 14,      // a1: the modified flag
+  EDIT_SELECT = 15,            // a1 start, a2 end (-1: to the end)
+  EDIT_PASTE = 23,
+  EDIT_UNDO = 32,
+};
 
 // Works control id of the window by a command code and up to four typed
 // arguments; 0 for a closed window, an unknown id, a class it does not serve

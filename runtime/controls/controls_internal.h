@@ -3,7 +3,6 @@
 #pragma once
 
 #include "runtime/controls/controls.h"
-#include "runtime/gui/dialog_records.h"
 
 // ---- Control properties ------------------------------------------------------
 
@@ -25,9 +24,6 @@ constexpr const char PROP_NOTIFY_ENTER[] = "NOTIFY_ENTER";
 // or one its class made for itself belongs to the dialog or the class.
 constexpr const char PROP_OWNFONT[] = "OWNFONT";
 
-// The old colour message that parents reflect to their controls.
-constexpr UINT MSG_CTLCOLOR = 0x19;
-
 inline HANDLE prop_get(HWND control, const char* name) { return GetPropA(control, name); }
 inline uintptr_t prop_value(HWND control, const char* name) {
   return reinterpret_cast<uintptr_t>(GetPropA(control, name));
@@ -37,13 +33,6 @@ inline void prop_set(HWND control, const char* name, uintptr_t value) {
 }
 
 // ---- Control kinds ----------------------------------------------------------------
-
-// The kinds that controls.h does not name.
-constexpr int32_t KIND_RICH_EDIT = 10;
-constexpr int32_t KIND_LIST_VIEW = 11;
-constexpr int32_t KIND_STATUS_BAR = 12;
-constexpr int32_t KIND_PLAIN_BUTTON = 13; // a button of the caller's own button style
-constexpr int32_t KIND_TREE_VIEW = 14;
 
 struct ControlKind {
   int32_t kind;
@@ -71,11 +60,17 @@ KindColors control_kind_colors(int32_t kind);
 void controls_init_common();
 bool controls_load_rich_edit();
 
-// ---- Dialog records --------------------------------------------------------------
+// ---- Subclass procedures ------------------------------------------------------------
 
-// Converts a pixel rectangle to dialog units with the template's base units.
-void dialog_units_from_pixels(const DialogTemplate* dialog, int32_t* x, int32_t* y, int32_t* width,
-                              int32_t* height);
+// By kind (control_kind_colors): every kind but the ones below, push
+// buttons, hot-tracking buttons, statics.
+LRESULT CALLBACK ctl_proc_common(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+LRESULT CALLBACK ctl_proc_button(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+LRESULT CALLBACK ctl_proc_hot_button(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+LRESULT CALLBACK ctl_proc_static(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+
+// Draws a push button (kind 1) or hot-tracking button (kind 20).
+void button_draw(HWND button, const DRAWITEMSTRUCT* item, int hot);
 
 // ---- Subclass procedure helpers ----------------------------------------------------
 

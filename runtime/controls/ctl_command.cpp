@@ -26,15 +26,10 @@ Table table_of(HWND control) {
   if (std::strcmp(name, "TOOLBARWINDOW32") == 0) return Table::toolbar;
   return Table::none;
 }
-
-HWND control_of(Window* window, int32_t id) {
-  if (!window || !window->handle) return nullptr;
-  return GetDlgItem(window->handle, id);
-}
 } // namespace
 
 HWND edit_control_of(Window* window, int32_t id) {
-  HWND control = control_of(window, id);
+  HWND control = gui_control_of(window, id);
   return control && table_of(control) == Table::edit ? control : nullptr;
 }
 
@@ -44,7 +39,7 @@ void refit_mdi_client(Window* window) {
 
 int32_t ctl_command(Window* window, int32_t id, int32_t code, ValueSlot slot1, uint32_t type1, ValueSlot slot2,
                     uint32_t type2, ValueSlot slot3, uint32_t type3, ValueSlot slot4, uint32_t type4) {
-  HWND control = control_of(window, id);
+  HWND control = gui_control_of(window, id);
   if (!control) return 0;
   CommandArgs args{{{slot1, type1}, {slot2, type2}, {slot3, type3}, {slot4, type4}}};
   switch (table_of(control)) {

@@ -19,11 +19,11 @@ char* empty_text(int32_t* length) {
 // ends with it.
 int32_t line_from_text(HWND control, char* line, LRESULT start, LRESULT length) {
   LRESULT end = start + length;
-  char* text = static_cast<char*>(heap_alloc_or_stop(static_cast<int32_t>(end + 1)));
-  LRESULT got = SendMessageA(control, WM_GETTEXT, static_cast<WPARAM>(end + 1), reinterpret_cast<LPARAM>(text));
+  TempText text(static_cast<char*>(heap_alloc_or_stop(static_cast<int32_t>(end + 1))));
+  LRESULT got =
+      SendMessageA(control, WM_GETTEXT, static_cast<WPARAM>(end + 1), reinterpret_cast<LPARAM>(text.get()));
   int32_t n = got > start ? static_cast<int32_t>((got < end ? got : end) - start) : 0;
-  std::memcpy(line, text + start, static_cast<size_t>(n));
-  heap_free(text);
+  std::memcpy(line, text.get() + start, static_cast<size_t>(n));
   return n;
 }
 } // namespace

@@ -5,27 +5,13 @@
 #include <commdlg.h>
 
 #include "runtime/controls/controls.h"
+#include "runtime/controls/print_internal.h"
 
 // Packed on 32-bit Windows, naturally aligned on 64-bit.
 static_assert(sizeof(PRINTDLGA) == (sizeof(void*) == 8 ? 120 : 66), "PRINTDLGA as the system takes it");
 
 namespace {
 constexpr DWORD DIALOG_FLAGS = PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE | PD_HIDEPRINTTOFILE;
-
-// Printer drivers loaded by the dialog may leave the FPU in a mode of their
-// own: back to every exception masked, 64-bit precision, round to nearest.
-// On x86-64, where doubles are computed with SSE, its control register goes
-// back to the same (every exception masked, round to nearest).
-void reset_fpu() {
-#if defined(__i386__) || defined(__x86_64__)
-  unsigned short control = 0x033F;
-  __asm__ __volatile__("fldcw %0" : : "m"(control));
-#endif
-#if defined(__x86_64__)
-  unsigned int sse_control = 0x1F80;
-  __asm__ __volatile__("ldmxcsr %0" : : "m"(sse_control));
-#endif
-}
 
 WORD read_word(const int32_t* variable, int32_t absent) {
   return static_cast<WORD>(variable ? *variable : absent);
@@ -89,6 +75,6 @@ char* print_dialog(Window* window, int32_t* from_page, int32_t* to_page, int32_t
     GlobalFree(dialog.hDevNames);
   if (dialog.hDevMode)
     GlobalFree(dialog.hDevMode);
-  reset_fpu();
+  print_reset_fpu();
   return name ? name : text_dup("");
 }

@@ -15,6 +15,24 @@ bool print_under_wine();
 // Windows gets the requested type as it is. Null stays null.
 const char* print_spool_data_type(const char* requested, bool under_wine);
 
+// Printer drivers loaded by a print dialog may leave the x87 control word
+// changed behind it: back to every exception masked, 64-bit precision,
+// rounding to nearest. On x86-64, where doubles are computed with SSE, its
+// control register goes back to the same (every exception masked, round to
+// nearest).
+inline void print_reset_fpu() {
+  unsigned short word = 0x033F;
+  __asm__ __volatile__("fldcw %0" : : "m"(word));
+#if defined(__x86_64__)
+  unsigned int sse_word = 0x1F80;
+  __asm__ __volatile__("ldmxcsr %0" : : "m"(sse_word));
+#endif
+}
+
 // The number a numeric typed argument holds. False when the argument has
-// none: a wide value passed by value, or an address of zero.
-bool print_value_number(ValueSlot slot, uint32_t type_word, double* x);
+// none: a 64-bit value passed by value (it does not fit a 32-bit slot), or
+// an address of zero.
+inline bool print_value_number(ValueSlot slot, uint32_t type_word, double* x) {
+  if (value_element_size(value_code(type_word)) == 8 && !value_byref(type_word)) return false;
+  return value_as_real(slot, type_word, x);
+}

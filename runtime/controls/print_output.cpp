@@ -62,11 +62,8 @@ int print_write(PrinterChannel channel, ValueSlot value, uint32_t type_word) {
     write_all(channel, " ", 1);
     return 0;
   }
-  char* number = num_to_text(x);
-  char* item = text_concat(number, " ");
-  write_text(channel, item);
-  heap_free(item);
-  heap_free(number);
+  TempText number(num_to_text(x));
+  write_text(channel, TempText(text_concat(number.get(), " ")).get());
   return 0;
 }
 

@@ -6,19 +6,14 @@
 #include <commdlg.h>
 #include <richedit.h>
 
+#include "runtime/controls/print_internal.h"
+
 namespace {
 constexpr DWORD PRINT_DIALOG_FLAGS =
     PD_RETURNDC | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE | PD_HIDEPRINTTOFILE; // 0x140104
 static_assert(PRINT_DIALOG_FLAGS == 0x140104, "the print dialog's flags");
 
 constexpr int32_t TWIPS_PER_INCH = 1440;
-
-// Printer drivers may leave the x87 control word changed behind the dialog:
-// all exceptions masked, 64-bit precision, rounding to nearest.
-void reset_fpu_control_word() {
-  unsigned short word = 0x033F;
-  __asm__ __volatile__("fldcw %0" : : "m"(word));
-}
 
 int32_t page_twips(int32_t pixels, int32_t pixels_per_inch) {
   return pixels_per_inch > 0 ? pixels / pixels_per_inch * TWIPS_PER_INCH : 0;
@@ -62,7 +57,7 @@ int32_t richedit_print(HWND control, int32_t margin) {
   dialog.hwndOwner = control;
   dialog.Flags = PRINT_DIALOG_FLAGS;
   BOOL chosen = PrintDlgA(&dialog);
-  reset_fpu_control_word();
+  print_reset_fpu();
   if (chosen && dialog.hDC) {
     DOCINFOA document{};
     document.cbSize = sizeof document;

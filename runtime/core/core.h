@@ -26,6 +26,39 @@ int temp_count(); // pending entries on the temporaries stack
 
 constexpr int TEMP_STACK_SIZE = 1000;
 
+// The owner of one String temporary (or of none) inside a function: frees
+// it with heap_free when it goes, exactly once. Moving hands the text on.
+class TempText {
+public:
+  TempText() = default;
+  explicit TempText(char* text) : text_(text) {}
+  TempText(TempText&& other) noexcept : text_(other.release()) {}
+  TempText& operator=(TempText&& other) noexcept {
+    reset(other.release());
+    return *this;
+  }
+  TempText(const TempText&) = delete;
+  TempText& operator=(const TempText&) = delete;
+  ~TempText() { heap_free(text_); }
+
+  char* get() const { return text_; }
+  // Gives up the text without freeing it: the caller owns it.
+  char* release() {
+    char* text = text_;
+    text_ = nullptr;
+    return text;
+  }
+  // Frees the text held and holds text instead.
+  void reset(char* text = nullptr) {
+    if (text == text_) return;
+    heap_free(text_);
+    text_ = text;
+  }
+
+private:
+  char* text_ = nullptr;
+};
+
 // Allocates like heap_alloc but never returns null: when the heap cannot
 // give the block, the program stops in order (a message box, then exit with
 // HEAP_EXIT_OUT_OF_MEMORY). Every string operation allocates through it.
@@ -74,6 +107,10 @@ double text_to_num(const char* s);
 int int64_to_text(char* buffer, int64_t value);   // buffer holds at least 22 bytes
 int uint64_to_text(char* buffer, uint64_t value); // buffer holds at least 22 bytes
 double num_power(double x, double y);
+// The value of a numeric typed argument as a real. Values of 32 bits or
+// less sit in the slot itself unless passed by reference; the 64-bit ones
+// always live behind the slot's address. False when that address is null.
+bool value_as_real(ValueSlot slot, uint32_t type_word, double* x);
 double num_abs(double x);
 
 // ---- File channels ----------------------------------------------------------
@@ -85,7 +122,6 @@ double num_abs(double x);
 // word.
 
 typedef HANDLE FileChannel;
-typedef uintptr_t ValueSlot;
 
 int file_open(FileChannel* channel, uint32_t channel_type, const char* name, const char* mode);
 int file_close(FileChannel* channel, uint32_t channel_type);

@@ -14,60 +14,18 @@ int32_t write_bytes(HANDLE h, const void* bytes, int32_t count) {
   return static_cast<int32_t>(put);
 }
 
-template <typename T>
-double read_as(const void* from) {
-  T value;
-  std::memcpy(&value, from, sizeof value);
-  return static_cast<double>(value);
-}
-
-// The value of a numeric typed argument as a real. Small types sit in the
-// slot itself unless passed by reference; the wide ones always live behind
-// the slot's address. False when that address is null.
-bool value_as_real(const ValueSlot* slot, uint32_t type, double* x) {
-  uint32_t code = value_code(type);
-  const void* at = reinterpret_cast<const void*>(*slot);
-  switch (code) {
-  case VT_INT32:
-  case VT_UINT32:
-  case VT_REAL32:
-  case VT_BYTE:
-  case VT_INT8:
-  case VT_WORD:
-  case VT_INT16:
-    if (!value_byref(type)) at = slot;
-    break;
-  default: break;
-  }
-  if (!at) return false;
-  switch (code) {
-  case VT_UINT32: *x = read_as<uint32_t>(at); break;
-  case VT_REAL32: *x = read_as<float>(at); break;
-  case VT_BYTE: *x = read_as<uint8_t>(at); break;
-  case VT_INT8: *x = read_as<int8_t>(at); break;
-  case VT_WORD: *x = read_as<uint16_t>(at); break;
-  case VT_INT16: *x = read_as<int16_t>(at); break;
-  case VT_REAL64: *x = read_as<double>(at); break;
-  case VT_INT64: *x = read_as<int64_t>(at); break;
-  case VT_UINT64: *x = read_as<uint64_t>(at); break;
-  default: *x = read_as<int32_t>(at); break; // 2 and every other code
-  }
-  return true;
-}
-
 int32_t write_text(HANDLE h, ValueSlot value, uint32_t type, int32_t length) {
   if (value_code(type) == VT_STRING) {
     int32_t put = write_bytes(h, reinterpret_cast<const char*>(value), length);
     return put + write_bytes(h, "\r\n", 2);
   }
   double x;
-  if (!value_as_real(&value, type, &x)) return 0;
-  char* number = num_to_text(x);
+  if (!value_as_real(value, type, &x)) return 0;
+  TempText number(num_to_text(x));
   char line[520];
-  int32_t n = text_len(number);
+  int32_t n = text_len(number.get());
   if (n > static_cast<int32_t>(sizeof line) - 1) n = sizeof line - 1;
-  std::memcpy(line, number, static_cast<size_t>(n));
-  heap_free(number);
+  std::memcpy(line, number.get(), static_cast<size_t>(n));
   line[n++] = ' ';
   return write_bytes(h, line, n);
 }

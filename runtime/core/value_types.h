@@ -27,6 +27,10 @@ enum ValueType : uint32_t {
   VT_INT8 = 31,        // signed 8-bit
 };
 
+// A typed argument's slot: the value itself, or the address of the caller's
+// variable.
+typedef uintptr_t ValueSlot;
+
 // Named apart from OLE's VT_BYREF, which the browser code also sees.
 constexpr uint32_t VT_REF = 0x10000u;
 constexpr uint32_t VT_CODE_MASK = 0xFFFFu;

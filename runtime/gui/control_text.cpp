@@ -3,14 +3,8 @@
 #include "runtime/core/core.h"
 #include "runtime/gui/gui.h"
 
-namespace {
-HWND control_of(const Window* record, int32_t id) {
-  return record->handle ? GetDlgItem(record->handle, id) : nullptr;
-}
-} // namespace
-
 char* ctl_get_text(Window* record, int32_t id) {
-  HWND control = control_of(record, id);
+  HWND control = gui_control_of(record, id);
   if (!control) return static_cast<char*>(heap_alloc_or_stop(1));
   int length = GetWindowTextLengthA(control);
   char* text = static_cast<char*>(heap_alloc_or_stop(length + 1));
@@ -19,7 +13,7 @@ char* ctl_get_text(Window* record, int32_t id) {
 }
 
 int ctl_set_text(Window* record, int32_t id, const char* text) {
-  if (HWND control = control_of(record, id)) SetWindowTextA(control, text);
+  if (HWND control = gui_control_of(record, id)) SetWindowTextA(control, text);
   return 0;
 }
 
@@ -27,7 +21,7 @@ int ctl_set_focus(Window* record, int32_t id) {
   if (!record->handle) return 0;
   if (id == 0)
     SetFocus(record->handle);
-  else if (HWND control = control_of(record, id))
+  else if (HWND control = gui_control_of(record, id))
     SetFocus(control);
   return 0;
 }

@@ -1,6 +1,7 @@
 // The window class of the runtime's dialogs: a private copy of the system
 // dialog class.
 #include "runtime/gui/dialog_internal.h"
+#include "runtime/gui/gui_internal.h"
 
 namespace {
 constexpr ATOM kSystemDialogAtom = 0x8002; // WC_DIALOG

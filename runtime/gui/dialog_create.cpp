@@ -1,4 +1,5 @@
-// Describing a dialog: the template record with its frame in dialog units.
+// Describing a dialog: the template record with its frame in dialog units,
+// and the Control items of its controls.
 #include <cmath>
 #include <cstring>
 
@@ -33,16 +34,28 @@ void measure_base_units(DialogTemplate* dialog) {
   }
 }
 
-int32_t to_units(double pixels, double scale) { return static_cast<int32_t>(std::lround(pixels * scale)); }
+// round(pixels * units / base) to the nearest unit; without base units the
+// pixels are kept.
+int32_t to_units(double pixels, int32_t units, int32_t base) {
+  if (base <= 0) return static_cast<int32_t>(pixels);
+  return static_cast<int32_t>(std::lround(pixels * units / base));
+}
+
+char* copy_text(const char* text) {
+  if (!text) return nullptr;
+  size_t n = std::strlen(text);
+  char* copy = static_cast<char*>(block_alloc(VT_BYTE, static_cast<uint32_t>(n + 1)));
+  if (copy) std::memcpy(copy, text, n + 1);
+  return copy;
+}
 } // namespace
 
 DialogRect dlg_units_from_pixels(int32_t base_x, int32_t base_y, int32_t x, int32_t y, int32_t width,
                                  int32_t height) {
-  double sx = 4.0 / base_x, sy = 8.0 / base_y;
-  int32_t left = to_units(x, sx);
-  int32_t right = to_units(static_cast<double>(x) + width, sx);
-  int32_t top = to_units(y, sy);
-  int32_t bottom = to_units(static_cast<double>(y) + height, sy);
+  int32_t left = to_units(x, 4, base_x);
+  int32_t right = to_units(static_cast<double>(x) + width, 4, base_x);
+  int32_t top = to_units(y, 8, base_y);
+  int32_t bottom = to_units(static_cast<double>(y) + height, 8, base_y);
   return {left, top, right - left, bottom - top};
 }
 
@@ -88,4 +101,33 @@ int dlg_create(Window* record, int32_t x, int32_t y, int32_t width, int32_t heig
 
   dlg_list_add(record);
   return 1;
+}
+
+int dlg_add_control(Window* window, uint32_t ex_style, const char* class_name, const char* text,
+                    uint32_t style, int32_t x, int32_t y, int32_t width, int32_t height, int32_t id,
+                    int32_t kind, int32_t default_flag) {
+  if (!window || !window->dialog) return 0;
+  ControlItem** tail = &window->dialog->controls;
+  for (; *tail; tail = &(*tail)->next)
+    if ((*tail)->id == id) return 0;
+
+  ControlItem* item = static_cast<ControlItem*>(block_alloc(VT_BYTE, sizeof(ControlItem)));
+  if (!item) return 0;
+  item->text = copy_text(text);
+  if (text && !item->text) {
+    block_free(item);
+    return 0;
+  }
+  item->style = style;
+  item->ex_style = ex_style;
+  if (class_name) lstrcpynA(item->class_name, class_name, sizeof item->class_name);
+  item->kind = kind;
+  item->x = x;
+  item->y = y;
+  item->width = width;
+  item->height = height;
+  item->id = id;
+  item->default_button = default_flag;
+  *tail = item;
+  return 0;
 }

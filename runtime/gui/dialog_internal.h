@@ -20,17 +20,6 @@ INT_PTR CALLBACK dlg_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
 // True when the record was set up by dlg_create and still has its template.
 inline bool dlg_described(const Window* record) { return record->is_dialog == 1 && record->dialog; }
 
-// A rectangle in dialog units.
-struct DialogRect {
-  int32_t x, y, width, height;
-};
-
-// Converts a rectangle in pixels with the given base units (pixels): each
-// edge is scaled (4 units to a base-x, 8 to a base-y) and rounded to the
-// nearest unit.
-DialogRect dlg_units_from_pixels(int32_t base_x, int32_t base_y, int32_t x, int32_t y, int32_t width,
-                                 int32_t height);
-
 // The system's in-memory dialog template for a description, in one
 // zero-filled block (block_alloc) that the caller frees with block_free; null
 // when no block could be had. *size (when given) receives its size in bytes.

@@ -1,24 +1,23 @@
 // The dialog procedure of the runtime's dialogs: messages become events for
 // the record's Handler, as for windows.
-#include "runtime/controls/controls.h"
 #include "runtime/gui/dialog_internal.h"
 #include "runtime/gui/gui_internal.h"
 
 const char* const DLG_RECORD_PROPERTY = "DLGPTR";
 
+GuiHooks gui_hooks = {};
+
 namespace {
-constexpr UINT kOldCtlColor = 0x19; // the controls answer this with their brush
 constexpr INT_PTR kCloseBoxResult = 2; // what a modal dialog gives when closed by its close box
 
-bool is_control_color_message(UINT m) {
-  return m >= WM_CTLCOLORMSGBOX && m <= WM_CTLCOLORSTATIC && m != WM_CTLCOLORDLG;
-}
-
 // The controls of the template exist now: give each its kind's subclass
-// and colours, and make the flagged push buttons the default.
+// and colours (through the controls library's installer), and make the
+// flagged push buttons the default.
 void initialise_controls(const DialogTemplate* dialog, HWND hwnd) {
+  const ControlInstaller install = gui_hooks.install_control;
   for (const ControlItem* item = dialog->controls; item; item = item->next) {
-    if (HWND control = GetDlgItem(hwnd, item->id)) ctl_install(control, item->kind);
+    HWND control = GetDlgItem(hwnd, item->id);
+    if (control && install) install(control, item->kind);
     if (item->default_button) SendMessageA(hwnd, DM_SETDEFID, static_cast<WPARAM>(item->id), 0);
   }
 }
@@ -55,12 +54,11 @@ INT_PTR deliver(Window* record, HWND hwnd, UINT message, WPARAM wparam, LPARAM l
 
 INT_PTR CALLBACK dlg_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_INITDIALOG) return start_dialog(hwnd, wparam, lparam);
-  if (is_control_color_message(message) && lparam)
-    return SendMessageA(reinterpret_cast<HWND>(lparam), kOldCtlColor, wparam, lparam);
-  if (message == WM_DRAWITEM && wparam) {
-    HWND control = GetDlgItem(hwnd, static_cast<int>(wparam));
-    return control ? SendMessageA(control, WM_DRAWITEM, wparam, lparam) : 0;
-  }
+  // The controls answer; a WM_DRAWITEM for a control that is not there
+  // reaches nobody.
+  LRESULT answer = 0;
+  if (gui_reflect_to_control(hwnd, message, wparam, lparam, &answer) || (message == WM_DRAWITEM && wparam))
+    return answer;
 
   Window* record = static_cast<Window*>(GetPropA(hwnd, DLG_RECORD_PROPERTY));
   if (!record) return 0;

@@ -30,6 +30,17 @@ struct DialogTemplate {
   uint32_t modeless;           // 1 once shown by dlg_show
 };
 
+// A rectangle in dialog units.
+struct DialogRect {
+  int32_t x, y, width, height;
+};
+
+// Converts a rectangle in pixels with the given base units (pixels): each
+// edge is scaled (4 units to a base-x, 8 to a base-y) and rounded to the
+// nearest unit. Without base units (never measured) the pixels are kept.
+DialogRect dlg_units_from_pixels(int32_t base_x, int32_t base_y, int32_t x, int32_t y, int32_t width,
+                                 int32_t height);
+
 struct Window;
 // Appends a dialog record to the list that dlg_list_free empties at exit.
 void dlg_list_add(Window* record);

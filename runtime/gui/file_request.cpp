@@ -96,10 +96,10 @@ char* file_request(const char* title, Window* owner, int open, const char* filte
   ofn.lpstrTitle = title;
   ofn.hwndOwner = owner ? owner->handle : nullptr;
 
-  char* filter_buffer = static_cast<char*>(heap_alloc_or_stop(FILTER_SIZE));
+  TempText filter_buffer(static_cast<char*>(heap_alloc_or_stop(FILTER_SIZE)));
   if (filter)
-    build_filter(filter_buffer, filter);
-  ofn.lpstrFilter = filter ? filter_buffer : nullptr; // no filter text: no filter list
+    build_filter(filter_buffer.get(), filter);
+  ofn.lpstrFilter = filter ? filter_buffer.get() : nullptr; // no filter text: no filter list
 
   ofn.lpstrDefExt = default_ext;
   ofn.lpstrInitialDir = initial_dir;
@@ -108,20 +108,17 @@ char* file_request(const char* title, Window* owner, int open, const char* filte
 
   const bool multiple = (flags & OFN_ALLOWMULTISELECT) != 0;
   const int size = multiple ? MULTI_NAME_SIZE : SINGLE_NAME_SIZE;
-  char* names = static_cast<char*>(heap_alloc_or_stop(size));
-  ofn.lpstrFile = names;
+  TempText names(static_cast<char*>(heap_alloc_or_stop(size)));
+  ofn.lpstrFile = names.get();
   ofn.nMaxFile = size;
 
   BOOL accepted = open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
-  heap_free(filter_buffer);
 
   if (!multiple) {
     // A failed dialog may have left its own data (a needed size) behind.
     if (!accepted)
-      names[0] = '\0';
-    return names;
+      names.get()[0] = '\0';
+    return names.release();
   }
-  char* result = accepted ? join_choice(names, ofn.nFileOffset) : text_dup("");
-  heap_free(names);
-  return result;
+  return accepted ? join_choice(names.get(), ofn.nFileOffset) : text_dup("");
 }

@@ -1,5 +1,7 @@
 // Runtime windowing: windows and their records, events and the message loop,
-// menus and accelerators, message boxes and file requesters, window graphics.
+// menus and accelerators, message boxes and file requesters, window graphics,
+// and the hooks through which the windows reach the controls and the
+// browser (the installer below, the Browser site's entries).
 //
 // Every operation takes the Window record by address and does nothing (and
 // returns 0) when the record's handle is zero.
@@ -9,6 +11,7 @@
 
 #include <cstdint>
 
+#include "runtime/gui/browser_site.h"
 #include "runtime/gui/window_record.h"
 
 // ---- Window record and window lifetime -----------------------------------
@@ -24,16 +27,17 @@ int win_center(Window* record);
 int win_set_color(Window* record, COLORREF color);
 int win_client_size(Window* record, int32_t* x, int32_t* y, int32_t* width, int32_t* height);
 int ctl_handle(Window* record, int32_t id);
+// The control with this id in the record's window; null for a null record,
+// a closed window or an id no control has.
+HWND gui_control_of(const Window* record, int32_t id);
 int ctl_move(Window* record, int32_t x, int32_t y, int32_t width, int32_t height, int32_t id);
 int ctl_show(Window* record, int32_t show_command, int32_t id);
 void dlg_list_free();
 
-// Registers the two window classes once; their atoms afterwards.
-void gui_register_classes();
+// The atoms of the runtime's window classes (0 before they are registered).
 ATOM gui_wnd_class_atom();
 ATOM gui_frame_class_atom();
 ATOM gui_dlg_class_atom(); // 0 until dialogs register their class
-void gui_set_dlg_class_atom(ATOM atom);
 // The MDICLIENT class atom remembered by frame windows (0xFFFF before any).
 ATOM gui_mdi_client_atom();
 // The record stored in a runtime window's extra slot 0, or null.
@@ -63,13 +67,17 @@ constexpr int32_t EV_BROWSER_NAVIGATE_DONE = 0x800E;
 constexpr int32_t EV_ERASE = 0x800F;
 constexpr int32_t EV_BROWSER_STATUS = 0x8010;
 
+// The old colour message (WM_CTLCOLOR) that runtime windows and dialogs
+// send a control for each colour message about it; a control's subclass
+// procedure answers with its brush.
+constexpr UINT MSG_CTLCOLOR = 0x19;
+
 // MDI window menu ids of a frame's "&Window" popup.
 constexpr int32_t MENU_MDI_CASCADE = 0x8005;
 constexpr int32_t MENU_MDI_TILE = 0x8006;
 constexpr int32_t MENU_MDI_ARRANGE = 0x8007;
 
 int32_t event_deliver(Window* record, int32_t code, WPARAM wparam, LPARAM lparam);
-LRESULT CALLBACK gui_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 int msg_wait(int no_wait);
 int timer_start(Window* record, uint32_t interval_ms, uint32_t timer_id, TIMERPROC routine);
 
@@ -89,6 +97,11 @@ int dlg_create(Window* record, int32_t x, int32_t y, int32_t width, int32_t heig
 int32_t dlg_modal(Window* record, Window* owner);
 HWND dlg_show(Window* record, Window* owner);
 int dlg_close(Window* record, int32_t result);
+// Appends a Control item (a rectangle in dialog units) to a described
+// dialog; nothing when the id is taken already.
+int dlg_add_control(Window* window, uint32_t ex_style, const char* class_name, const char* text,
+                    uint32_t style, int32_t x, int32_t y, int32_t width, int32_t height, int32_t id,
+                    int32_t kind, int32_t default_flag);
 char* ctl_get_text(Window* record, int32_t id);
 int ctl_set_text(Window* record, int32_t id, const char* text);
 int ctl_set_focus(Window* record, int32_t id);
@@ -118,8 +131,16 @@ constexpr COLORREF make_rgb(uint32_t red, uint32_t green, uint32_t blue) {
 }
 int mdi_layout(HWND frame, HWND mdi_client);
 
-// Paint and erase handling of the runtime window procedure; both give 1.
-LRESULT gui_paint(Window* record, HWND hwnd, WPARAM wparam, LPARAM lparam);
-LRESULT gui_erase(Window* record, HWND hwnd, WPARAM wparam, LPARAM lparam);
-
 constexpr COLORREF COLOR_NONE = 0xFFFFFFFFu; // -1: no fill / the text colour
+
+// ---- Hooks the libraries above fill in ----------------------------------------
+
+// Gives a control of a starting dialog the subclass procedure and colours of
+// its Control kind.
+typedef int (*ControlInstaller)(HWND control, int32_t kind);
+
+struct GuiHooks {
+  ControlInstaller install_control; // null: a dialog's controls keep their class's procedure
+};
+// Filled in by the controls library when it describes a dialog's control.
+extern GuiHooks gui_hooks;

@@ -1,5 +1,4 @@
 // The message pump of a program's main loop, and timers.
-#include "runtime/browser/browser.h"
 #include "runtime/gui/gui_internal.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "runtime/gui/draw_internal.h"
+#include "runtime/gui/gui_internal.h"
 
 namespace {
 // The pen and font that drawing operations left selected in an erase DC,

@@ -2,7 +2,6 @@
 // site's own entries.
 #include <ole2.h>
 
-#include "runtime/browser/browser.h"
 #include "runtime/core/core.h"
 #include "runtime/gui/gui_internal.h"
 

@@ -54,10 +54,12 @@ int win_client_size(Window* record, int32_t* x, int32_t* y, int32_t* width, int3
   return 0;
 }
 
-int ctl_handle(Window* record, int32_t id) {
-  if (!record->handle) return 0;
-  return GetDlgItem(record->handle, id) ? 1 : 0;
+HWND gui_control_of(const Window* record, int32_t id) {
+  if (!record || !record->handle) return nullptr;
+  return GetDlgItem(record->handle, id);
 }
+
+int ctl_handle(Window* record, int32_t id) { return gui_control_of(record, id) ? 1 : 0; }
 
 int ctl_move(Window* record, int32_t x, int32_t y, int32_t width, int32_t height, int32_t id) {
   if (!record->handle) return 0;

@@ -1,14 +1,12 @@
 // The window procedure of both runtime window classes: messages become
-// events for the record's Handler.
-#include "runtime/browser/browser.h"
+// events for the record's Handler; colour and drawing messages go to the
+// controls.
 #include "runtime/gui/gui_internal.h"
 
 namespace {
 bool is_control_color_message(UINT m) {
   return m >= WM_CTLCOLORMSGBOX && m <= WM_CTLCOLORSTATIC && m != WM_CTLCOLORDLG;
 }
-
-constexpr UINT kOldCtlColor = 0x19; // the controls answer this with their brush
 
 LRESULT deliver_with_record(Window* record, HWND hwnd, UINT& message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
@@ -42,18 +40,30 @@ LRESULT default_processing(Window* record, HWND hwnd, UINT message, WPARAM wpara
 }
 } // namespace
 
+bool gui_reflect_to_control(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, LRESULT* answer) {
+  if (is_control_color_message(message) && lparam) {
+    *answer = SendMessageA(reinterpret_cast<HWND>(lparam), MSG_CTLCOLOR, wparam, lparam);
+    return true;
+  }
+  if (message == WM_DRAWITEM && wparam) {
+    if (HWND control = GetDlgItem(hwnd, static_cast<int>(wparam))) {
+      *answer = SendMessageA(control, WM_DRAWITEM, wparam, lparam);
+      return true;
+    }
+  }
+  return false;
+}
+
 LRESULT CALLBACK gui_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   Window* record = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, 0));
 
   if (message == WM_PAINT) return gui_paint(record, hwnd, wparam, lparam);
   if (message == WM_ERASEBKGND) return gui_erase(record, hwnd, wparam, lparam);
-  if (is_control_color_message(message) && lparam) {
-    if (LRESULT brush = SendMessageA(reinterpret_cast<HWND>(lparam), kOldCtlColor, wparam, lparam)) return brush;
+  LRESULT answer = 0;
+  if (gui_reflect_to_control(hwnd, message, wparam, lparam, &answer)) {
+    // A control without a brush of its own gets the system's colours.
+    if (answer || message == WM_DRAWITEM) return answer;
     return DefWindowProcA(hwnd, message, wparam, lparam);
-  }
-  if (message == WM_DRAWITEM && wparam) {
-    if (HWND control = GetDlgItem(hwnd, static_cast<int>(wparam)))
-      return SendMessageA(control, WM_DRAWITEM, wparam, lparam);
   }
 
   // A window destroyed other than by win_close (with its parent, say)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "runtime/controls/controls_internal.h"
 #include "tests/runtime/controls/control_test_support.h"
 #include "tests/support/paint_spy.h"
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "runtime/controls/controls_internal.h"
 #include "tests/support/dialog_test.h"
 #include "tests/support/input.h"
 #include "tests/support/temp_text.h"

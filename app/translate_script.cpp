@@ -5,16 +5,12 @@
 
 #include "app/app.h"
 #include "app/app_state.h"
+#include "app/edit_field.h"
 #include "app/file_choice.h"
 #include "app/translate/translate.h"
-#include "runtime/controls/controls.h"
 
 namespace {
 constexpr const char* HTML_FILTER = "Html files|*.html|All Files|*.*||";
-
-int32_t field_line_count() {
-  return ctl_command(&editor_window, EDIT_FIELD_ID, 12, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE, 0, VT_NONE);
-}
 
 // The page being built: translated lines joined by line breaks.
 struct Page {
@@ -24,9 +20,8 @@ struct Page {
 
   void add(const char* source) {
     if (lines++ > 0) text.append("\r\n");
-    char* line = translate_line(source, &script_mode);
-    text.append(line, static_cast<size_t>(text_len(line)));
-    heap_free(line);
+    TempText line(translate_line(source, &script_mode));
+    text.append(line.get(), static_cast<size_t>(text_len(line.get())));
   }
 };
 
@@ -40,10 +35,10 @@ int32_t count_of(const char* text, const char* what) {
 // lines at carriage return and line feed only (a control may also break at
 // a lone line feed): one message in all instead of several per line.
 bool add_lines_of_text(Page& page) {
-  char* text = ctl_get_text(&editor_window, EDIT_FIELD_ID);
-  bool same_lines = count_of(text, "\r\n") + 1 == field_line_count();
+  TempText text(edit_field_text());
+  bool same_lines = count_of(text.get(), "\r\n") + 1 == edit_field_line_count();
   if (same_lines) {
-    for (const char* start = text;;) {
+    for (const char* start = text.get();;) {
       const char* end = std::strstr(start, "\r\n");
       if (!end) {
         page.add(start);
@@ -53,16 +48,14 @@ bool add_lines_of_text(Page& page) {
       start = end + 2;
     }
   }
-  heap_free(text);
   return same_lines;
 }
 
 // Line by line as the field itself gives them, each whole.
 void add_lines_of_field(Page& page) {
-  for (int32_t index = 0; index < field_line_count(); ++index) {
-    char* source = ctl_line_text(&editor_window, EDIT_FIELD_ID, index);
-    page.add(source ? source : "");
-    heap_free(source);
+  for (int32_t index = 0; index < edit_field_line_count(); ++index) {
+    TempText source(edit_field_line(index));
+    page.add(source.get() ? source.get() : "");
   }
 }
 

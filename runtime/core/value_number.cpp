@@ -1,7 +1,7 @@
-// The number behind a typed argument that the printer output writes.
+// The number behind a numeric typed argument, as a real.
 #include <cstring>
 
-#include "runtime/controls/print_internal.h"
+#include "runtime/core/core.h"
 
 namespace {
 template <typename T>
@@ -24,19 +24,12 @@ bool fits_slot(uint32_t code) {
   default: return false;
   }
 }
-
-bool is_wide(uint32_t code) { return code == VT_REAL64 || code == VT_INT64 || code == VT_UINT64; }
 } // namespace
 
-bool print_value_number(ValueSlot slot, uint32_t type_word, double* x) {
+bool value_as_real(ValueSlot slot, uint32_t type_word, double* x) {
   uint32_t code = value_code(type_word);
-  const void* at = reinterpret_cast<const void*>(slot);
-  if (fits_slot(code) && !value_byref(type_word))
-    at = &slot;
-  else if (is_wide(code) && !value_byref(type_word))
-    return false; // a 64-bit value does not fit a 32-bit slot
-  if (!at)
-    return false;
+  const void* at = fits_slot(code) && !value_byref(type_word) ? &slot : reinterpret_cast<const void*>(slot);
+  if (!at) return false;
   switch (code) {
   case VT_BYTE: *x = read_as<uint8_t>(at); break;
   case VT_INT8: *x = read_as<int8_t>(at); break;

@@ -1,5 +1,16 @@
-// Rectangles drawn with the window's pen style and width.
+// Filled areas: a rectangle of one colour (an opaque ExtTextOutA of no
+// text), a box drawn with the window's pen style and width, and a window's
+// background colour.
 #include "runtime/gui/draw_internal.h"
+
+int rect_fill(HDC dc, int32_t x, int32_t y, int32_t width, int32_t height, COLORREF color) {
+  if (!dc) return 0;
+  RECT r = {x, y, x + width, y + height};
+  COLORREF old = SetBkColor(dc, color);
+  ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, "", 0, nullptr);
+  SetBkColor(dc, old);
+  return 0;
+}
 
 int win_box(Window* record, int32_t left, int32_t top, int32_t width, int32_t height,
             COLORREF line_color, COLORREF fill_color) {
@@ -17,5 +28,15 @@ int win_box(Window* record, int32_t left, int32_t top, int32_t width, int32_t he
     SelectObject(dc, old_pen);
   }
   end_draw(record, dc, 1);
+  return 0;
+}
+
+int win_set_color(Window* record, COLORREF color) {
+  if (!record->handle) return 0;
+  record->back_color = color;
+  if (record->backing_flags)
+    win_box(record, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), color, color);
+  else
+    InvalidateRect(record->handle, nullptr, TRUE);
   return 0;
 }

@@ -1,0 +1,28 @@
+// The editor's editing field (control EDIT_FIELD_ID of the editor window):
+// the operations the editor's commands work it with.
+#pragma once
+
+#include <cstdint>
+
+// Its text (a String temporary), and a text that replaces it whole and
+// leaves the field unmodified.
+char* edit_field_text();
+void edit_field_set_text(const char* text);
+// Line index (0-based), whole and without its line end, as a String
+// temporary; empty past the last line, null without a field.
+char* edit_field_line(int32_t index);
+
+bool edit_field_modified();
+void edit_field_set_unmodified();
+// The most characters the field takes, and raising it.
+int32_t edit_field_limit();
+void edit_field_set_limit(int32_t limit);
+int32_t edit_field_line_count();
+int32_t edit_field_first_visible_line();
+
+// The Edit menu's commands.
+void edit_field_undo();
+void edit_field_cut();
+void edit_field_copy();
+void edit_field_paste();
+void edit_field_select_all();
