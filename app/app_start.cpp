@@ -1,6 +1,7 @@
 // Start-up of the editor, its main loop and the end of the process.
 #include "app/app.h"
 #include "app/app_state.h"
+#include "app/recovery.h"
 #include "runtime/controls/controls.h"
 
 namespace {
@@ -44,6 +45,7 @@ bool editor_build() {
 void editor_loop() {
   while (editor_window.handle) {
     gutter_draw();
+    recovery_tick();
     msg_wait(0);
   }
 }
@@ -57,7 +59,10 @@ void app_end_process() {
 void app_start() {
   if (!heap_start()) ExitProcess(1);
   player_start();
-  if (editor_build()) editor_loop();
+  if (editor_build()) {
+    recovery_start();
+    editor_loop();
+  }
   // The window went by another way than Quit: the modified check finds no
   // field, and Quit ends the process.
   app_quit();

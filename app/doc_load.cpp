@@ -1,4 +1,5 @@
 // Load: the lines of a file, each kept whole, into the editing field.
+#include <cstring>
 #include <string>
 
 #include "app/app.h"
@@ -8,7 +9,7 @@
 #include "app/file_choice.h"
 
 namespace {
-enum class ReadResult { read, too_large };
+enum class ReadResult { read, too_large, not_text };
 
 // Reads every line of the open file_channel into text, joined by carriage
 // return and line feed, with no line break after the last line: loading
@@ -33,6 +34,19 @@ bool file_surely_too_large() {
   return GetFileSizeEx(file_channel, &size) && size.QuadPart > DOCUMENT_MOST + 2;
 }
 
+// A file that holds a NUL byte is not text: the field could not hold what
+// follows each NUL. Reads the open file_channel through and back to its
+// start.
+bool file_holds_nul() {
+  char block[65536];
+  DWORD got = 0;
+  bool nul = false;
+  while (!nul && ReadFile(file_channel, block, sizeof block, &got, nullptr) && got > 0)
+    nul = std::memchr(block, 0, got) != nullptr;
+  file_seek(file_channel, 0);
+  return nul;
+}
+
 // Lets the field hold a text of this length, with room to type beyond it.
 void make_room(int32_t length) {
   if (length <= edit_field_limit()) return;
@@ -50,11 +64,12 @@ void doc_load() {
     return;
   }
   std::string text;
-  ReadResult read = file_surely_too_large() ? ReadResult::too_large : read_lines(text);
+  ReadResult read = ReadResult::too_large;
+  if (!file_surely_too_large()) read = file_holds_nul() ? ReadResult::not_text : read_lines(text);
   file_close(&file_channel, FILE_CHANNEL_TYPE);
   text_global_set(&file_line, nullptr);
-  if (read == ReadResult::too_large) {
-    file_problem_show(LOAD_TOO_LARGE, file_name, "Load");
+  if (read != ReadResult::read) {
+    file_problem_show(read == ReadResult::not_text ? LOAD_NOT_TEXT : LOAD_TOO_LARGE, file_name, "Load");
     return;
   }
   text_global_set(&document_text, text_dup(text.c_str()));

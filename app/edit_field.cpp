@@ -21,6 +21,7 @@ char* edit_field_line(int32_t index) { return ctl_line_text(&editor_window, EDIT
 
 bool edit_field_modified() { return command(EDIT_MODIFIED) != 0; }
 void edit_field_set_unmodified() { command(EDIT_SET_MODIFIED, 0, VT_INT32); }
+void edit_field_set_modified() { command(EDIT_SET_MODIFIED, 1, VT_INT32); }
 int32_t edit_field_limit() { return command(EDIT_LIMIT); }
 void edit_field_set_limit(int32_t limit) { command(EDIT_SET_LIMIT, static_cast<ValueSlot>(limit), VT_INT32); }
 int32_t edit_field_line_count() { return command(EDIT_LINE_COUNT); }

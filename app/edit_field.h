@@ -14,6 +14,7 @@ char* edit_field_line(int32_t index);
 
 bool edit_field_modified();
 void edit_field_set_unmodified();
+void edit_field_set_modified();
 // The most characters the field takes, and raising it.
 int32_t edit_field_limit();
 void edit_field_set_limit(int32_t limit);

@@ -5,6 +5,7 @@
 #include "app/edit_field.h"
 #include "app/help_texts.h"
 #include "app/menu_ids.h"
+#include "app/recovery.h"
 #include "app/view_info.h"
 
 namespace {
@@ -80,6 +81,9 @@ int32_t editor_handler() {
     if (script_running != 1) ctl_set_focus(&editor_window, EDIT_FIELD_ID);
     break;
   case EV_MENU: menu_pick(event_menu_id); break;
+  case EV_COMMAND:
+    if (event_id == EDIT_FIELD_ID && event_notify == EN_CHANGE) recovery_note_change();
+    break;
   default: break;
   }
   return 0;

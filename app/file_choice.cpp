@@ -7,6 +7,7 @@ const char* const REPLACE_QUESTION = " already exists.\r\nDo you want to replace
 const char* const SAVE_FAILED = "The file could not be saved.";
 const char* const LOAD_FAILED = "The file could not be opened.";
 const char* const LOAD_TOO_LARGE = "The file is too large for the editor.";
+const char* const LOAD_NOT_TEXT = "The file is not a text file.";
 const char* const TRANSLATE_FAILED = "The page could not be written.";
 
 bool has_extension(const char* name, const char* extension) {
@@ -34,6 +35,15 @@ OutputChoice output_name_ask(const char* title, const char* filter, const char* 
   return OutputChoice::chosen;
 }
 
-void file_problem_show(const char* what, const char* path, const char* title) {
-  msgbox_show(&editor_window, TempText(text_concat(what, "\r\n\r\n", path)).get(), title, 0);
+void file_problem_show(const char* what, const char* path, const char* title, const char* reason) {
+  TempText text(reason ? text_concat(what, "\r\n\r\n", path, "\r\n\r\n", reason) : text_concat(what, "\r\n\r\n", path));
+  msgbox_show(&editor_window, text.get(), title, 0);
+}
+
+bool named_file_write(const char* path, const std::string& bytes, const char* what_failed, const char* title) {
+  char* reason = nullptr;
+  if (file_replace(path, bytes.data(), static_cast<int32_t>(bytes.size()), &reason) == 0) return true;
+  TempText said(reason);
+  file_problem_show(what_failed, path, title, said.get());
+  return false;
 }

@@ -12,16 +12,19 @@
 namespace {
 constexpr const char* HTML_FILTER = "Html files|*.html|All Files|*.*||";
 
-// The page being built: translated lines joined by line breaks.
+// The page being built: translated lines joined by line breaks, and the
+// encoding the first of them that declares one gives the page.
 struct Page {
   std::string text;
   int script_mode = 0;
   int lines = 0;
+  PageCharset charset = PageCharset::none;
 
   void add(const char* source) {
     if (lines++ > 0) text.append("\r\n");
     TempText line(translate_line(source, &script_mode));
     text.append(line.get(), static_cast<size_t>(text_len(line.get())));
+    if (charset == PageCharset::none) charset = page_charset_of_line(line.get());
   }
 };
 
@@ -60,33 +63,21 @@ void add_lines_of_field(Page& page) {
 }
 
 // One page line for every line of the field and one more for the index
-// past the last, which reads as an empty line.
+// past the last, which reads as an empty line; each line ends with a line
+// break. A page that declares UTF-8 is written in UTF-8, any other in the
+// system's code page, as typed.
 std::string page_of_field() {
   Page page;
   if (!add_lines_of_text(page)) add_lines_of_field(page);
   page.add("");
-  return page.text;
-}
-
-// The page goes to the file in one write, which adds the last line break:
-// the same bytes as a write per line, without a system call for each.
-bool write_page() {
-  std::string page = page_of_field();
-  int32_t length = static_cast<int32_t>(page.size());
-  return file_write(&file_channel, FILE_CHANNEL_TYPE, reinterpret_cast<ValueSlot>(page.c_str()), VT_STRING, length) ==
-         length + 2;
+  page.text.append("\r\n");
+  if (page.charset != PageCharset::utf8) return page.text;
+  TempText utf8(text_to_utf8(page.text.c_str()));
+  return std::string(utf8.get(), static_cast<size_t>(text_len(utf8.get())));
 }
 } // namespace
 
-bool translate_field_to(const char* path) {
-  bool written = file_open(&file_channel, FILE_CHANNEL_TYPE, path, "W") == 0;
-  if (written) {
-    written = write_page();
-    file_close(&file_channel, FILE_CHANNEL_TYPE);
-  }
-  if (!written) file_problem_show(TRANSLATE_FAILED, path, "Translate");
-  return written;
-}
+bool translate_field_to(const char* path) { return named_file_write(path, page_of_field(), TRANSLATE_FAILED, "Translate"); }
 
 void translate_script() {
   char* path = nullptr;

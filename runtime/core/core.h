@@ -145,9 +145,9 @@ double file_read_number(FileChannel* channel, bool* found);
 // to a new file in the same folder and flushed to disk, which then takes the
 // file's place (keeping an old file's attributes). 0 on success. On failure
 // the file at path is byte for byte what it was, no new file is left, and
-// *message (when given) receives a String temporary naming the path and the
-// system's reason.
-int file_replace(const char* path, const char* bytes, int32_t length, char** message);
+// *reason (when given) receives the system's words for what went wrong, as
+// a String temporary.
+int file_replace(const char* path, const char* bytes, int32_t length, char** reason);
 
 extern const char* const FILE_ERROR_TITLE; // "Error"
 extern const char* const FILE_ERROR_OPEN;  // "Runtime error (OPENFILE): file variable expected"

@@ -73,17 +73,15 @@ bool put_in_place(const char* target, const std::string& fresh) {
 }
 } // namespace
 
-int file_replace(const char* path, const char* bytes, int32_t length, char** message) {
-  if (message) *message = nullptr;
-  if (!path || !*path || length < 0 || (length > 0 && !bytes)) {
-    if (message) *message = text_concat("The file could not be written:\r\n", path ? path : "", "\r\n\r\n",
-                                        reason_of(ERROR_INVALID_NAME).c_str());
-    return 1;
+int file_replace(const char* path, const char* bytes, int32_t length, char** reason) {
+  if (reason) *reason = nullptr;
+  DWORD error = ERROR_INVALID_PARAMETER;
+  if (path && *path && length >= 0 && (length == 0 || bytes)) {
+    std::string fresh = write_beside(folder_of(path), bytes, length);
+    if (!fresh.empty() && put_in_place(path, fresh)) return 0;
+    error = GetLastError();
+    if (!fresh.empty()) DeleteFileA(fresh.c_str());
   }
-  std::string fresh = write_beside(folder_of(path), bytes, length);
-  if (!fresh.empty() && put_in_place(path, fresh)) return 0;
-  DWORD error = GetLastError();
-  if (!fresh.empty()) DeleteFileA(fresh.c_str());
-  if (message) *message = text_concat("The file could not be written:\r\n", path, "\r\n\r\n", reason_of(error).c_str());
+  if (reason) *reason = text_dup(reason_of(error).c_str());
   return 1;
 }

@@ -22,7 +22,8 @@ TEST_F(Translate, NoKeepsAnExistingPageAndAPageThatCannotBeWrittenIsReported) {
   EXPECT_EQ(TempFolder::read(page), "old");
   ASSERT_TRUE(CreateDirectoryA(folder.in("dir.html").c_str(), nullptr));
   EXPECT_EQ(pick_file(MENU_TRANSLATE, "Translate", folder.in("dir"), {IDYES, IDOK}),
-            "The page could not be written.\r\n\r\n" + folder.in("dir.html"));
+            "The page could not be written.\r\n\r\n" + folder.in("dir.html") + "\r\n\r\nAccess denied.")
+      << "the path and the system's reason";
 }
 
 } // namespace

@@ -98,7 +98,8 @@ TEST_F(Quit, ASaveThatFailsKeepsTheEditorOpenUntilTheCloseBoxDiscardsTheText) {
   editor->answer_box("Alert");
   ASSERT_TRUE(editor->answer_requester("Save", folder.in("last")));
   editor->answer_box("Save", IDYES);
-  EXPECT_EQ(editor->answer_box("Save"), "The file could not be saved.\r\n\r\n" + folder.in("last.app"));
+  EXPECT_EQ(editor->answer_box("Save"),
+            "The file could not be saved.\r\n\r\n" + folder.in("last.app") + "\r\n\r\nAccess denied.");
   editor->sync();
   EXPECT_TRUE(editor->running());
   EXPECT_EQ(editor->field_text(), "unsaved");

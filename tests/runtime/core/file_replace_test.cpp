@@ -34,16 +34,16 @@ TEST_F(FileReplace, TheNewBytesTakeTheNamesPlaceWithNothingLeftBeside) {
     SCOPED_TRACE(existing ? "over a longer old file" : "a new file");
     std::string path = folder.in("page.html");
     if (existing) folder.write("page.html", std::string(5000, 'o'));
-    char* message = reinterpret_cast<char*>(1);
-    EXPECT_EQ(file_replace(path.c_str(), bytes.data(), static_cast<int32_t>(bytes.size()), &message), 0);
-    EXPECT_EQ(message, nullptr);
+    char* reason = reinterpret_cast<char*>(1);
+    EXPECT_EQ(file_replace(path.c_str(), bytes.data(), static_cast<int32_t>(bytes.size()), &reason), 0);
+    EXPECT_EQ(reason, nullptr);
     EXPECT_EQ(TempFolder::read(path), bytes);
     EXPECT_EQ(names_in(folder.path()), std::vector<std::string>{"page.html"});
     DeleteFileA(path.c_str());
   }
 }
 
-TEST_F(FileReplace, AFailureLeavesTheTargetAsItWasAndSaysWhereAndWhy) {
+TEST_F(FileReplace, AFailureLeavesTheTargetAsItWasAndSaysWhy) {
   TempFolder folder("tlv");
   std::string old_bytes = "the old text\r\n";
   std::string read_only = folder.write("locked.app", old_bytes);
@@ -56,12 +56,10 @@ TEST_F(FileReplace, AFailureLeavesTheTargetAsItWasAndSaysWhereAndWhy) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    char* message = nullptr;
-    EXPECT_NE(file_replace(c.path.c_str(), "new", 3, &message), 0);
-    ASSERT_NE(message, nullptr);
-    std::string said = take(message);
-    EXPECT_NE(said.find(c.path), std::string::npos) << said;
-    EXPECT_GT(said.size(), c.path.size() + 40) << "the system's reason follows the path: " << said;
+    char* reason = nullptr;
+    EXPECT_NE(file_replace(c.path.c_str(), "new", 3, &reason), 0);
+    ASSERT_NE(reason, nullptr);
+    EXPECT_GT(take(reason).size(), 5u) << "the system's words";
   }
   EXPECT_EQ(TempFolder::read(read_only), old_bytes);
   EXPECT_EQ(GetFileAttributesA(read_only.c_str()) & FILE_ATTRIBUTE_READONLY, static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
