@@ -21,6 +21,20 @@
 
 inline std::string tolvane_exe_path() { return windows_path(TOLVANE_EXE); }
 
+// The editors a test starts keep their recovery files in a local application
+// data folder of the test's own (each test runs in a process of its own), so
+// that what one test leaves unsaved is never offered in another.
+struct PrivateAppData {
+  TempFolder folder{"tlv-appdata"};
+  PrivateAppData() { SetEnvironmentVariableA("LOCALAPPDATA", folder.path().c_str()); }
+  std::string recovery() const { return folder.in("Tolvane"); }
+};
+inline PrivateAppData& private_app_data() {
+  static PrivateAppData data;
+  return data;
+}
+inline const bool app_data_is_private = (private_app_data(), true);
+
 // The shown top-level windows of a thread with this class.
 inline std::vector<HWND> shown_windows(DWORD thread, const char* class_name) {
   std::vector<HWND> found;
