@@ -35,9 +35,9 @@ TEST_F(Save, NoToTheReplaceQuestionOfTheModifiedCheckStopsNew) {
   type("draft");
   std::string announced;
   pick(MENU_NEW_BLANK, [&](DialogDriver& d) {
-    answer_box(d, "Alert", &announced);
-    answer_requester(d, "Save", folder.in("other"));
-    answer_box(d, "Save", nullptr, IDNO);
+    announced = d.answer_box("Alert");
+    d.answer_requester("Save", folder.in("other"));
+    d.answer_box("Save", IDNO);
   });
   EXPECT_EQ(announced, "Data has been modified.");
   EXPECT_EQ(text(), "draft");

@@ -36,14 +36,6 @@ Pixels gutter_expected(int height, int first_number) {
   return p;
 }
 
-bool same_pixels(const Pixels& a, const Pixels& b) {
-  if (a.width() != b.width() || a.height() != b.height()) return false;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x)
-      if (a.at(x, y) != b.at(x, y)) return false;
-  return true;
-}
-
 class GutterE2E : public EditorE2E {
 protected:
   // True once the strip shows the rows from first_number on (drawn on the editor's next pass).
@@ -51,7 +43,7 @@ protected:
     RECT c;
     GetClientRect(editor->window(), &c);
     Pixels expected = gutter_expected(c.bottom, first_number);
-    return DialogFinder::poll([&] { return same_pixels(editor->client_pixels(GUTTER_WIDTH), expected); }, 5000);
+    return wait_until([&] { return Pixels::on_screen(editor->window(), GUTTER_WIDTH) == expected; }, 5000);
   }
   void scroll_to(int top) const {
     DWORD_PTR first = 0;

@@ -57,7 +57,7 @@ TEST_F(AttachedTest, HandlerCancelsTheNavigationItIsShownAndOnlyThatOne) {
       << "the flag is cleared before the Handler is asked";
   browser_command(&host, BROWSER_NAVIGATE, "page.html");
   EXPECT_EQ(standin::count("cancelled page.html"), 1);
-  pump();
+  handle_messages();
   EXPECT_EQ(log.count(EV_BROWSER_NAVIGATE_DONE), 0) << "the cancelled page is not loaded";
   EXPECT_FALSE(control->fire_before_navigate(L"http://allowed.test/", L"", nullptr))
       << "the next navigation starts with the flag clear";

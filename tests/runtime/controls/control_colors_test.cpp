@@ -3,8 +3,6 @@
 #include "tests/runtime/controls/control_test_support.h"
 
 namespace {
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 // The colour most pixels of a control's client area show.
 COLORREF main_color(const Pixels& p) {

@@ -7,17 +7,11 @@
 #include <vector>
 
 #include "runtime/controls/controls.h"
-#include "tests/support/event_log.h"
+#include "tests/runtime/gui/gui_helpers.h"
 #include "tests/support/input.h"
-#include "tests/support/pixels.h"
 #include "tests/support/wait.h"
 #include "tests/support/windows_path.h"
 
-inline std::string class_of(HWND w) {
-  char name[64] = "";
-  GetClassNameA(w, name, sizeof name);
-  return name;
-}
 inline HANDLE prop(HWND w, const char* name) { return GetPropA(w, name); }
 inline COLORREF prop_color(HWND w, const char* name) {
   return static_cast<COLORREF>(reinterpret_cast<uintptr_t>(GetPropA(w, name)));
