@@ -93,18 +93,6 @@ public:
       for (int x = left; x < right; ++x) n += at(x, y) == c;
     return n;
   }
-  // One letter a pixel along row y (column x when x >= 0): the letter of its colour in palette, '?' for others.
-  std::string line(int y, const std::vector<std::pair<COLORREF, char>>& palette, int x = -1) const {
-    std::string out;
-    for (int i = 0, n = x >= 0 ? height_ : width_; i < n; ++i) {
-      COLORREF c = x >= 0 ? at(x, i) : at(i, y);
-      char letter = '?';
-      for (const auto& p : palette)
-        if (p.first == c) letter = p.second;
-      out += letter;
-    }
-    return out;
-  }
   bool operator==(const Pixels& o) const {
     if (width_ != o.width_ || height_ != o.height_) return false;
     for (size_t i = 0; i < bits_.size(); ++i)
