@@ -73,13 +73,14 @@ TEST_F(Save, TheFieldHasTheFocusAgainOnceTheRequesterCloses) {
 TEST_F(Save, NoToTheReplaceQuestionOfTheModifiedCheckStopsNew) {
   std::string other = folder.write("other.app", "other\r\n");
   type("draft");
-  std::string announced;
+  std::string announced, question;
   pick(MENU_NEW_BLANK, [&](DialogDriver& d) {
     announced = d.answer_box("Alert");
     d.answer_requester("Save", folder.in("other"));
-    d.answer_box("Save", IDNO);
+    question = d.answer_box("Save", IDNO);
   });
   EXPECT_EQ(announced, "Data has been modified.");
+  EXPECT_EQ(question, other + " already exists.\r\nDo you want to replace it?");
   EXPECT_EQ(text(), "draft");
   EXPECT_EQ(TempFolder::read(other), "other\r\n");
 }

@@ -47,7 +47,7 @@ TEST_F(DialogRecord, ControlsAreOnlyDescribedInTheOrderAddedWithCopiesOfTheirTex
   EXPECT_STREQ(button->next->class_name, "SysListView32");
 }
 
-TEST_F(DialogRecord, OnlyPushButtonsAreDefaultsAndATakenIdOrUnknownKindAddsNothing) {
+TEST_F(DialogRecord, OnlyPushButtonsAreDefaultsATakenIdOrUnknownKindAddsNothingLongClassNamesAreCut) {
   int32_t id = 1;
   for (int32_t kind : {1, 13, 20, 2, 4}) ctl_create(&d, kind, "b", 0, 0, 4, 8, BS_DEFPUSHBUTTON, id++);
   std::string defaults;
@@ -57,4 +57,9 @@ TEST_F(DialogRecord, OnlyPushButtonsAreDefaultsAndATakenIdOrUnknownKindAddsNothi
   ctl_create_class(&d, "EDIT", "three", 0, 0, 4, 8, 0, 0, 1);
   ctl_create(&d, 17, "unknown", 0, 0, 4, 8, 0, 8);
   EXPECT_EQ(items(), 5);
+  std::string name(40, 'C');
+  dlg_add_control(&d, 0, name.c_str(), "", 0, 0, 0, 4, 8, 9, 99, 0);
+  const ControlItem* last = dialog->controls;
+  while (last->next) last = last->next;
+  EXPECT_EQ(std::string(last->class_name), name.substr(0, 31)) << "a long class name is cut to its field";
 }

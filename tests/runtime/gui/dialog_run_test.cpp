@@ -101,6 +101,14 @@ TEST_F(DialogRun, ModelessCloseBoxIsOnlyARequest) {
   EXPECT_EQ(dlg.handle, nullptr);
 }
 
+TEST_F(DialogRun, TitleOf300CharactersIsShownCutTo255) {
+  std::string title;
+  for (int i = 0; i < 300; ++i) title += static_cast<char>('a' + i % 26);
+  ASSERT_EQ(dlg_create(&other, 0, 0, 200, 60, WS_CAPTION, nullptr, title.c_str(), nullptr), 1);
+  ASSERT_NE(dlg_show(&other, nullptr), nullptr);
+  EXPECT_EQ(text_of(other.handle), title.substr(0, 255));
+}
+
 TEST_F(DialogRun, ARunningDialogIsShownOnceSizedAndTakesItsDrawingObjectsAlong) {
   HWND first = dlg_show(&dlg, nullptr);
   ASSERT_NE(first, nullptr);
