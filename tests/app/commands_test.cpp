@@ -70,9 +70,9 @@ protected:
     pump_until([] { return GetQueueStatus(QS_ALLINPUT) == 0; });
     gutter_draw();
     HDC dc = GetDC(editor_window.handle);
-    Pixels p(dc, 0, 0, GUTTER_WIDTH, client_height);
+    Pixels p(dc, 0, 0, GUTTER, client_height);
     ReleaseDC(editor_window.handle, dc);
-    return p.count(EDITOR_TEXT_COLOR, 0, 0, p.width(), p.height());
+    return p.count(EDITOR_TEXT, 0, 0, p.width(), p.height());
   }
 };
 

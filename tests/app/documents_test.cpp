@@ -4,9 +4,8 @@
 // replacing and quitting are checked end to end.)
 #include "tests/app/editor_test.h"
 
-#include "app/documents.h"
-
 namespace {
+constexpr int kMost = 4 * 1024 * 1024; // the most bytes the editor takes
 
 class Load : public EditorTest {};
 
@@ -31,7 +30,7 @@ TEST_F(Load, FilesItCannotTakeAreReportedAndTheFieldKept) {
   set_text("unchanged");
   int before = limit();
   // Just over the most the editor takes: found while reading, and from the file's size.
-  for (int size : {DOCUMENT_MOST + 1, DOCUMENT_MOST + 3}) {
+  for (int size : {kMost + 1, kMost + 3}) {
     std::string huge = folder.write("huge.app", std::string(static_cast<size_t>(size), 'h'));
     EXPECT_EQ(pick_file(MENU_LOAD, "Load", huge, {IDOK}), "The file is too large for the editor.\r\n\r\n" + huge);
   }

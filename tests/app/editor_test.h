@@ -16,6 +16,10 @@
 #include "tests/support/dialog_driver.h"
 #include "tests/support/temp_folder.h"
 
+// The editor as a person sees it: a gutter 30 pixels wide, light cyan text on dark blue.
+constexpr int GUTTER = 30;
+constexpr COLORREF EDITOR_BACK = RGB(34, 85, 136), EDITOR_TEXT = RGB(200, 255, 255);
+
 class EditorTest : public ::testing::Test {
 protected:
   TempFolder folder{"tolvane-editor"};

@@ -10,13 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "app/menu_ids.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/input.h"
 #include "tests/support/screen.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/windows_path.h"
+
+// The editor as a person sees it: a gutter 30 pixels wide, light cyan text on dark blue.
+constexpr int GUTTER = 30;
+constexpr COLORREF EDITOR_BACK = RGB(34, 85, 136), EDITOR_TEXT = RGB(200, 255, 255);
 
 inline std::string tolvane_exe_path() { return windows_path(TOLVANE_EXE); }
 

@@ -64,7 +64,7 @@ TEST_F(ScriptRunE2E, KillAndTheCloseRequestBringTheFieldBackWithItsTextAndTheGut
     EXPECT_TRUE(field_shown(true)) << by_close_request;
     EXPECT_EQ(editor->field_text(), source) << by_close_request;
     EXPECT_TRUE(wait_until(
-        [&] { return Pixels::on_screen(editor->window(), GUTTER_WIDTH).count(EDITOR_TEXT_COLOR, 0, 0, GUTTER_WIDTH, 20) > 0; }, 5000))
+        [&] { return Pixels::on_screen(editor->window(), GUTTER).count(EDITOR_TEXT, 0, 0, GUTTER, 20) > 0; }, 5000))
         << "the gutter's first row drawn again, " << by_close_request;
   }
 }

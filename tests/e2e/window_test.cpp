@@ -20,10 +20,10 @@ TEST_F(Window_, OpensCentredAt640By480InTheEditorsColours) {
     EXPECT_EQ(style & bit, bit) << std::hex << bit;
 
   // The field's colours (the gutter's are compared pixel by pixel in its own test).
-  EXPECT_EQ(Pixels::on_screen(editor->window()).at(300, 300), EDITOR_BACK_COLOR);
+  EXPECT_EQ(Pixels::on_screen(editor->window()).at(300, 300), EDITOR_BACK);
   editor->set_field_text("MMMMMMMMMMMMMMMM");
   EXPECT_TRUE(
-      wait_until([&] { return Pixels::on_screen(editor->window()).count(EDITOR_TEXT_COLOR, 30, 0, 150, 20) > 10; }, 5000));
+      wait_until([&] { return Pixels::on_screen(editor->window()).count(EDITOR_TEXT, 30, 0, 150, 20) > 10; }, 5000));
 }
 
 TEST_F(Window_, TheProgramFileCarriesItsIconAndVersion) {
