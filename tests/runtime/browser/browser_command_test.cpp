@@ -52,11 +52,11 @@ TEST_F(AttachedTest, BufferCodesCopyTheirTextCutToTheBufferSize) {
   const std::string long_text = "http://example.test/" + std::string(300, 'x');
   struct Case {
     const char* text; // null: none
-    int32_t size;     // below 1: nothing written; BROWSER_TEXT_SIZE: the call without a size
+    int32_t size;     // below 1: nothing written; 255: the call without a size
     std::string expected;
   } cases[] = {
       {nullptr, 10, ""}, {"1234567890", 10, "123456789"}, {"abc", 0, ""},
-      {long_text.c_str(), BROWSER_TEXT_SIZE, long_text.substr(0, BROWSER_TEXT_SIZE - 1)},
+      {long_text.c_str(), 255, long_text.substr(0, 254)}, // a string variable's 255 bytes
   };
   // The location name comes from the control; the site's texts share one copy, the URL's stands for them.
   for (int32_t code : {BROWSER_LOCATION_NAME, BROWSER_URL}) {
@@ -70,7 +70,7 @@ TEST_F(AttachedTest, BufferCodesCopyTheirTextCutToTheBufferSize) {
         *field = c.text ? _strdup(c.text) : nullptr;
       }
       std::string buffer(400, '#');
-      int32_t result = c.size == BROWSER_TEXT_SIZE ? browser_command(&host, code, &buffer[0])
+      int32_t result = c.size == 255 ? browser_command(&host, code, &buffer[0])
                                                    : browser_command(&host, code, &buffer[0], c.size);
       EXPECT_EQ(result, 0) << what;
       if (c.size < 1) {
