@@ -1,5 +1,5 @@
 // ctl_command on a real status bar and a real tool bar with two buttons and tool tips; both beside an MDI client.
-#include "tests/runtime/controls/command_fixture.h"
+#include "tests/runtime/controls/control_test_support.h"
 
 namespace {
 using BarCommand = CommandTest;

@@ -1,5 +1,5 @@
 // ctl_command on a real multi-line EDIT control, the calls that must do nothing, and ctl_send.
-#include "tests/runtime/controls/command_fixture.h"
+#include "tests/runtime/controls/control_test_support.h"
 
 namespace {
 class EditCommand : public CommandTest {

@@ -1,5 +1,5 @@
 // Code 11 never writes past the caller's buffer; ctl_line_text gives a line of any length whole.
-#include "tests/runtime/controls/command_fixture.h"
+#include "tests/runtime/controls/control_test_support.h"
 
 using EditLine = CommandTest;
 

@@ -1,5 +1,5 @@
 // ctl_command on a real report-style list view.
-#include "tests/runtime/controls/command_fixture.h"
+#include "tests/runtime/controls/control_test_support.h"
 
 namespace {
 class ListViewCommand : public CommandTest {

@@ -1,7 +1,7 @@
 // ctl_command on a real rich-edit 1.0 control: search, formats, wrapping, pasting, and streaming (codes 33, 34).
 #include "runtime/controls/richedit_api.h"
 
-#include "tests/runtime/controls/command_fixture.h"
+#include "tests/runtime/controls/control_test_support.h"
 #include "tests/runtime/core/file_fixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Printing a real rich-edit control: a cancelled print dialog prints nothing, and the page loop ends.
 #include "runtime/controls/richedit_api.h"
 #include "runtime/controls/richedit_print.h"
-#include "tests/runtime/controls/command_fixture.h"
+#include "tests/runtime/controls/control_test_support.h"
 #include "tests/support/dialog_driver.h"
 
 namespace {
