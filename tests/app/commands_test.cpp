@@ -2,18 +2,13 @@
 // the Edit commands, and the Script commands that have no run window to act on.
 #include "tests/app/editor_test.h"
 
-#include "tests/support/pixels.h"
+#include "tests/support/screen.h"
 
 namespace {
 
 class Commands : public EditorTest {
 protected:
-  static RECT field_rect() {
-    RECT r;
-    GetWindowRect(field(), &r);
-    MapWindowPoints(nullptr, editor_window.handle, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-  }
+  static RECT field_rect() { return place_of(field()); }
 };
 
 TEST_F(Commands, TheFieldFollowsTheGutterSwitchAndTheWindowsSize) {
@@ -21,12 +16,11 @@ TEST_F(Commands, TheFieldFollowsTheGutterSwitchAndTheWindowsSize) {
   EXPECT_EQ(field_rect().left, 0);
   menu(MENU_LINE_NUMBERS);
   SetWindowPos(editor_window.handle, nullptr, 0, 0, 500, 300, SWP_NOMOVE | SWP_NOZORDER);
-  pump_all();
+  pump_until([] { return GetQueueStatus(QS_ALLINPUT) == 0; });
   RECT c;
   GetClientRect(editor_window.handle, &c);
   EXPECT_EQ(client_height, c.bottom) << "the gutter draws this high";
-  RECT r = field_rect(), want = {30, 0, c.right, c.bottom};
-  EXPECT_TRUE(EqualRect(&r, &want)) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+  EXPECT_EQ(rect_text(field_rect()), rect_text({30, 0, c.right, c.bottom}));
 }
 
 TEST_F(Commands, EditCommandsWorkTheFieldWhileTheFocusIsElsewhere) {
@@ -58,17 +52,27 @@ TEST_F(Commands, RestartKillAndUnknownIdsChangeNothingWhileNoScriptRuns) {
   EXPECT_EQ(line_numbers_on, 1);
 }
 
+TEST_F(Commands, CtrlKeysGiveSelectAllSaveTranslateAndExecute) {
+  ACCEL keys[8];
+  int n = CopyAcceleratorTableA(static_cast<HACCEL>(GetPropA(editor_window.handle, ACCEL_PROPERTY)), keys, 8);
+  std::string found;
+  for (int i = 0; i < n; ++i)
+    if ((keys[i].fVirt & ~FNOINVERT) == (FVIRTKEY | FCONTROL))
+      found += std::string(1, static_cast<char>(keys[i].key)) + "=" + std::to_string(keys[i].cmd) + " ";
+  for (const char* want : {"A=11 ", "S=4 ", "T=16 ", "E=17 "}) EXPECT_NE(found.find(want), std::string::npos) << want;
+}
+
 class Gutter : public EditorTest {
 protected:
   // Pixels of the text colour in the strip after a repaint and one gutter pass.
   static int text_pixels_after_pass() {
     RedrawWindow(editor_window.handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    pump_all();
+    pump_until([] { return GetQueueStatus(QS_ALLINPUT) == 0; });
     gutter_draw();
     HDC dc = GetDC(editor_window.handle);
-    Pixels p(dc, 0, 0, GUTTER_WIDTH, client_height);
+    Pixels p(dc, 0, 0, GUTTER, client_height);
     ReleaseDC(editor_window.handle, dc);
-    return p.count(EDITOR_TEXT_COLOR, 0, 0, p.width(), p.height());
+    return p.count(EDITOR_TEXT, 0, 0, p.width(), p.height());
   }
 };
 

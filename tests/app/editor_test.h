@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -13,8 +14,11 @@
 #include "app/menu_ids.h"
 #include "runtime/controls/controls.h"
 #include "tests/support/dialog_driver.h"
-#include "tests/support/system_dialogs.h"
 #include "tests/support/temp_folder.h"
+
+// The editor as a person sees it: a gutter 30 pixels wide, light cyan text on dark blue.
+constexpr int GUTTER = 30;
+constexpr COLORREF EDITOR_BACK = RGB(34, 85, 136), EDITOR_TEXT = RGB(200, 255, 255);
 
 class EditorTest : public ::testing::Test {
 protected:
@@ -65,34 +69,10 @@ protected:
     ASSERT_EQ(first_visible(), top);
   }
 
-  // A requester titled title gets name typed and OK pressed (Cancel when name is empty).
-  static void answer_requester(DialogDriver& d, const char* title, const std::string& name) {
-    HWND dialog = d.wait_for(title);
-    if (!dialog) return;
-    if (!name.empty()) DialogDriver::type_into(requester_name_field(dialog), name);
-    DialogDriver::press(dialog, name.empty() ? IDCANCEL : IDOK);
-    d.wait_gone(dialog);
+  // Runs the editor's own message loop until cond holds; false on timeout.
+  static bool pump_until(const std::function<bool()>& cond) {
+    return wait_until([&] { return msg_wait(1), cond(); });
   }
-  // A box titled title: its text goes to *seen, then button is pressed.
-  static void answer_box(DialogDriver& d, const char* title, std::string* seen, int button = IDOK) {
-    HWND box = d.wait_for(title);
-    if (!box) return;
-    if (seen) *seen = box_text(box);
-    DialogDriver::press(box, button);
-    d.wait_gone(box);
-  }
-
-  // Runs the editor's own message pump until cond holds; false on timeout.
-  template <typename Cond> static bool pump_until(Cond cond, DWORD timeout_ms = 10000) {
-    DWORD start = GetTickCount();
-    for (;;) {
-      msg_wait(1);
-      if (cond()) return true;
-      if (GetTickCount() - start >= timeout_ms) return false;
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-  }
-  static void pump_all() { pump_until([] { return GetQueueStatus(QS_ALLINPUT) == 0; }, 2000); }
 
   // One menu pick while a driver answers what it opens.
   void pick(int id, DialogDriver::Script script) {
@@ -105,8 +85,8 @@ protected:
   std::string pick_file(int id, const char* title, const std::string& name, std::initializer_list<int> buttons = {}) {
     std::string seen;
     pick(id, [&](DialogDriver& d) {
-      answer_requester(d, title, name);
-      for (int b : buttons) answer_box(d, title, &seen, b);
+      if (d.answer_requester(title, name))
+        for (int b : buttons) seen = d.answer_box(title, b);
     });
     return seen;
   }

@@ -16,21 +16,20 @@ protected:
     HWND dialog = search_dialog.handle;
     EXPECT_NE(dialog, nullptr);
     if (!dialog) return boxes;
-    EXPECT_EQ(DialogFinder::text_of(GetDlgItem(dialog, 2)), "") << "the field starts empty";
-    DialogFinder::type_into(GetDlgItem(dialog, 2), wanted);
-    DialogFinder finder(GetCurrentThreadId());
+    EXPECT_EQ(text_of(GetDlgItem(dialog, 2)), "") << "the field starts empty";
+    type_into(GetDlgItem(dialog, 2), wanted);
     DialogDriver driver([&](DialogDriver& d) {
       for (;;) { // every box until the dialog has gone
         HWND box = nullptr;
-        d.wait([&] { return !IsWindow(dialog) || (box = finder.find("Alert")) != nullptr; },
+        d.wait([&] { return !IsWindow(dialog) || (box = d.find("Alert")) != nullptr; },
                "neither a box nor the dialog's end");
         if (!box) return;
         boxes.push_back(box_text(box));
-        DialogDriver::press(box, IDOK);
+        press(box, IDOK);
         if (!d.wait_gone(box)) return;
       }
     });
-    DialogDriver::press(dialog, 1);
+    press(dialog, 1);
     EXPECT_TRUE(pump_until([&] { return !IsWindow(dialog); }));
     EXPECT_TRUE(driver.finish()) << driver.failure();
     EXPECT_EQ(search_dialog.handle, nullptr);

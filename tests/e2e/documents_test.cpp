@@ -8,17 +8,17 @@ class Documents : public EditorE2E {
 protected:
   // Waits until the file holds exactly these bytes (written once the requester has closed).
   static bool written(const std::string& path, const std::string& bytes) {
-    bool same = DialogFinder::poll([&] { return TempFolder::read(path) == bytes; }, 5000);
+    bool same = wait_until([&] { return TempFolder::read(path) == bytes; }, 5000);
     EXPECT_EQ(TempFolder::read(path), bytes);
     return same;
   }
   bool save_as(const std::string& name) const {
     editor->menu(MENU_SAVE);
-    return editor->answer_requester("Save", folder.in(name));
+    return editor->dialogs.answer_requester("Save", folder.in(name));
   }
   bool load(const std::string& path) const {
     editor->menu(MENU_LOAD);
-    return editor->answer_requester("Load", path);
+    return editor->dialogs.answer_requester("Load", path);
   }
 };
 
@@ -28,12 +28,12 @@ TEST_F(Documents, TheWorkedExampleTypedSavedWithCtrlSAndTranslatedWithCtrlT) {
                             "   update msg,\"Hello \" + who\n   if (dice == 6) {\n      alert \"Six\"\n   }\n}\n@html";
   ASSERT_TRUE(editor->type_text(typed)) << editor->field_text();
   type_keys({'S'}, true);
-  ASSERT_TRUE(editor->answer_requester("Save", folder.in("typed")));
+  ASSERT_TRUE(editor->dialogs.answer_requester("Save", folder.in("typed")));
   EXPECT_TRUE(written(folder.in("typed.app"), crlf(typed) + "\r\n"));
   // The requester leaves the focus on the window itself, whose accelerators still work.
-  ASSERT_TRUE(DialogFinder::poll([&] { return GetForegroundWindow() == editor->window(); }, 5000));
+  ASSERT_TRUE(wait_until([&] { return GetForegroundWindow() == editor->window(); }, 5000));
   type_keys({'T'}, true);
-  ASSERT_TRUE(editor->answer_requester("Translate", folder.in("page")));
+  ASSERT_TRUE(editor->dialogs.answer_requester("Translate", folder.in("page")));
   EXPECT_TRUE(written(folder.in("page.html"),
                       "<p id=\"msg\">Hello</p>\r\n<input type=\"text\" id=\"name\">\r\n"
                       "<button onclick=\"greet()\">Say hello</button>\r\n<script>\r\nvar count=0;\r\n"
@@ -63,11 +63,11 @@ TEST_F(Documents, ReplacingAFileTheExtensionNamedIsAsked) {
   std::string target = folder.write("work.app", "old\r\n");
   editor->set_field_text("new");
   ASSERT_TRUE(save_as("work"));
-  EXPECT_EQ(editor->answer_box("Save", IDNO), target + " already exists.\r\nDo you want to replace it?");
+  EXPECT_EQ(editor->dialogs.answer_box("Save", IDNO), target + " already exists.\r\nDo you want to replace it?");
   editor->sync();
   EXPECT_EQ(TempFolder::read(target), "old\r\n");
   ASSERT_TRUE(save_as("work"));
-  editor->answer_box("Save", IDYES);
+  EXPECT_EQ(editor->dialogs.answer_box("Save", IDYES), target + " already exists.\r\nDo you want to replace it?");
   EXPECT_TRUE(written(target, "new\r\n"));
 }
 
@@ -85,8 +85,8 @@ class Quit : public EditorE2E {};
 TEST_F(Quit, AModifiedTextIsAnnouncedThenSaved) {
   ASSERT_TRUE(editor->type_text("unsaved"));
   editor->menu(MENU_QUIT);
-  EXPECT_EQ(editor->answer_box("Alert"), "Data has been modified.");
-  ASSERT_TRUE(editor->answer_requester("Save", folder.in("last")));
+  EXPECT_EQ(editor->dialogs.answer_box("Alert"), "Data has been modified.");
+  ASSERT_TRUE(editor->dialogs.answer_requester("Save", folder.in("last")));
   EXPECT_EQ(editor->exit_code(), 0);
   EXPECT_EQ(TempFolder::read(folder.in("last.app")), "unsaved\r\n");
 }
@@ -95,18 +95,19 @@ TEST_F(Quit, ASaveThatFailsKeepsTheEditorOpenUntilTheCloseBoxDiscardsTheText) {
   ASSERT_TRUE(CreateDirectoryA(folder.in("last.app").c_str(), nullptr));
   ASSERT_TRUE(editor->type_text("unsaved"));
   editor->menu(MENU_QUIT);
-  editor->answer_box("Alert");
-  ASSERT_TRUE(editor->answer_requester("Save", folder.in("last")));
-  editor->answer_box("Save", IDYES);
-  EXPECT_EQ(editor->answer_box("Save"),
+  EXPECT_EQ(editor->dialogs.answer_box("Alert"), "Data has been modified.");
+  ASSERT_TRUE(editor->dialogs.answer_requester("Save", folder.in("last")));
+  EXPECT_EQ(editor->dialogs.answer_box("Save", IDYES),
+            folder.in("last.app") + " already exists.\r\nDo you want to replace it?");
+  EXPECT_EQ(editor->dialogs.answer_box("Save"),
             "The file could not be saved.\r\n\r\n" + folder.in("last.app") + "\r\n\r\nAccess denied.");
   editor->sync();
   EXPECT_TRUE(editor->running());
   EXPECT_EQ(editor->field_text(), "unsaved");
 
   PostMessageA(editor->window(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(editor->answer_box("Alert"), "Data has been modified.") << "the failed save left the text modified";
-  ASSERT_TRUE(editor->answer_requester("Save", "")); // cancelled: discarded
+  EXPECT_EQ(editor->dialogs.answer_box("Alert"), "Data has been modified.") << "the failed save left the text modified";
+  ASSERT_TRUE(editor->dialogs.answer_requester("Save", "")); // cancelled: discarded
   EXPECT_EQ(editor->exit_code(), 0);
 }
 

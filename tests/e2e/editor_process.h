@@ -10,14 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "app/menu_ids.h"
-#include "tests/support/dialog_finder.h"
+#include "tests/support/dialog_driver.h"
 #include "tests/support/input.h"
-#include "tests/support/pixels.h"
-#include "tests/support/system_dialogs.h"
+#include "tests/support/screen.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/windows_path.h"
+
+// The editor as a person sees it: a gutter 30 pixels wide, light cyan text on dark blue.
+constexpr int GUTTER = 30;
+constexpr COLORREF EDITOR_BACK = RGB(34, 85, 136), EDITOR_TEXT = RGB(200, 255, 255);
 
 inline std::string tolvane_exe_path() { return windows_path(TOLVANE_EXE); }
 
@@ -53,19 +55,20 @@ inline std::string crlf(const std::string& text) {
 class EditorProcess {
 public:
   // Starts exe in folder and waits for its first runtime window (editor or player).
-  explicit EditorProcess(const std::string& folder, const std::string& exe = tolvane_exe_path()) {
+  explicit EditorProcess(const std::string& folder, const std::string& exe = tolvane_exe_path()) : dialogs(0) {
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     std::string command = "\"" + exe + "\"";
     if (!CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &info_))
       return;
     WaitForInputIdle(info_.hProcess, 10000);
+    dialogs = Dialogs(info_.dwThreadId);
     window_ = wait_window("CorvatineWndClass");
   }
   ~EditorProcess() {
     if (!info_.hProcess) return;
     if (running()) {
-      DialogFinder(info_.dwThreadId).dismiss_all();
+      dialogs.dismiss_all();
       TerminateProcess(info_.hProcess, 99);
     }
     WaitForSingleObject(info_.hProcess, 10000);
@@ -78,7 +81,8 @@ public:
   HWND window() const { return window_; }
   HWND field() const { return GetDlgItem(window_, 1); }
   DWORD thread() const { return info_.dwThreadId; }
-  DialogFinder dialogs() const { return DialogFinder(info_.dwThreadId); }
+  // The program's requesters and boxes, answered as a person would.
+  Dialogs dialogs;
 
   bool running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
   // The exit code, or -1 when the process did not end in time.
@@ -111,16 +115,16 @@ public:
     text.resize(copied);
     return text;
   }
-  void set_field_text(const std::string& text) const { DialogFinder::type_into(field(), text); }
+  void set_field_text(const std::string& text) const { type_into(field(), text); }
   bool field_becomes(const std::string& text) const {
-    return DialogFinder::poll([&] { return field_text() == text; }, 5000);
+    return wait_until([&] { return field_text() == text; });
   }
 
   // Real keystrokes into the focused field of the foreground editor ("\n" presses Enter);
   // false unless the field then holds text.
   bool type_text(const std::string& text) const {
     if (GetForegroundWindow() != window_) SetForegroundWindow(window_);
-    bool ready = DialogFinder::poll(
+    bool ready = wait_until(
         [this] {
           GUITHREADINFO gui = {};
           gui.cbSize = sizeof gui;
@@ -146,49 +150,15 @@ public:
     return field_becomes(crlf(text));
   }
 
-  HWND wait_dialog(const char* title) const {
-    HWND found = nullptr;
-    DialogFinder::poll([&] { return (found = dialogs().find(title)) != nullptr; }, 10000);
-    return found;
-  }
   HWND wait_window(const char* class_name) const {
     std::vector<HWND> all;
-    DialogFinder::poll([&] { return !(all = shown_windows(info_.dwThreadId, class_name)).empty(); }, 10000);
+    wait_until([&] { return !(all = shown_windows(info_.dwThreadId, class_name)).empty(); });
     return all.empty() ? nullptr : all[0];
   }
-  static bool wait_gone(HWND dialog) { return DialogFinder::poll([&] { return !IsWindow(dialog); }, 10000); }
-
-  // The name typed and OK pressed (Cancel when name is empty); false unless it came and went.
-  bool answer_requester(const char* title, const std::string& name) const {
-    HWND dialog = wait_dialog(title);
-    if (!dialog) return false;
-    if (!name.empty()) DialogFinder::type_into(requester_name_field(dialog), name);
-    DialogFinder::press(dialog, name.empty() ? IDCANCEL : IDOK);
-    return wait_gone(dialog);
-  }
-  std::string answer_box(const char* title, int button = IDOK) const {
-    HWND box = wait_dialog(title);
-    if (!box) return "(no box)";
-    std::string text = box_text(box);
-    DialogFinder::press(box, button);
-    wait_gone(box);
-    return text;
-  }
-  std::string box_of(int id, const char* title) const {
+  // A menu pick's box: its text once OK is pressed.
+  std::string box_of(int id, const char* title) {
     menu(id);
-    return answer_box(title);
-  }
-
-  // What the screen shows of the client area (of its left width columns, when given).
-  Pixels client_pixels(int width = 0) const {
-    RECT c;
-    GetClientRect(window_, &c);
-    POINT origin = {0, 0};
-    ClientToScreen(window_, &origin);
-    HDC screen = GetDC(nullptr);
-    Pixels p(screen, origin.x, origin.y, width ? width : c.right, c.bottom);
-    ReleaseDC(nullptr, screen);
-    return p;
+    return dialogs.answer_box(title);
   }
 
 private:

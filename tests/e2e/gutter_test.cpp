@@ -7,10 +7,10 @@ namespace {
 Pixels gutter_expected(int height, int first_number) {
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, GUTTER_WIDTH, height);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, GUTTER, height);
   HGDIOBJ old_bitmap = SelectObject(dc, bitmap);
-  RECT all = {0, 0, GUTTER_WIDTH, height};
-  HBRUSH back = CreateSolidBrush(EDITOR_BACK_COLOR);
+  RECT all = {0, 0, GUTTER, height};
+  HBRUSH back = CreateSolidBrush(EDITOR_BACK);
   FillRect(dc, &all, back);
   DeleteObject(back);
   LOGFONTA lf = {};
@@ -19,14 +19,14 @@ Pixels gutter_expected(int height, int first_number) {
   lf.lfQuality = DRAFT_QUALITY;
   HFONT font = CreateFontIndirectA(&lf);
   HGDIOBJ old_font = SelectObject(dc, font);
-  SetTextColor(dc, EDITOR_TEXT_COLOR);
-  SetBkColor(dc, EDITOR_BACK_COLOR);
+  SetTextColor(dc, EDITOR_TEXT);
+  SetBkColor(dc, EDITOR_BACK);
   SetBkMode(dc, OPAQUE);
   for (int r = 0; r < height / 16; ++r) {
     std::string row = " " + std::to_string(first_number + r) + "----------";
     TextOutA(dc, 1, 16 * (r + 1) - 10, row.c_str(), static_cast<int>(row.size()));
   }
-  Pixels p(dc, 0, 0, GUTTER_WIDTH, height);
+  Pixels p(dc, 0, 0, GUTTER, height);
   SelectObject(dc, old_font);
   DeleteObject(font);
   SelectObject(dc, old_bitmap);
@@ -36,14 +36,6 @@ Pixels gutter_expected(int height, int first_number) {
   return p;
 }
 
-bool same_pixels(const Pixels& a, const Pixels& b) {
-  if (a.width() != b.width() || a.height() != b.height()) return false;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x)
-      if (a.at(x, y) != b.at(x, y)) return false;
-  return true;
-}
-
 class GutterE2E : public EditorE2E {
 protected:
   // True once the strip shows the rows from first_number on (drawn on the editor's next pass).
@@ -51,7 +43,7 @@ protected:
     RECT c;
     GetClientRect(editor->window(), &c);
     Pixels expected = gutter_expected(c.bottom, first_number);
-    return DialogFinder::poll([&] { return same_pixels(editor->client_pixels(GUTTER_WIDTH), expected); }, 5000);
+    return wait_until([&] { return Pixels::on_screen(editor->window(), GUTTER) == expected; }, 5000);
   }
   void scroll_to(int top) const {
     DWORD_PTR first = 0;

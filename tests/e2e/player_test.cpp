@@ -21,7 +21,7 @@ TEST_F(Player, AppDatRunsInAWindowTitledByItsFirstLineAndTheEditorNeverAppears) 
   EditorProcess program(folder.path(), exe);
   HWND window = program.window();
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(DialogFinder::text_of(window), "My Page");
+  EXPECT_EQ(text_of(window), "My Page");
   EXPECT_EQ(shown_windows(program.thread(), "CorvatineWndClass").size(), 1u) << "one window: no editor beside it";
   EXPECT_EQ(program.field(), nullptr) << "no editing field";
   EXPECT_EQ(GetMenu(window), nullptr) << "no menu bar";
@@ -40,9 +40,9 @@ TEST_F(Player, UnreadableAppDatLeavesTheEditorToStartWithoutAMessage) {
   EditorProcess program(folder.path(), exe);
   HWND window = program.window();
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(DialogFinder::text_of(window), "Tolvane");
+  EXPECT_EQ(text_of(window), "Tolvane");
   EXPECT_NE(program.field(), nullptr) << "the editing field";
-  EXPECT_TRUE(program.dialogs().dialogs().empty()) << "no message";
+  EXPECT_TRUE(program.dialogs.all().empty()) << "no message";
   program.menu(MENU_QUIT);
   EXPECT_EQ(program.exit_code(5000), 0) << "an unmodified editor quits at once";
 }

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int PRINTER_COMBO = 0x473; // the print dialog's printer list
-
 class PrintE2E : public EditorE2E {
 protected:
   void SetUp() override {
@@ -23,27 +21,20 @@ TEST_F(PrintE2E, ACancelledDialogSendsNothingAndThenTheFieldsTextArrivesUnchange
   ASSERT_TRUE(listener.ok()) << listener.error();
   editor->set_field_text("never printed");
   editor->menu(MENU_PRINT);
-  HWND dialog = editor->wait_dialog("Print");
+  HWND dialog = editor->dialogs.wait_for("Print");
   ASSERT_NE(dialog, nullptr);
-  DialogFinder::press(dialog, IDCANCEL);
-  ASSERT_TRUE(EditorProcess::wait_gone(dialog));
+  press(dialog, IDCANCEL);
+  ASSERT_TRUE(editor->dialogs.wait_gone(dialog));
 
   // The listener takes the first job only: had the cancel sent one, it would be that.
   const std::string text = "first line\r\n\r\n  third, indented\r\nlast";
   editor->set_field_text(text);
   editor->menu(MENU_PRINT);
-  dialog = editor->wait_dialog("Print");
+  dialog = editor->dialogs.wait_for("Print");
   ASSERT_NE(dialog, nullptr);
-  HWND combo = GetDlgItem(dialog, PRINTER_COMBO);
-  DWORD_PTR index = static_cast<DWORD_PTR>(CB_ERR);
-  SendMessageTimeoutA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                      reinterpret_cast<LPARAM>(queue_.printer.c_str()), SMTO_ABORTIFHUNG, 5000, &index);
-  ASSERT_NE(static_cast<LRESULT>(index), CB_ERR) << "the print dialog does not list " << queue_.printer;
-  DWORD_PTR unused = 0;
-  SendMessageTimeoutA(combo, CB_SETCURSEL, index, 0, SMTO_ABORTIFHUNG, 5000, &unused);
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(PRINTER_COMBO, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-  DialogFinder::press(dialog, IDOK);
-  ASSERT_TRUE(EditorProcess::wait_gone(dialog));
+  ASSERT_TRUE(editor->dialogs.pick_printer(dialog, queue_.printer)) << editor->dialogs.failure();
+  press(dialog, IDOK);
+  ASSERT_TRUE(editor->dialogs.wait_gone(dialog));
   ASSERT_TRUE(listener.wait_job()) << "no job reached the queue's port";
   EXPECT_EQ(listener.bytes(), text + "\r\n");
 }

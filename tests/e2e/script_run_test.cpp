@@ -14,27 +14,21 @@ protected:
   }
   // Waits until there is one run window titled for path (none when path is empty).
   bool runs(const std::string& path) const {
-    return DialogFinder::poll(
+    return wait_until(
         [&] {
           std::vector<HWND> all = run_windows();
-          return path.empty() ? all.empty() : all.size() == 1 && DialogFinder::text_of(all[0]) == "Executing " + path;
+          return path.empty() ? all.empty() : all.size() == 1 && text_of(all[0]) == "Executing " + path;
         },
         5000);
   }
-  bool covers_client(HWND w) const {
-    RECT c, r;
-    GetClientRect(editor->window(), &c);
-    GetWindowRect(w, &r);
-    MapWindowPoints(nullptr, editor->window(), reinterpret_cast<POINT*>(&r), 2);
-    return EqualRect(&r, &c) != FALSE;
-  }
+  bool covers_client(HWND w) const { return rect_text(place_of(w, editor->window())) == client_text(editor->window()); }
   bool field_shown(bool shown) const {
-    return DialogFinder::poll([&] { return (IsWindowVisible(editor->field()) != FALSE) == shown; }, 5000);
+    return wait_until([&] { return (IsWindowVisible(editor->field()) != FALSE) == shown; }, 5000);
   }
   std::string page(const std::string& name) const { return folder.write(name, "<p>" + name + "</p>\r\n"); }
   bool execute(const std::string& path) const {
     editor->menu(MENU_EXECUTE);
-    return editor->answer_requester("Execute", path);
+    return editor->dialogs.answer_requester("Execute", path);
   }
 };
 
@@ -69,8 +63,8 @@ TEST_F(ScriptRunE2E, KillAndTheCloseRequestBringTheFieldBackWithItsTextAndTheGut
     EXPECT_TRUE(runs("")) << by_close_request;
     EXPECT_TRUE(field_shown(true)) << by_close_request;
     EXPECT_EQ(editor->field_text(), source) << by_close_request;
-    EXPECT_TRUE(DialogFinder::poll(
-        [&] { return editor->client_pixels(GUTTER_WIDTH).count(EDITOR_TEXT_COLOR, 0, 0, GUTTER_WIDTH, 20) > 0; }, 5000))
+    EXPECT_TRUE(wait_until(
+        [&] { return Pixels::on_screen(editor->window(), GUTTER).count(EDITOR_TEXT, 0, 0, GUTTER, 20) > 0; }, 5000))
         << "the gutter's first row drawn again, " << by_close_request;
   }
 }
@@ -83,8 +77,8 @@ TEST_F(ScriptRunE2E, ResizingTheEditorKeepsTheRunWindowOverTheClientArea) {
   HWND control = GetWindow(run, GW_CHILD);
   SetWindowPos(editor->window(), nullptr, 0, 0, 520, 360, SWP_NOMOVE | SWP_NOZORDER);
   editor->sync();
-  EXPECT_TRUE(DialogFinder::poll([&] { return covers_client(run); }, 5000));
-  EXPECT_TRUE(DialogFinder::poll(
+  EXPECT_TRUE(wait_until([&] { return covers_client(run); }, 5000));
+  EXPECT_TRUE(wait_until(
       [&] {
         RECT inner, r;
         GetClientRect(run, &inner);

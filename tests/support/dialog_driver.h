@@ -1,12 +1,11 @@
-// Answers the system's modal dialogs the way a person would, from a second
-// thread: it waits for a dialog of the test thread to appear, reads it and
-// presses its buttons while the test thread sits in the dialog's modal loop.
+// Working the system's dialogs (#32770: requesters, message boxes, the print dialog) as a person
+// would: find one, read it, fill its fields, press its buttons. Dialogs works those of any GUI
+// thread, of this process or of another; DialogDriver answers the test thread's own from a second
+// thread while the test thread sits in the dialog's modal loop.
 //
-// The script runs on the driver thread, so it must not use GoogleTest
-// assertions; it records what it saw in variables that the test checks after
-// the driver has finished (the destructor, or finish(), joins the thread).
-// Buttons are pressed with posted messages, so a press that opens a further
-// modal box never blocks the driver.
+// A driver's script runs on its own thread, so it must not use GoogleTest assertions; it records
+// what it saw in variables that the test checks after finish(). Buttons are pressed with posted
+// messages, so a press that opens a further modal box never blocks the caller.
 #pragma once
 
 #include <windows.h>
@@ -16,89 +15,148 @@
 #include <thread>
 #include <vector>
 
-#include "tests/support/dialog_finder.h"
+#include "tests/support/wait.h"
 
-class DialogDriver {
+// A window's text; WM_GETTEXT also reads controls of other processes.
+inline std::string text_of(HWND window) {
+  char buffer[4096] = "";
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
+                      &copied);
+  return buffer;
+}
+// Types a text into a control, as a person would fill the field.
+inline void type_into(HWND control, const std::string& text) {
+  DWORD_PTR unused = 0;
+  SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 5000,
+                      &unused);
+}
+// Presses the dialog's button with that id as a click would.
+inline void press(HWND dialog, int id) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+// The message of a message box.
+inline std::string box_text(HWND box) { return text_of(GetDlgItem(box, 0xFFFF)); }
+// The file-name field of an open or save requester (explorer style, or an older template).
+inline HWND requester_name_field(HWND dialog) {
+  HWND field = GetDlgItem(dialog, 0x47C);
+  return field ? field : GetDlgItem(dialog, 0x480);
+}
+
+class Dialogs {
+public:
+  explicit Dialogs(DWORD thread) : gui_thread_(thread) {}
+
+  // Every dialog window of the thread, shown or not.
+  std::vector<HWND> all() const {
+    std::vector<HWND> found;
+    struct Visit {
+      static BOOL CALLBACK top(HWND window, LPARAM data) {
+        char name[16] = "";
+        GetClassNameA(window, name, sizeof name);
+        if (lstrcmpA(name, "#32770") == 0) reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+        return TRUE;
+      }
+    };
+    EnumThreadWindows(gui_thread_, Visit::top, reinterpret_cast<LPARAM>(&found));
+    return found;
+  }
+  // A shown, active dialog with the title (any title when null), other than except; null when none.
+  HWND find(const char* title, HWND except = nullptr) const {
+    for (HWND d : all())
+      if (d != except && IsWindowVisible(d) && GetForegroundWindow() == d && (!title || text_of(d) == title)) return d;
+    return nullptr;
+  }
+  // The same once it is there (laid out and placed, ready for input); null, and failed, on timeout.
+  HWND wait_for(const char* title, HWND except = nullptr, DWORD timeout_ms = 10000) {
+    HWND found = nullptr;
+    if (!wait_until([&] { return (found = find(title, except)) != nullptr; }, timeout_ms))
+      fail(std::string("no dialog titled \"") + (title ? title : "(any)") + "\" appeared");
+    return found;
+  }
+  // Waits for a condition; false, and failed, on timeout.
+  bool wait(const std::function<bool()>& cond, const char* what, DWORD timeout_ms = 10000) {
+    if (wait_until(cond, timeout_ms)) return true;
+    fail(what);
+    return false;
+  }
+  bool wait_gone(HWND dialog) { return wait([&] { return !IsWindow(dialog); }, "a dialog did not close"); }
+
+  // A requester: name typed and OK pressed (Cancel when name is empty); false unless it came and went.
+  bool answer_requester(const char* title, const std::string& name) {
+    HWND dialog = wait_for(title);
+    if (!dialog) return false;
+    if (!name.empty()) type_into(requester_name_field(dialog), name);
+    press(dialog, name.empty() ? IDCANCEL : IDOK);
+    return wait_gone(dialog);
+  }
+  // A message box: button pressed once its text is read; the text, "(no box)" when none came.
+  std::string answer_box(const char* title, int button = IDOK) {
+    HWND box = wait_for(title);
+    if (!box) return "(no box)";
+    std::string text = box_text(box);
+    press(box, button);
+    wait_gone(box);
+    return text;
+  }
+  // Picks a printer in the print dialog's printer list; false, and failed, when it is not listed.
+  bool pick_printer(HWND dialog, const std::string& printer) {
+    constexpr int PRINTER_COMBO = 0x473;
+    HWND combo = GetDlgItem(dialog, PRINTER_COMBO);
+    DWORD_PTR index = static_cast<DWORD_PTR>(CB_ERR), unused = 0;
+    SendMessageTimeoutA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                        reinterpret_cast<LPARAM>(printer.c_str()), SMTO_ABORTIFHUNG, 5000, &index);
+    if (static_cast<LRESULT>(index) == CB_ERR) return fail("the print dialog does not list " + printer), false;
+    SendMessageTimeoutA(combo, CB_SETCURSEL, index, 0, SMTO_ABORTIFHUNG, 5000, &unused);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(PRINTER_COMBO, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    return true;
+  }
+
+  // Closes whatever dialogs the thread has left, so that it gets out of its modal loops.
+  void dismiss_all() const {
+    for (int round = 0; round < 20; ++round) {
+      std::vector<HWND> left = all();
+      if (left.empty()) return;
+      for (HWND d : left) {
+        press(d, IDCANCEL);
+        PostMessageA(d, WM_CLOSE, 0, 0);
+      }
+      wait_until([&] { return all().size() < left.size(); }, 500);
+    }
+  }
+
+  void fail(const std::string& why) {
+    if (ok_) failure_ = why;
+    ok_ = false;
+  }
+  bool ok() const { return ok_; }
+  const std::string& failure() const { return failure_; }
+
+private:
+  DWORD gui_thread_;
+  bool ok_ = true;
+  std::string failure_;
+};
+
+class DialogDriver : public Dialogs {
 public:
   using Script = std::function<void(DialogDriver&)>;
-
-  explicit DialogDriver(Script script) : finder_(GetCurrentThreadId()) {
-    thread_ = std::thread([this, script] {
+  explicit DialogDriver(Script script) : Dialogs(GetCurrentThreadId()) {
+    driver_ = std::thread([this, script] {
       script(*this);
-      if (!ok_)
-        finder_.dismiss_all();
+      if (!ok()) dismiss_all();
     });
   }
   ~DialogDriver() { finish(); }
   DialogDriver(const DialogDriver&) = delete;
   DialogDriver& operator=(const DialogDriver&) = delete;
 
-  // Waits for the script to end. False when some wait of it timed out.
+  // Waits for the script to end; false when some wait of it failed.
   bool finish() {
-    if (thread_.joinable())
-      thread_.join();
-    return ok_;
-  }
-  const std::string& failure() const { return failure_; }
-
-  // The top-level dialog (#32770) of the test thread with the given title,
-  // once it is shown and active (laid out and placed, ready for input);
-  // null (and the driver failed) on timeout.
-  HWND wait_for(const std::string& title, DWORD timeout_ms = 10000) {
-    HWND found = nullptr;
-    if (!DialogFinder::poll([&] { return (found = finder_.find(title.c_str())) != nullptr; }, timeout_ms))
-      fail("no dialog titled \"" + title + "\" appeared");
-    return found;
-  }
-
-  // The same for a dialog other than the one given, whatever its title: the
-  // box that a dialog opens over itself.
-  HWND wait_for_other(HWND except, DWORD timeout_ms = 10000) {
-    HWND found = nullptr;
-    if (!DialogFinder::poll([&] { return (found = finder_.find(nullptr, except)) != nullptr; }, timeout_ms))
-      fail("no second dialog appeared");
-    return found;
-  }
-
-  // Types a text into a control, as a person would fill the field.
-  static void type_into(HWND control, const std::string& text) { DialogFinder::type_into(control, text); }
-
-  // Waits until the dialog is gone; false (and the driver failed) on timeout.
-  bool wait_gone(HWND dialog, DWORD timeout_ms = 10000) {
-    if (DialogFinder::poll([&] { return !IsWindow(dialog); }, timeout_ms))
-      return true;
-    fail("a dialog did not close");
-    return false;
-  }
-
-  // Presses the dialog's button with that id as a click would.
-  static void press(HWND dialog, int id) { DialogFinder::press(dialog, id); }
-
-  static std::string text_of(HWND window) { return DialogFinder::text_of(window); }
-
-  // The visible child windows of the dialog with the given class.
-  static std::vector<HWND> visible_children(HWND dialog, const char* class_name) {
-    return DialogFinder::visible_children(dialog, class_name);
-  }
-
-  // Waits for a condition that the test thread makes true; false (and the
-  // driver failed) on timeout.
-  template <typename Cond> bool wait(Cond cond, const char* what, DWORD timeout_ms = 10000) {
-    if (DialogFinder::poll(cond, timeout_ms))
-      return true;
-    fail(what);
-    return false;
-  }
-
-  void fail(const std::string& why) {
-    if (ok_)
-      failure_ = why;
-    ok_ = false;
+    if (driver_.joinable()) driver_.join();
+    return ok();
   }
 
 private:
-  DialogFinder finder_;
-  bool ok_ = true;
-  std::string failure_;
-  std::thread thread_;
+  std::thread driver_;
 };

@@ -1,12 +1,31 @@
 // A fixture for tests of running dialogs: a described dialog with an edit field and a default push
-// button, a Handler that records every event, and a guard that ends a modal dialog a test failed to end.
+// button, a Handler that records every event, and a guard that ends a modal dialog a test failed to end;
+// the blocks in use on the process heap (where global memory lives) and the runtime's dialog windows.
 #pragma once
 
+#include <cstring>
 #include <functional>
 
 #include "runtime/controls/controls.h"
-#include "tests/support/dialog_helpers.h"
 #include "tests/support/event_log.h"
+#include "tests/support/heap_blocks.h"
+
+inline int busy_heap_blocks() { return busy_blocks(GetProcessHeap()); }
+
+// The number of windows of this thread of the runtime's dialog class.
+inline int runtime_dialog_windows() {
+  struct Count {
+    static BOOL CALLBACK each(HWND w, LPARAM lp) {
+      char cls[64] = "";
+      GetClassNameA(w, cls, sizeof cls);
+      if (std::strcmp(cls, "CorvatineDlgClass") == 0) ++*reinterpret_cast<int*>(lp);
+      return TRUE;
+    }
+  };
+  int n = 0;
+  EnumThreadWindows(GetCurrentThreadId(), Count::each, reinterpret_cast<LPARAM>(&n));
+  return n;
+}
 
 class DialogTest : public GuiTest {
 protected:

@@ -4,14 +4,9 @@
 
 #include <windows.h>
 
-#include <string>
 #include <vector>
 
-// "left,top-right,bottom", for comparing rectangles in test messages.
-inline std::string rect_text(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right) + "," +
-         std::to_string(r.bottom);
-}
+#include "tests/support/screen.h"
 
 class PaintSpy {
 public:

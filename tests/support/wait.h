@@ -5,18 +5,23 @@
 
 #include <functional>
 
-// Polls cond until it holds or timeout_ms passes, handling this thread's
-// messages meanwhile. True when the condition held.
+// Handles what is queued for this thread.
+inline void handle_messages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+// Polls cond until it holds or timeout_ms passes, handling this thread's messages meanwhile (a test that
+// needs the program's own message loop calls it in cond). True when the condition held.
 inline bool wait_until(const std::function<bool()>& cond, DWORD timeout_ms = 10000) {
   DWORD start = GetTickCount();
   for (;;) {
     if (cond()) return true;
     if (GetTickCount() - start >= timeout_ms) return false;
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
+    handle_messages();
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
 }

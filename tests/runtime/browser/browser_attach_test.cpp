@@ -15,7 +15,7 @@ TEST_F(StandInTest, AttachEmbedsTheControlOverTheClientAreaAndConnectsItsEvents)
                                        "put_Height " + std::to_string(client.bottom), placed,
                                        "Advise 1", "Navigate2 "};
   EXPECT_EQ(standin::calls(), expected) << "the site passes each position the control asks for as both rectangles";
-  EXPECT_EQ(place_in_parent(control->view()), rect_text(client));
+  EXPECT_EQ(rect_text(place_of(control->view())), rect_text(client));
 
   // A second attach, and one to a closed window, are refused.
   Window closed{};

@@ -14,14 +14,6 @@
 #include "tests/support/heap_blocks.h"
 #include "tests/support/wait.h"
 
-inline void pump() {
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&m);
-    DispatchMessageA(&m);
-  }
-}
-
 // A buffer read through browser_command.
 inline std::string command_text(Window* w, int32_t code) {
   std::string buffer(BROWSER_TEXT_SIZE + 8, '#');
@@ -36,19 +28,6 @@ inline bool thread_com_free() {
   return r == S_OK;
 }
 
-// Where a child window stands in its parent's client area, and that area.
-inline std::string place_in_parent(HWND child) {
-  RECT r{};
-  GetWindowRect(child, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-  return rect_text(r);
-}
-inline std::string client_text(HWND window) {
-  RECT r{};
-  GetClientRect(window, &r);
-  return rect_text(r);
-}
-
 class HostTest : public GuiTest {
 protected:
   Window host{};
@@ -60,7 +39,7 @@ protected:
   void open_host() { ASSERT_EQ(win_open(&host, 20, 20, 320, 240, 0x70010, nullptr, "host", EventLog::handler), 1); }
   void TearDown() override {
     win_close(&host);
-    pump();
+    handle_messages();
     EXPECT_EQ(browser_live_site_objects(), 0) << "site objects left";
     EXPECT_EQ(browser_live_sinks(), 0) << "event sinks left";
     GuiTest::TearDown();

@@ -9,8 +9,7 @@ void cycle(Window* host, EventLog& log, int i) {
   ASSERT_EQ(browser_attach(host, "page.html"), 0) << i;
   StandIn* control = standin::last();
   ASSERT_NE(control, nullptr);
-  pump();
-  ASSERT_EQ(log.count(EV_BROWSER_NAVIGATE_DONE), 1) << i;
+  ASSERT_TRUE(wait_until([&] { return log.count(EV_BROWSER_NAVIGATE_DONE) == 1; }, 5000)) << i;
   std::string post = "field=" + std::to_string(i);
   control->fire_before_navigate(L"http://example.test/form", L"X-Cycle: 1\r\n", &post);
   control->fire_status_text(L"Working");

@@ -2,7 +2,7 @@
 // (the rest it meets at work in the attach tests, with the stand-in and with the system's control).
 #include "tests/runtime/browser/browser_fixture.h"
 
-TEST_F(HostTest, SiteObjectAnswersForItsInterfacesWithFixedCountsAndTheHostWindow) {
+TEST_F(HostTest, SiteObjectAnswersForItsInterfacesAndTheHostWindow) {
   SiteObject* site = site_object_new(host.handle);
   ASSERT_NE(site, nullptr);
   IUnknown* client = site_client(site);
@@ -12,17 +12,14 @@ TEST_F(HostTest, SiteObjectAnswersForItsInterfacesWithFixedCountsAndTheHostWindo
     const IID* iid;
     void* expected; // null: E_NOINTERFACE
   } cases[] = {
-      {&IID_IUnknown, client},  {&IID_IOleClientSite, client}, {&IID_IOleInPlaceSite, in_place},
-      {&IID_IDocHostUIHandler, ui}, {&IID_IOleInPlaceFrame, nullptr}, {&IID_IOleObject, nullptr},
+      {&IID_IUnknown, client}, {&IID_IOleInPlaceSite, in_place}, {&IID_IDocHostUIHandler, ui}, {&IID_IOleObject, nullptr},
   };
-  for (IUnknown* from : {client, in_place, ui}) {
+  for (IUnknown* from : {client, ui}) {
     for (const Case& c : cases) {
       void* out = reinterpret_cast<void*>(1);
       EXPECT_EQ(from->QueryInterface(*c.iid, &out), c.expected ? S_OK : E_NOINTERFACE);
       EXPECT_EQ(out, c.expected);
     }
-    EXPECT_EQ(from->AddRef(), 1u);
-    EXPECT_EQ(from->Release(), 1u);
   }
 
   // The window context: the site's own frame, no document window, the host window without accelerators.
@@ -41,14 +38,9 @@ TEST_F(HostTest, SiteObjectAnswersForItsInterfacesWithFixedCountsAndTheHostWindo
   EXPECT_EQ(info.hwndFrame, host.handle);
   EXPECT_EQ(info.haccel, nullptr);
   EXPECT_EQ(s->OnPosRectChange(&r), S_OK) << "without a control";
-  void* out = reinterpret_cast<void*>(1);
-  EXPECT_EQ(frame->QueryInterface(IID_IUnknown, &out), E_NOTIMPL);
-  EXPECT_EQ(out, reinterpret_cast<void*>(1)) << "the frame is reached only through the window context";
   window = nullptr;
   EXPECT_EQ(frame->GetWindow(&window), S_OK);
   EXPECT_EQ(window, host.handle);
-  EXPECT_EQ(frame->AddRef(), 1u);
-  EXPECT_EQ(frame->Release(), 1u);
 
   // The document host: no 3-D border, the control's own menu and keys, and no object handed out.
   IDocHostUIHandler* h = site_ui_handler(site);
@@ -60,17 +52,8 @@ TEST_F(HostTest, SiteObjectAnswersForItsInterfacesWithFixedCountsAndTheHostWindo
   MSG msg = {};
   EXPECT_EQ(h->ShowContextMenu(0, &at, nullptr, nullptr), S_FALSE);
   EXPECT_EQ(h->TranslateAccelerator(&msg, nullptr, 0), S_FALSE);
-  IOleContainer* container = reinterpret_cast<IOleContainer*>(1);
   IDispatch* external = reinterpret_cast<IDispatch*>(1);
-  LPWSTR url = reinterpret_cast<LPWSTR>(1);
-  IDataObject* data = reinterpret_cast<IDataObject*>(1);
-  EXPECT_EQ(site_client(site)->GetContainer(&container), E_NOINTERFACE);
   EXPECT_EQ(h->GetExternal(&external), S_FALSE);
-  EXPECT_EQ(h->TranslateUrl(0, const_cast<LPWSTR>(L"a"), &url), S_FALSE);
-  EXPECT_EQ(h->FilterDataObject(nullptr, &data), S_FALSE);
-  EXPECT_EQ(container, nullptr);
-  EXPECT_EQ(external, nullptr);
-  EXPECT_EQ(url, nullptr);
-  EXPECT_EQ(data, nullptr);
+  EXPECT_EQ(external, nullptr) << "no object handed out";
   site_object_free(site);
 }

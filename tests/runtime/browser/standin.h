@@ -15,6 +15,7 @@
 
 #include "tests/runtime/browser/standin_record.h"
 #include "tests/runtime/browser/standin_unused.h"
+#include "tests/support/screen.h"
 
 // What the tests make the stand-in do.
 struct StandInScript {
@@ -26,12 +27,6 @@ struct StandInScript {
   HRESULT do_verb_result = S_OK;
   HRESULT creation_result = S_OK;  // what the class factory answers
 };
-
-// "left,top,right,bottom"
-inline std::string rect_text(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-         std::to_string(r.bottom);
-}
 
 class StandIn;
 namespace standin {

@@ -10,7 +10,7 @@ std::string inspect(HANDLE bitmap) {
   Pixels p = Pixels::of_bitmap(static_cast<HBITMAP>(bitmap));
   return std::to_string(p.width()) + "x" + std::to_string(p.height()) + " " + std::to_string(p.at(0, 0));
 }
-const std::string kRed = "8x8 255", kGreen = "6x4 65280", kBlue = "5x3 16711680"; // 101, "LOGO", the file
+const std::string k101 = "8x8 255", kLogo = "6x4 65280", kFile = "5x3 16711680"; // red, green and blue
 
 // The bitmap a button or a static control shows.
 HANDLE image_of(HWND control) {
@@ -24,7 +24,7 @@ using BitmapText = ControlTest;
 TEST_F(BitmapText, TextsNameFilesResourceNumbersAndResourceNames) {
   // A number is rounded to the nearest id; 70000 is no 16-bit resource id.
   struct Case { std::string text, want; } cases[] = {
-      {blue_bitmap_file(), kBlue}, {"101", kRed}, {"100.6", kRed}, {"LOGO", kGreen},
+      {blue_bitmap_file(), kFile}, {"101", k101}, {"100.6", k101}, {"LOGO", kLogo},
       {"C:\\no\\such\\file.bmp", "none"}, {"NOSUCHBITMAP", "none"}, {"70000", "none"}, {"", "none"},
   };
   for (const Case& c : cases) {
@@ -44,13 +44,13 @@ TEST_F(BitmapText, BitmapControlsShowTheBitmapOfTheirTextAndOtherStylesKeepTheTe
   for (int id : {1, 2, 3}) {
     SCOPED_TRACE(id);
     HANDLE first = image_of(child(id));
-    ASSERT_EQ(inspect(first), kRed) << "shown at once";
+    ASSERT_EQ(inspect(first), k101) << "shown at once";
     SetWindowTextA(child(id), "NOSUCHBITMAP");
     EXPECT_EQ(image_of(child(id)), nullptr) << "a bitmap that cannot be loaded leaves none";
     EXPECT_FALSE(gdi_alive(first));
     SetWindowTextA(child(id), file.c_str());
     HANDLE second = image_of(child(id));
-    EXPECT_EQ(inspect(second), kBlue);
+    EXPECT_EQ(inspect(second), kFile);
     char text[MAX_PATH] = "";
     GetWindowTextA(child(id), text, sizeof text);
     if (id != 2) {

@@ -3,12 +3,8 @@
 #include <algorithm>
 
 #include "tests/runtime/controls/control_test_support.h"
-#include "tests/support/paint_spy.h"
 
 namespace {
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 // The bounding box (right and bottom inclusive) of the pixels of one colour inside [inset, size - inset).
 RECT box_of(const Pixels& p, COLORREF c, int inset = 3) {

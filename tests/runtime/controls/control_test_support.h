@@ -1,23 +1,22 @@
-// Helpers of the control tests: a parent window, what CreateWindowExA was asked for, a bitmap file.
+// Helpers of the control tests: a parent window, what CreateWindowExA was asked for, a bitmap file, and for
+// the control-command tests one real child control and typed arguments as the compiled program passes them.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "runtime/controls/controls.h"
-#include "tests/support/event_log.h"
+#include "tests/runtime/gui/gui_helpers.h"
 #include "tests/support/input.h"
-#include "tests/support/pixels.h"
+#include "tests/support/temp_text.h"
 #include "tests/support/wait.h"
 #include "tests/support/windows_path.h"
 
-inline std::string class_of(HWND w) {
-  char name[64] = "";
-  GetClassNameA(w, name, sizeof name);
-  return name;
-}
 inline HANDLE prop(HWND w, const char* name) { return GetPropA(w, name); }
 inline COLORREF prop_color(HWND w, const char* name) {
   return static_cast<COLORREF>(reinterpret_cast<uintptr_t>(GetPropA(w, name)));
@@ -75,4 +74,91 @@ protected:
     UpdateWindow(control);
     return Pixels::of_window(control);
   }
+};
+
+struct Arg { ValueSlot slot; uint32_t type; };
+
+inline Arg num(int32_t value) { return {static_cast<ValueSlot>(static_cast<uint32_t>(value)), VT_INT32}; }
+inline Arg num_ref(int32_t* variable) { return {reinterpret_cast<ValueSlot>(variable), VT_INT32 | VT_REF}; }
+inline Arg str(const char* s) { return {reinterpret_cast<ValueSlot>(s), VT_STRING}; }
+inline Arg str_ref(char* s) { return {reinterpret_cast<ValueSlot>(s), VT_STRING | VT_REF}; }
+inline Arg channel_arg(FileChannel* channel) {
+  return {reinterpret_cast<ValueSlot>(channel), VT_TEXT_CHANNEL | VT_REF};
+}
+constexpr Arg none{0, VT_NONE};
+
+// A caller's string buffer, filled with a mark byte so that a test sees every byte a command wrote.
+struct Buffer {
+  static constexpr char MARK = static_cast<char>(0xAB);
+  std::vector<char> bytes;
+  explicit Buffer(size_t size) : bytes(size, MARK) {}
+  char* data() { return bytes.data(); }
+  std::string text() const { return std::string(bytes.data(), strnlen(bytes.data(), bytes.size())); }
+  // True when every byte from index on still holds the mark.
+  bool untouched_from(size_t index) const {
+    for (size_t i = index; i < bytes.size(); ++i)
+      if (bytes[i] != MARK) return false;
+    return true;
+  }
+};
+
+// Puts a text on the clipboard, as another program would.
+inline void put_clipboard(HWND owner, const char* text) {
+  ASSERT_TRUE(OpenClipboard(owner));
+  EmptyClipboard();
+  size_t n = std::strlen(text) + 1;
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, n);
+  std::memcpy(GlobalLock(block), text, n);
+  GlobalUnlock(block);
+  EXPECT_NE(SetClipboardData(CF_TEXT, block), nullptr); // the clipboard owns the block now
+  CloseClipboard();
+}
+
+// Compares two long texts without printing them whole.
+inline ::testing::AssertionResult same_text(const std::string& got, const std::string& want) {
+  if (got == want) return ::testing::AssertionSuccess();
+  size_t i = 0;
+  while (i < got.size() && i < want.size() && got[i] == want[i]) ++i;
+  return ::testing::AssertionFailure() << "lengths " << got.size() << " and " << want.size()
+                                       << ", first difference at " << i << ": \"" << got.substr(i, 20)
+                                       << "\" against \"" << want.substr(i, 20) << "\"";
+}
+
+class CommandTest : public ControlTest {
+protected:
+  static constexpr int32_t ID = 7;
+  Window& parent = w;
+  HWND control = nullptr;
+
+  // Makes the control of the test: a visible child with id ID.
+  HWND make(const char* class_name, DWORD style, const char* text = "") {
+    control = CreateWindowExA(0, class_name, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 300, 200, parent.handle,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID)), GetModuleHandleA(nullptr), nullptr);
+    EXPECT_NE(control, nullptr) << class_name;
+    return control;
+  }
+  // Multi-line fields that do not wrap, as the editor's field.
+  static constexpr DWORD FIELD_STYLE = ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL;
+  HWND make_edit(const char* text = "") { return make("EDIT", FIELD_STYLE, text); }
+  HWND make_rich(const char* text = "") {
+    static HMODULE riched = LoadLibraryA("riched32.dll");
+    EXPECT_NE(riched, nullptr);
+    return make("RichEdit", FIELD_STYLE, text);
+  }
+  HWND make_common(const char* class_name, DWORD style) {
+    InitCommonControls();
+    return make(class_name, style);
+  }
+
+  int32_t cmd(int32_t code, Arg a1 = none, Arg a2 = none, Arg a3 = none, Arg a4 = none) {
+    return ctl_command(&parent, ID, code, a1.slot, a1.type, a2.slot, a2.type, a3.slot, a3.type, a4.slot, a4.type);
+  }
+
+  std::string text() const {
+    std::string s(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    SendMessageA(control, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(&s[0]));
+    s.resize(std::strlen(s.c_str()));
+    return s;
+  }
+  void set_text(const std::string& s) { SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(s.c_str())); }
 };

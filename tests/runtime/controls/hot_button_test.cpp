@@ -3,7 +3,6 @@
 #include "tests/runtime/controls/control_test_support.h"
 
 namespace {
-constexpr COLORREF kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255), kRed = RGB(255, 0, 0), kBlack = RGB(0, 0, 0);
 
 HBITMAP solid_bitmap(int w, int h, COLORREF color) {
   HDC screen = GetDC(nullptr);

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "tests/support/temp_text.h"
-#include "tests/support/wait.h"
 
 struct PrintQueue { std::string printer; int port = 0; };
 
@@ -60,10 +59,6 @@ public:
     DWORD waited = turn_ ? WaitForSingleObject(turn_, 120000) : WAIT_FAILED;
     has_turn_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
     WSADATA data;
-    if (!has_turn_) {
-      error_ = "another test kept the print port";
-      return;
-    }
     winsock_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
     listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     BOOL reuse = TRUE;
@@ -72,8 +67,9 @@ public:
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<u_short>(port));
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (!winsock_ || listener_ == INVALID_SOCKET ||
-        bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || listen(listener_, 1) != 0)
+    if (!has_turn_) error_ = "another test kept the print port";
+    else if (!winsock_ || listener_ == INVALID_SOCKET ||
+             bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || listen(listener_, 1) != 0)
       error_ = "cannot listen on 127.0.0.1:" + std::to_string(port) + ", error " + std::to_string(WSAGetLastError());
   }
   ~JobListener() {
@@ -88,42 +84,26 @@ public:
 
   bool ok() const { return error_.empty(); }
   const std::string& error() const { return error_; }
-  // Waits, handling this thread's messages, until a whole job has arrived; false on timeout.
+  // Takes a whole job (until the spooler closes its side) within the timeout; false when none came whole.
   bool wait_job(DWORD timeout_ms = 30000) {
-    return ok() && wait_until([this] { return take_some(); }, timeout_ms) && whole_;
+    fd_set set;
+    FD_ZERO(&set);
+    FD_SET(listener_, &set);
+    timeval limit = {static_cast<long>(timeout_ms / 1000), 0};
+    if (!ok() || select(0, &set, nullptr, nullptr, &limit) <= 0) return false;
+    job_ = accept(listener_, nullptr, nullptr);
+    setsockopt(job_, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeout_ms), sizeof timeout_ms);
+    char chunk[4096];
+    int n = 0;
+    while ((n = recv(job_, chunk, sizeof chunk, 0)) > 0) bytes_.append(chunk, static_cast<size_t>(n));
+    return n == 0;
   }
   // The job's bytes; read after wait_job.
   const std::string& bytes() const { return bytes_; }
 
 private:
-  static bool readable(SOCKET s) {
-    fd_set set;
-    FD_ZERO(&set);
-    FD_SET(s, &set);
-    timeval now = {0, 0};
-    return select(0, &set, nullptr, nullptr, &now) > 0;
-  }
-  // Takes what has arrived, without waiting; true once the spooler closed its side (or accept failed).
-  bool take_some() {
-    if (job_ == INVALID_SOCKET) {
-      if (!readable(listener_)) return false;
-      job_ = accept(listener_, nullptr, nullptr);
-      if (job_ == INVALID_SOCKET) return true;
-    }
-    char chunk[4096];
-    while (readable(job_)) {
-      int n = recv(job_, chunk, sizeof chunk, 0);
-      if (n <= 0) {
-        whole_ = n == 0;
-        return true;
-      }
-      bytes_.append(chunk, static_cast<size_t>(n));
-    }
-    return false;
-  }
-
   HANDLE turn_ = nullptr;
-  bool has_turn_ = false, winsock_ = false, whole_ = false;
+  bool has_turn_ = false, winsock_ = false;
   SOCKET listener_ = INVALID_SOCKET, job_ = INVALID_SOCKET;
   std::string error_, bytes_;
 };

@@ -122,18 +122,6 @@ void click_until(DialogDriver& d, HWND dialog, int id, bool wanted) {
   d.wait([&] { return checked(dialog, id) == wanted; }, "a click did not change a check box");
 }
 
-// Picks the printer in the dialog's printer list as a person would.
-void pick_printer(DialogDriver& d, HWND dialog, const std::string& printer) {
-  HWND combo = GetDlgItem(dialog, PRINTER_COMBO);
-  DWORD_PTR index = static_cast<DWORD_PTR>(CB_ERR);
-  SendMessageTimeoutA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(printer.c_str()),
-                      SMTO_ABORTIFHUNG, 5000, &index);
-  if (static_cast<LRESULT>(index) == CB_ERR) return d.fail("the print dialog does not list " + printer);
-  DWORD_PTR unused = 0;
-  SendMessageTimeoutA(combo, CB_SETCURSEL, index, 0, SMTO_ABORTIFHUNG, 5000, &unused);
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(PRINTER_COMBO, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-}
-
 class PrintDialogTest : public PrintQueueTest {
 protected:
   void SetUp() override {
@@ -174,16 +162,16 @@ TEST_F(PrintDialogTest, OkGivesThePickedPrinterPagesCopiesAndCollationCancelLeav
       HWND dialog = d.wait_for("Print");
       if (!dialog) return;
       dialog_owner = GetWindow(dialog, GW_OWNER);
-      shown_first = DialogDriver::text_of(GetDlgItem(dialog, PRINTER_COMBO));
+      shown_first = text_of(GetDlgItem(dialog, PRINTER_COMBO));
       collate_shown = checked(dialog, COLLATE_CHECK);
-      copies_shown = DialogDriver::text_of(GetDlgItem(dialog, COPIES_EDIT));
-      pick_printer(d, dialog, queue_.printer);
+      copies_shown = text_of(GetDlgItem(dialog, COPIES_EDIT));
+      d.pick_printer(dialog, queue_.printer);
       click_until(d, dialog, PAGES_RADIO, true);
-      DialogDriver::type_into(GetDlgItem(dialog, FROM_EDIT), "2");
-      DialogDriver::type_into(GetDlgItem(dialog, TO_EDIT), "4");
-      DialogDriver::type_into(GetDlgItem(dialog, COPIES_EDIT), "3");
+      type_into(GetDlgItem(dialog, FROM_EDIT), "2");
+      type_into(GetDlgItem(dialog, TO_EDIT), "4");
+      type_into(GetDlgItem(dialog, COPIES_EDIT), "3");
       click_until(d, dialog, COLLATE_CHECK, !c.collate);
-      DialogDriver::press(dialog, c.cancel ? IDCANCEL : IDOK);
+      press(dialog, c.cancel ? IDCANCEL : IDOK);
       d.wait_gone(dialog);
     });
     int32_t from = 1, to = 5, copies = 2, collate = c.collate;

@@ -1,4 +1,4 @@
-// Describing dialogs: the record dlg_create fills, the template built from it, and the descriptions
+// Describing dialogs: pixels to dialog units, the dialog dlg_create describes, and the descriptions
 // dlg_list_free frees.
 #include <gtest/gtest.h>
 
@@ -8,42 +8,9 @@
 
 #include "runtime/gui/dialog_internal.h"
 #include "tests/support/dialog_test.h"
+#include "tests/support/screen.h"
 
 namespace {
-using Bytes = std::vector<uint8_t>;
-
-Bytes operator+(Bytes a, const Bytes& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-// A string as the template holds it: UTF-16, little-endian, with its zero.
-Bytes wide(const char16_t* s) {
-  Bytes out;
-  for (; *s; ++s) out.insert(out.end(), {static_cast<uint8_t>(*s & 0xFF), static_cast<uint8_t>(*s >> 8)});
-  return out + Bytes{0, 0};
-}
-
-Bytes build(const DialogTemplate* dialog) {
-  uint32_t size = 0;
-  uint8_t* block = static_cast<uint8_t*>(dlg_template_build(dialog, &size));
-  EXPECT_NE(block, nullptr);
-  Bytes out(block, block + size);
-  EXPECT_GE(GlobalSize(block), size) << "the block holds the whole layout";
-  block_free(block);
-  return out;
-}
-
-struct Description {
-  DialogTemplate* dialog = static_cast<DialogTemplate*>(block_alloc(VT_BYTE, sizeof(DialogTemplate)));
-  ~Description() { dlg_template_free(dialog); }
-};
-
-std::string units_text(const DialogRect& r) {
-  return std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.width) + "x" +
-         std::to_string(r.height);
-}
-
 // The records live in the fixture: the dialog list keeps their addresses until dlg_list_free.
 class DialogCreate : public GuiTest {
 protected:
@@ -86,24 +53,34 @@ void describe_run_and_free() {
 
 TEST(DialogUnits, EachEdgeIsScaledAndRoundedToTheNearestUnit) {
   struct Case { int32_t base_x, base_y, x, y, width, height; const char* units; } cases[] = {
-      {6, 8, 25, 45, 55, 20, "17,45 36x20"}, // 16.7 .. 53.3: each edge on its own
-      {8, 8, 1, 1, 1, 1, "1,1 0x1"},         // 0.5 and 1.0 both give 1: width 0
-      {6, 8, -3, -5, 6, 10, "-2,-5 4x10"},   // negative positions
+      {6, 8, 25, 45, 55, 20, "17,45-36,20"}, // 16.7 .. 53.3: each edge on its own
+      {8, 8, 1, 1, 1, 1, "1,1-0,1"},         // 0.5 and 1.0 both give 1: width 0
+      {6, 8, -3, -5, 6, 10, "-2,-5-4,10"},   // negative positions
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(units_text(dlg_units_from_pixels(c.base_x, c.base_y, c.x, c.y, c.width, c.height)), c.units)
+  for (const Case& c : cases) {
+    DialogRect r = dlg_units_from_pixels(c.base_x, c.base_y, c.x, c.y, c.width, c.height);
+    EXPECT_EQ(rect_text({r.x, r.y, r.width, r.height}), c.units)
         << c.x << "," << c.y << " " << c.width << "x" << c.height << " at " << c.base_x << "x" << c.base_y;
+  }
 }
 
-TEST_F(DialogCreate, FillsTheRecordAndTheTemplate) {
+// A dialog described twice as large in pixels runs twice as large, to a dialog unit.
+TEST_F(DialogCreate, ARunningDialogHasTheProportionsAndStylesItWasDescribedWith) {
+  Window large{};
+  RECT client[2];
+  Window* records[2] = {&dialog, &large};
   dialog.bk_mode = 2;
-  ASSERT_EQ(dlg_create(&dialog, 0, 0, 100, 70, 0xC80000, nullptr, "Search", EventLog::handler), 1);
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_EQ(dlg_create(records[i], 0, 0, 100 * (i + 1), 70 * (i + 1), 0xC80000, nullptr, "Search", nullptr), 1);
+    ASSERT_NE(dlg_show(records[i], nullptr), nullptr);
+    GetClientRect(records[i]->handle, &client[i]);
+  }
   EXPECT_EQ(dialog.bk_mode, 0u) << "what was in the record is cleared";
-  ASSERT_NE(dialog.dialog, nullptr);
-  const DialogTemplate* t = dialog.dialog;
-  EXPECT_EQ(t->style, 0x90C800C0u);
-  EXPECT_EQ(units_text({t->x, t->y, t->width, t->height}),
-            units_text(dlg_units_from_pixels(t->base_x, t->base_y, 0, 0, 100, 70)));
+  EXPECT_NEAR(client[1].right, 2 * client[0].right, 3);
+  EXPECT_NEAR(client[1].bottom, 2 * client[0].bottom, 3);
+  const DWORD wanted = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(dialog.handle, GWL_STYLE)) & wanted, wanted);
+  for (Window* w : records) dlg_close(w, 0);
 }
 
 TEST_F(DialogCreate, ListFreeAfterDialogsRanFreesEverything) {
@@ -115,42 +92,4 @@ TEST_F(DialogCreate, ListFreeAfterDialogsRanFreesEverything) {
   while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
   EXPECT_EQ(busy_heap_blocks(), before) << "templates, items, texts, list nodes and run templates all freed";
   EXPECT_EQ(runtime_dialog_windows(), 0);
-}
-
-TEST(DialogTemplate, BytesOfTheSearchDialog) {
-  Description d;
-  d.dialog->style = 0x90C800C0;
-  std::strcpy(d.dialog->title, "Search");
-  d.dialog->width = 67;
-  d.dialog->height = 70;
-  append_item(d.dialog, "EDIT", "abc", 0x50810080, 0x200, 10, 15, 47, 20, 2, 4);
-  append_item(d.dialog, "BUTTON", "Find Next", 0x5001000B, 0, 17, 45, 36, 20, 1, 1, 1);
-  append_item(d.dialog, "STATIC", nullptr, 0x50000000, 0, 1, 2, 3, 4, 7, 7);
-
-  Bytes expected = Bytes{0xC0, 0x00, 0xC8, 0x90,                            // style
-                         0x00, 0x00, 0x00, 0x00,                            // extended style
-                         0x03, 0x00,                                        // items
-                         0x00, 0x00, 0x00, 0x00, 0x43, 0x00, 0x46, 0x00,    // x 0, y 0, 67 by 70
-                         0x00, 0x00} +                                      // no menu
-                   wide(u"CorvatineDlgClass") + wide(u"Search") +           // at 20 and 56
-                   Bytes{0x08, 0x00} + wide(u"MS Sans Serif") +             // ends at 100
-                   // edit field at 100
-                   Bytes{0x80, 0x00, 0x81, 0x50, 0x00, 0x02, 0x00, 0x00,    // style, extended style
-                         0x0A, 0x00, 0x0F, 0x00, 0x2F, 0x00, 0x14, 0x00,    // 10, 15, 47 by 20
-                         0x02, 0x00} +                                      // id
-                   wide(u"EDIT") + wide(u"abc") + Bytes{0x00, 0x00, 0x00, 0x00} + // no data, padding
-                   // button at 140
-                   Bytes{0x0B, 0x00, 0x01, 0x50, 0x00, 0x00, 0x00, 0x00,
-                         0x11, 0x00, 0x2D, 0x00, 0x24, 0x00, 0x14, 0x00,    // 17, 45, 36 by 20
-                         0x01, 0x00} +
-                   wide(u"BUTTON") + wide(u"Find Next") + Bytes{0x00, 0x00, 0x00, 0x00} +
-                   // static at 196, no text: an empty string
-                   Bytes{0x00, 0x00, 0x00, 0x50, 0x00, 0x00, 0x00, 0x00,
-                         0x01, 0x00, 0x02, 0x00, 0x03, 0x00, 0x04, 0x00,
-                         0x07, 0x00} +
-                   wide(u"STATIC") + wide(u"") + Bytes{0x00, 0x00};
-  ASSERT_EQ(expected.size(), 232u);
-  Bytes actual = build(d.dialog);
-  ASSERT_EQ(actual.size(), expected.size());
-  for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(actual[i], expected[i]) << "byte " << i;
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tests/support/dialog_finder.h"
+#include "tests/support/dialog_driver.h"
 #include "tests/support/dialog_test.h"
 
 namespace {
@@ -72,7 +72,7 @@ TEST_F(DialogRun, ModelessCloseAndShowAgainFromTheSameDescriptionThenModal) {
     EXPECT_EQ(shown, dlg.handle);
     EXPECT_TRUE(IsWindowVisible(shown));
     EXPECT_EQ(GetWindow(shown, GW_OWNER), owner.handle);
-    EXPECT_EQ(DialogFinder::text_of(GetDlgItem(shown, kButton)), "Find Next") << "the same controls on every run";
+    EXPECT_EQ(text_of(GetDlgItem(shown, kButton)), "Find Next") << "the same controls on every run";
     EXPECT_EQ(dlg_close(&dlg, 1), 0);
     EXPECT_FALSE(IsWindow(shown));
     EXPECT_EQ(log.count(WM_INITDIALOG), 1);
@@ -106,7 +106,7 @@ TEST_F(DialogRun, TitleOf300CharactersIsShownCutTo255) {
   for (int i = 0; i < 300; ++i) title += static_cast<char>('a' + i % 26);
   ASSERT_EQ(dlg_create(&other, 0, 0, 200, 60, WS_CAPTION, nullptr, title.c_str(), nullptr), 1);
   ASSERT_NE(dlg_show(&other, nullptr), nullptr);
-  EXPECT_EQ(DialogFinder::text_of(other.handle), title.substr(0, 255));
+  EXPECT_EQ(text_of(other.handle), title.substr(0, 255));
 }
 
 TEST_F(DialogRun, ARunningDialogIsShownOnceSizedAndTakesItsDrawingObjectsAlong) {

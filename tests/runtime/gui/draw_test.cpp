@@ -6,7 +6,6 @@
 #include "tests/runtime/gui/gui_helpers.h"
 #include "tests/support/event_log.h"
 #include "tests/support/paint_spy.h"
-#include "tests/support/pixels.h"
 
 namespace {
 COLORREF pen_color(HGDIOBJ pen) {

@@ -1,5 +1,5 @@
-// Shared by the window tests: colours and window flags, child controls by id, what a window shows of its styles,
-// class and place, and a fixture with one window whose events the log records.
+// Shared by the window and control tests: window flags, child controls by id, a window's styles and
+// class, and a fixture with one window whose events the log records.
 #pragma once
 
 #include <windows.h>
@@ -8,10 +8,7 @@
 
 #include "runtime/gui/gui.h"
 #include "tests/support/event_log.h"
-
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 255, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
+#include "tests/support/screen.h"
 
 // No caption, and a 1:1 backing bitmap one pixel larger than the window, none, or one stretched to the window.
 constexpr uint32_t kBacking = WIN_NO_CAPTION | WIN_BACKING_WINDOW_SIZE;
@@ -29,14 +26,6 @@ inline std::string class_of(HWND w) {
   char name[64] = "";
   GetClassNameA(w, name, sizeof name);
   return name;
-}
-
-// A window's rectangle in its parent's client area, or on the screen.
-inline RECT place_of(HWND w) {
-  RECT r;
-  GetWindowRect(w, &r);
-  MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
-  return r;
 }
 
 inline bool deleted(HGDIOBJ object) { return GetObjectType(object) == 0; }

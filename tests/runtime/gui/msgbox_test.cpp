@@ -7,13 +7,13 @@
 
 #include "tests/support/dialog_driver.h"
 #include "tests/support/event_log.h"
-#include "tests/support/system_dialogs.h"
+#include "tests/support/screen.h"
 
 namespace {
 struct BoxSeen {
   std::string text;
   HICON icon = nullptr;
-  std::vector<int> buttons; // ids of the visible buttons, in creation order
+  std::vector<int> buttons; // ids of the visible buttons
   RECT rect = {0, 0, 0, 0};
 };
 
@@ -21,13 +21,13 @@ struct BoxSeen {
 int show(Window* owner, const char* text, const char* caption, uint32_t style, int press, BoxSeen* seen) {
   std::string title = caption;
   DialogDriver driver([=](DialogDriver& d) {
-    HWND box = d.wait_for(title);
+    HWND box = d.wait_for(title.c_str());
     if (!box) return;
-    seen->text = box_text(box);
     seen->icon = reinterpret_cast<HICON>(SendMessageA(GetDlgItem(box, 0x440), STM_GETICON, 0, 0));
-    for (HWND b : DialogDriver::visible_children(box, "Button")) seen->buttons.push_back(GetDlgCtrlID(b));
+    for (int id : {IDOK, IDCANCEL, IDYES, IDNO})
+      if (IsWindowVisible(GetDlgItem(box, id))) seen->buttons.push_back(id);
     GetWindowRect(box, &seen->rect);
-    DialogDriver::press(box, press);
+    seen->text = d.answer_box(title.c_str(), press);
     d.wait_gone(box);
   });
   int answer = msgbox_show(owner, text, caption, style);
@@ -35,11 +35,6 @@ int show(Window* owner, const char* text, const char* caption, uint32_t style, i
   return answer;
 }
 
-RECT rect_of(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  return r;
-}
 } // namespace
 
 using Msgbox = GuiTest;
@@ -81,14 +76,14 @@ TEST_F(Msgbox, IsCentredAndKeptOnTheScreen) {
       owner = &open(at(c.horizontal, work.right), at(c.vertical, work.bottom), size, size, 0x10);
     BoxSeen seen;
     show(owner, "A wide enough text for a box wider than its owner", c.name, MB_OK, IDOK, &seen);
-    RECT ref = rect_of(owner ? owner->handle : GetDesktopWindow());
+    RECT ref = place_of(owner ? owner->handle : GetDesktopWindow());
     check(c.horizontal, seen.rect.left, seen.rect.right, ref.left, ref.right, work.right);
     check(c.vertical, seen.rect.top, seen.rect.bottom, ref.top, ref.bottom, work.bottom);
     if (owner) win_close(owner);
   }
   HWND popup = CreateWindowExA(0, "STATIC", "after", WS_POPUP | WS_VISIBLE, 5, 6, 200, 100, nullptr, nullptr,
                                nullptr, nullptr);
-  RECT after = rect_of(popup);
+  RECT after = place_of(popup);
   DestroyWindow(popup);
   EXPECT_EQ(after.left, 5) << "the boxes are gone: a window made now stays where it asked to be";
   EXPECT_EQ(after.top, 6);

@@ -3,7 +3,6 @@
 #include "tests/runtime/gui/gui_helpers.h"
 #include "tests/support/event_log.h"
 #include "tests/support/paint_spy.h"
-#include "tests/support/pixels.h"
 
 namespace {
 void repaint(HWND window, BOOL erase) {

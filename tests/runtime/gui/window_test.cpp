@@ -15,7 +15,7 @@ TEST_F(WindowOpen, FlagsGiveTheStylesAndBackingStore) {
   const DWORD wanted = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
                        WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
   EXPECT_EQ(style_of(editor.handle) & (wanted | WIN_OPTION_MASK), wanted) << "runtime options stay out of the style";
-  EXPECT_EQ(class_of(editor.handle), WND_CLASS_NAME);
+  EXPECT_EQ(class_of(editor.handle), "CorvatineWndClass");
   EXPECT_EQ(editor.back_bitmap, nullptr);
   EXPECT_EQ(log.count(WM_CREATE), 1) << "creation events reach the Handler";
 
@@ -42,7 +42,7 @@ TEST_F(WindowOpen, FlagsGiveTheStylesAndBackingStore) {
 
 TEST_F(WindowOpen, MdiChildrenLiveInTheFramesClientAndTakeItsMenuPicks) {
   Window& frame = open(0, 0, 500, 400, 0x70030, nullptr, "Frame", EventLog::handler);
-  EXPECT_EQ(class_of(frame.handle), FRAME_CLASS_NAME);
+  EXPECT_EQ(class_of(frame.handle), "CorvatineFrameClass");
   ASSERT_NE(frame.mdi_client, nullptr);
   EXPECT_EQ(class_of(frame.mdi_client), "MDIClient");
   EXPECT_EQ(GetMenuItemID(GetSubMenu(GetMenu(frame.handle), 0), 0), UINT(MENU_MDI_CASCADE)) << "the Window menu";

@@ -1,12 +1,36 @@
-// Reading pixels back for drawing tests: a copy of part of a DC, a bitmap or a window's client area
-// in a 32-bit DIB section.
+// What the screen shows: rectangles as text, where a window stands, the test colours,
+// and pixels read back from a DC, a bitmap or a window into a 32-bit DIB section.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
+
+constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255);
+constexpr COLORREF kWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0);
+
+// "left,top-right,bottom", for comparing rectangles in test messages.
+inline std::string rect_text(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right) + "," +
+         std::to_string(r.bottom);
+}
+
+// A window's rectangle in its parent's (or owner's, or another given window's) client area;
+// on the screen for a top-level window.
+inline RECT place_of(HWND w, HWND in = nullptr) {
+  RECT r;
+  GetWindowRect(w, &r);
+  MapWindowPoints(nullptr, in ? in : GetParent(w), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+inline std::string client_text(HWND w) {
+  RECT r{};
+  GetClientRect(w, &r);
+  return rect_text(r);
+}
 
 class Pixels {
 public:
@@ -25,7 +49,6 @@ public:
     DeleteDC(memory);
     DeleteObject(dib);
   }
-
   // The whole of a bitmap that is selected nowhere.
   static Pixels of_bitmap(HBITMAP bitmap) {
     BITMAP bm = {};
@@ -37,14 +60,24 @@ public:
     DeleteDC(memory);
     return p;
   }
-
-  // What the screen shows of a window's client area.
+  // What a window of this process shows of its client area.
   static Pixels of_window(HWND window) {
     RECT r;
     GetClientRect(window, &r);
     HDC dc = GetDC(window);
     Pixels p(dc, 0, 0, r.right, r.bottom);
     ReleaseDC(window, dc);
+    return p;
+  }
+  // What the screen shows of any window's client area (of its left width columns, when given).
+  static Pixels on_screen(HWND window, int width = 0) {
+    RECT r;
+    GetClientRect(window, &r);
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    HDC screen = GetDC(nullptr);
+    Pixels p(screen, origin.x, origin.y, width ? width : r.right, r.bottom);
+    ReleaseDC(nullptr, screen);
     return p;
   }
 
@@ -59,6 +92,12 @@ public:
     for (int y = top; y < bottom; ++y)
       for (int x = left; x < right; ++x) n += at(x, y) == c;
     return n;
+  }
+  bool operator==(const Pixels& o) const {
+    if (width_ != o.width_ || height_ != o.height_) return false;
+    for (size_t i = 0; i < bits_.size(); ++i)
+      if ((bits_[i] ^ o.bits_[i]) & 0xFFFFFF) return false;
+    return true;
   }
   int width() const { return width_; }
   int height() const { return height_; }
