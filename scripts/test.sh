@@ -14,6 +14,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/wine-env.sh"
 . "$root/scripts/cups.sh"
 . "$root/scripts/build.sh"
+. "$root/scripts/full-disk.sh"
 
 if [ "$(id -u)" -eq 0 ]; then
   tolvane_install_deps $(tolvane_cups_packages)
@@ -40,8 +41,9 @@ for arch in ${TOLVANE_ARCHES:-x86_64 i686}; do
   esac
 done
 
-trap 'tolvane_stop_all; tolvane_cups_stop' EXIT
+trap 'tolvane_stop_all; tolvane_cups_stop; tolvane_full_disk_stop' EXIT
 tolvane_start_x
+tolvane_full_disk_start
 # Before the first Wine program: Wine lists the spooler's queues as printers
 # when a program loads its spooler library.
 tolvane_cups_start

@@ -54,22 +54,23 @@ std::string write_beside(const std::string& folder, const char* bytes, int32_t l
   return "";
 }
 
-// Puts the new file in the target's place: ReplaceFileA keeps the old
-// file's attributes; with no old file a plain move does.
+// Puts the new file in the target's place with one rename, which the file
+// system makes in one step: at every moment the name holds the old file or
+// the new one. (ReplaceFileA is not used: under Wine a process killed inside
+// it can leave no file of that name at all.) The old file's visible
+// attributes go over to the new one first.
 bool put_in_place(const char* target, const std::string& fresh) {
   DWORD attributes = GetFileAttributesA(target);
-  if (attributes == INVALID_FILE_ATTRIBUTES)
-    return MoveFileExA(fresh.c_str(), target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-  if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) {
-    SetLastError(ERROR_ACCESS_DENIED);
-    return false;
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) {
+      SetLastError(ERROR_ACCESS_DENIED);
+      return false;
+    }
+    constexpr DWORD KEPT = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                           FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if (attributes & KEPT) SetFileAttributesA(fresh.c_str(), attributes & KEPT);
   }
-  if (ReplaceFileA(target, fresh.c_str(), nullptr, REPLACEFILE_WRITE_THROUGH, nullptr, nullptr)) return true;
-  // The old file went but the new one could not take its name: it is whole,
-  // so it takes the name now.
-  if (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT)
-    return MoveFileExA(fresh.c_str(), target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-  return false;
+  return MoveFileExA(fresh.c_str(), target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 } // namespace
 
