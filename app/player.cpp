@@ -16,17 +16,7 @@ void player_give_up() {
   text_global_set(&file_name, nullptr);
   text_global_set(&file_line, nullptr);
 }
-} // namespace
 
-char* player_title(const char* line) {
-  if (!line) line = "";
-  TempText without_closing(text_left(line, text_len(line) - 3));
-  TempText trimmed(text_trim_right(without_closing.get()));
-  TempText without_opening(text_right(trimmed.get(), text_len(trimmed.get()) - 4));
-  return text_trim_left(without_opening.get());
-}
-
-namespace {
 // Whether the rest of the open page declares UTF-8: its first line that
 // declares an encoding decides, as when Translate wrote it.
 bool page_is_utf8(const char* first_line) {
@@ -50,6 +40,14 @@ void title_from_utf8(HWND window, const char* title) {
   DefWindowProcW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.data()));
 }
 } // namespace
+
+char* player_title(const char* line) {
+  if (!line) line = "";
+  TempText without_closing(text_left(line, text_len(line) - 3));
+  TempText trimmed(text_trim_right(without_closing.get()));
+  TempText without_opening(text_right(trimmed.get(), text_len(trimmed.get()) - 4));
+  return text_trim_left(without_opening.get());
+}
 
 void player_start() {
   text_global_set(&file_name, text_concat(TempText(start_dir()).get(), "app.dat"));

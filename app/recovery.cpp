@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "app/app.h"
@@ -18,10 +19,10 @@
 #include "app/documents.h"
 #include "app/edit_field.h"
 
+namespace {
 const char* const RECOVERY_TITLE = "Recovery";
 const char* const RECOVERY_QUESTION = "Tolvane closed before this text was saved. Restore it?";
 
-namespace {
 // A pause in typing this long, or changes left unwritten this long, write
 // the text: with the loop woken twice a second, a change reaches the disk
 // within 2 seconds.
@@ -131,13 +132,8 @@ bool claim(const std::string& folder) {
   return g.lock != INVALID_HANDLE_VALUE;
 }
 
-void remove_text() {
-  if (g.written) DeleteFileA(g.text_path.c_str());
-  g.written = false;
-  g.changed = false;
-}
-} // namespace
-
+// The folder of the recovery files ("%LOCALAPPDATA%\Tolvane"), made when
+// missing; empty when there is none.
 std::string recovery_folder() {
   char base[MAX_PATH];
   DWORD n = GetEnvironmentVariableA("LOCALAPPDATA", base, sizeof base);
@@ -148,6 +144,13 @@ std::string recovery_folder() {
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return "";
   return folder;
 }
+
+void remove_text() {
+  if (g.written) DeleteFileA(g.text_path.c_str());
+  g.written = false;
+  g.changed = false;
+}
+} // namespace
 
 void recovery_start() {
   std::string folder = recovery_folder();

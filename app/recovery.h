@@ -4,8 +4,6 @@
 // the last moments of typing. The next editor to start offers it back.
 #pragma once
 
-#include <string>
-
 // At the editor's start: offers the text of an editor that closed before
 // saving it (a Yes/No box titled "Recovery"), then claims this editor's own
 // recovery file. An editor that is still running is never asked about.
@@ -18,10 +16,3 @@ void recovery_note_change();
 void recovery_tick();
 // Quit: nothing of this editor's is to be offered again.
 void recovery_stop();
-
-// The folder of the recovery files ("%LOCALAPPDATA%\Tolvane"), made when
-// missing; empty when there is none.
-std::string recovery_folder();
-
-extern const char* const RECOVERY_TITLE;    // "Recovery"
-extern const char* const RECOVERY_QUESTION; // "Tolvane closed before this text was saved. Restore it?"

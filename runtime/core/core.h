@@ -144,10 +144,9 @@ double file_read_number(FileChannel* channel, bool* found);
 // Replaces the file at path with length bytes in one step: they are written
 // to a new file in the same folder and flushed to disk, which then takes the
 // file's place in one rename (keeping an old file's hidden, system and
-// archive attributes). 0 on success. On failure
-// the file at path is byte for byte what it was, no new file is left, and
-// *reason (when given) receives the system's words for what went wrong, as
-// a String temporary.
+// archive attributes). 0 on success. On failure the file at path is byte for
+// byte what it was, no new file is left, and *reason (when given) receives
+// the system's words for what went wrong, as a String temporary.
 int file_replace(const char* path, const char* bytes, int32_t length, char** reason);
 
 extern const char* const FILE_ERROR_TITLE; // "Error"

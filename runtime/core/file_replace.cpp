@@ -15,8 +15,7 @@ std::string folder_of(const char* path) {
   for (const char* p = path; *p; ++p)
     if (*p == '\\' || *p == '/' || (*p == ':' && p == path + 1)) cut = p;
   if (!cut) return ".";
-  std::string folder(path, static_cast<size_t>(cut - path) + 1);
-  return folder;
+  return std::string(path, static_cast<size_t>(cut - path) + 1);
 }
 
 // The system's words for an error code, without the closing line break.
