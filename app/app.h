@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // Start-up and the main loop; never returns.
 [[noreturn]] void app_start();
@@ -45,12 +46,39 @@ void doc_print();
 void app_quit();
 
 // The script run window: Execute asks for a page and runs it over the
-// editing field; Restart reloads it; Kill closes it (both only while
+// editing field; Run shows the field's page there with no requester (in the
+// window already open, if any); Restart reloads the page, after Run
+// translating the field again; Kill closes it (both only while
 // script_running). run_handler is the run window's Handler.
 void script_execute();
+void script_run();
 void script_restart();
 void script_kill();
 int32_t run_handler();
+// Shows the page at path in the run window, opening it when none is open.
+void run_window_show(const char* path);
+
+// Asks the system's browser control for its newest document mode for this
+// program, unless the user chose a mode; once, before the first browser.
+void browser_mode_ensure();
+
+// The page of Run: the field's page written to the process's own folder of
+// temporary files; its path, or empty when it could not be written (the
+// user was told).
+std::string run_page_write();
+// The page that Open in Browser opens: the one last translated, run or
+// executed.
+void last_page_set(const char* path);
+// Open in Browser: the last page in the system's default web browser.
+void page_open_in_browser();
+// Removes the page of Run and its folder (at Quit).
+void run_files_remove();
+
+// Check Script: a box with the lines whose translation cannot work.
+void script_check_show();
+// Help > Examples: after the modified check, the example of the menu id
+// in the field, unmodified.
+void example_load(int32_t menu_id);
 
 // The Translate command: asks for a page name and writes one page line for
 // each line of the editing field, plus an empty last line.
@@ -58,6 +86,8 @@ void translate_script();
 // Its second half: the page of the editing field written to path. When the
 // file cannot be opened or written the user is told; false then.
 bool translate_field_to(const char* path);
+// The page of the editing field's lines, as Translate writes it.
+std::string page_of_field();
 
 // One pass of the line-number gutter.
 void gutter_draw();

@@ -10,5 +10,6 @@ void app_quit() {
   if (!modified_check()) return;
   recovery_stop();
   win_close(&editor_window);
+  run_files_remove(); // its browser went with the window
   app_end_process();
 }

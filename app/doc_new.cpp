@@ -1,9 +1,10 @@
-// New > Blank Page and New > HTML Template, and the modified check that
-// comes first.
+// New > Blank Page, New > HTML Template and Help > Examples, and the
+// modified check that comes first.
 #include "app/app.h"
 #include "app/app_state.h"
 #include "app/documents.h"
 #include "app/edit_field.h"
+#include "app/examples.h"
 
 bool modified_check() {
   if (!edit_field_modified()) return true;
@@ -37,4 +38,10 @@ char* html_template_text() {
 void doc_new_template() {
   if (!modified_check()) return;
   edit_field_set_text(TempText(html_template_text()).get());
+}
+
+void example_load(int32_t menu_id) {
+  const Example* example = example_of(menu_id);
+  if (!example || !modified_check()) return;
+  edit_field_set_text(example->script);
 }

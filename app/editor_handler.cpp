@@ -51,6 +51,9 @@ void menu_pick(int32_t id) {
   case MENU_SEARCH: search_show(); break;
   case MENU_TRANSLATE: translate_script(); break;
   case MENU_EXECUTE: script_execute(); break;
+  case MENU_RUN: script_run(); break;
+  case MENU_OPEN_IN_BROWSER: page_open_in_browser(); break;
+  case MENU_CHECK_SCRIPT: script_check_show(); break;
   case MENU_RESTART:
     if (script_running == 1) script_restart();
     break;
@@ -64,7 +67,9 @@ void menu_pick(int32_t id) {
   case MENU_VIEW_HELP:
   case MENU_SEARCH_HELP: help_show(id); break;
   case MENU_ABOUT: msgbox_show(&editor_window, ABOUT_TEXT, ABOUT_TITLE, 0); break;
-  default: break;
+  default:
+    if (id >= MENU_EXAMPLE_FIRST) example_load(id);
+    break;
   }
 }
 } // namespace

@@ -2,6 +2,7 @@
 // mnemonic.
 #include "app/app.h"
 #include "app/app_state.h"
+#include "app/examples.h"
 #include "app/menu_ids.h"
 
 namespace {
@@ -37,8 +38,14 @@ constexpr Item kEdit[] = {{"Undo", MENU_UNDO},   {"Cut", MENU_CUT}, {"Copy", MEN
 constexpr Item kView[] = {{"Line Numbers", MENU_LINE_NUMBERS}, {"Line Count", MENU_LINE_COUNT},
                           {"Memory Info", MENU_MEMORY_INFO}};
 constexpr Item kSearch[] = {{"Search", MENU_SEARCH}};
-constexpr Item kScript[] = {{"Translate", MENU_TRANSLATE}, {"Execute", MENU_EXECUTE}, {"Restart", MENU_RESTART},
-                            {"Kill", MENU_KILL}};
+constexpr Item kScript[] = {{"Translate", MENU_TRANSLATE},
+                            {"Execute", MENU_EXECUTE},
+                            {"Run\tF5", MENU_RUN},
+                            {"Restart", MENU_RESTART},
+                            {"Kill", MENU_KILL},
+                            {nullptr, 0},
+                            {"Check Script", MENU_CHECK_SCRIPT},
+                            {"Open in Browser", MENU_OPEN_IN_BROWSER}};
 constexpr Item kTopics[] = {{"IDE Reference", MENU_IDE_REFERENCE}, {"Language Reference", MENU_LANGUAGE_REFERENCE},
                             {nullptr, 0},
                             {"File Help", MENU_FILE_HELP},         {"Edit Help", MENU_EDIT_HELP},
@@ -54,6 +61,10 @@ HMENU file_menu() {
 HMENU help_menu() {
   HMENU help = menu_new(0);
   append_popup(help, "Topics", popup(kTopics));
+  HMENU examples = menu_new(0);
+  for (int32_t i = 0; i < EXAMPLE_COUNT; ++i)
+    menu_append(examples, EXAMPLES[i].title, MF_STRING, static_cast<uintptr_t>(MENU_EXAMPLE_FIRST + i));
+  append_popup(help, "Examples", examples);
   menu_append(help, "About", MF_STRING, MENU_ABOUT);
   return help;
 }
@@ -76,4 +87,5 @@ void accelerators_add() {
   accel_add(&editor_window, CTRL_KEY, 'S', MENU_SAVE);
   accel_add(&editor_window, CTRL_KEY, 'T', MENU_TRANSLATE);
   accel_add(&editor_window, CTRL_KEY, 'E', MENU_EXECUTE);
+  accel_add(&editor_window, FVIRTKEY, VK_F5, MENU_RUN);
 }

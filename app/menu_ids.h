@@ -30,4 +30,9 @@ enum MenuId : int32_t {
   MENU_VIEW_HELP = 24,
   MENU_SEARCH_HELP = 25,
   MENU_ABOUT = 26,
+  MENU_RUN = 27,
+  MENU_OPEN_IN_BROWSER = 28,
+  MENU_CHECK_SCRIPT = 29,
+  // Help > Examples, one id for each built-in example in the submenu's order.
+  MENU_EXAMPLE_FIRST = 30,
 };

@@ -1,7 +1,8 @@
 // The script run window: a translated page shown by a browser in a child
 // window over the editor's whole client area, while the editing field is
 // hidden and the gutter rests. At most one is open; script_running says
-// whether it is.
+// whether it is. Execute runs a page the user picks, Run the page of the
+// editing field.
 #include "app/app.h"
 #include "app/app_state.h"
 #include "runtime/browser/browser.h"
@@ -11,8 +12,32 @@ namespace {
 constexpr uint32_t RUN_WINDOW_FLAGS = WS_BORDER | WIN_NO_CAPTION | WIN_NO_BACKING;
 const char* const EXECUTE_FILTER = "Html files|*.html|All Files|*.*||";
 
+// The run window shows the page that Run made of the field.
+bool run_from_field = false;
+
 void edit_field_show(int32_t show) { ctl_show(&editor_window, show, EDIT_FIELD_ID); }
 } // namespace
+
+void run_window_show(const char* path) {
+  TempText title(text_concat("Executing ", path));
+  if (script_running == 1 && run_window.handle) { // Run again: the same window shows the new page
+    SetWindowTextA(run_window.handle, title.get());
+    browser_command(&run_window, BROWSER_NAVIGATE, path);
+    return;
+  }
+  win_open(&run_window, client_left, client_top, client_width, client_height, RUN_WINDOW_FLAGS, &editor_window,
+           title.get(), run_handler);
+  if (!run_window.handle) { // nothing to run in: the editing field stays
+    script_running = 0;
+    edit_field_show(SW_SHOWNORMAL);
+    return;
+  }
+  script_running = 1;
+  browser_mode_ensure();
+  browser_attach(&run_window, "");
+  edit_field_show(SW_HIDE);
+  browser_command(&run_window, BROWSER_NAVIGATE, path);
+}
 
 void script_execute() {
   if (script_running == 1) win_close(&run_window);
@@ -22,20 +47,25 @@ void script_execute() {
     edit_field_show(SW_SHOWNORMAL);
     return;
   }
-  win_open(&run_window, client_left, client_top, client_width, client_height, RUN_WINDOW_FLAGS, &editor_window,
-           TempText(text_concat("Executing ", file_name)).get(), run_handler);
-  if (!run_window.handle) { // nothing to run in: the editing field stays
-    script_running = 0;
-    edit_field_show(SW_SHOWNORMAL);
-    return;
-  }
-  script_running = 1;
-  browser_attach(&run_window, "");
-  edit_field_show(SW_HIDE);
-  browser_command(&run_window, BROWSER_NAVIGATE, file_name);
+  run_from_field = false;
+  last_page_set(file_name);
+  run_window_show(file_name);
 }
 
-void script_restart() { browser_command(&run_window, BROWSER_REFRESH); }
+void script_run() {
+  std::string path = run_page_write();
+  if (path.empty()) return;
+  run_from_field = true;
+  run_window_show(path.c_str());
+}
+
+// After Run the field is translated again, so an edit shows at once.
+void script_restart() {
+  if (run_from_field)
+    script_run();
+  else
+    browser_command(&run_window, BROWSER_REFRESH);
+}
 
 void script_kill() {
   script_running = 0;

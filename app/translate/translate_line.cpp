@@ -1,27 +1,11 @@
 // One source line in, one page line out.
 #include <windows.h>
 
+#include "app/translate/commands.h"
 #include "app/translate/translate.h"
 #include "runtime/core/core.h"
 
 namespace {
-
-enum Command {
-  CMD_SCRIPT,
-  CMD_HTML,
-  CMD_DEF,
-  CMD_RAND,
-  CMD_PRINT,
-  CMD_WRITE,
-  CMD_ALERT,
-  CMD_STATIC,
-  CMD_UPDATE,
-  CMD_BUTTON,
-  CMD_INPUTSTR,
-  CMD_INPUTINT,
-  CMD_TEXTBOX,
-  CMD_NONE,
-};
 
 // Compared in this order; the first equal word selects the command.
 const char* const kCommandWords[] = {
@@ -36,6 +20,8 @@ Command classify(const char* keyword) {
   return CMD_NONE;
 }
 
+} // namespace
+
 bool uses_comma_split(Command c) {
   switch (c) {
   case CMD_DEF:
@@ -48,6 +34,22 @@ bool uses_comma_split(Command c) {
   default: return false;
   }
 }
+
+const char* command_word(Command c) { return c < CMD_NONE ? kCommandWords[c] : ""; }
+
+SourceLine source_line_of(const char* source) {
+  SourceLine parts;
+  parts.line.reset(text_trim_left(TempText(text_trim_right(source)).get()));
+  const char* line = parts.line.get();
+  // The keyword is the text before the first blank; a tab does not end it.
+  int32_t blank = text_find(line, " ", 1);
+  TempText keyword(blank > 1 ? text_left(line, blank - 1) : text_dup(line));
+  parts.args.reset(blank > 1 ? text_mid(line, blank + 1, -1) : text_dup(""));
+  parts.command = classify(keyword.get());
+  return parts;
+}
+
+namespace {
 
 // True when the first n bytes of line are exactly prefix (n = its length).
 bool starts_with(const char* line, const char* prefix) {
@@ -89,21 +91,16 @@ char* expand(Command c, const char* a, const char* b, const char* r) {
 } // namespace
 
 char* translate_line(const char* source, int* script_mode) {
-  TempText trimmed(text_trim_left(TempText(text_trim_right(source)).get()));
-  const char* line = trimmed.get();
-
-  // The keyword is the text before the first blank; a tab does not end it.
-  int32_t blank = text_find(line, " ", 1);
-  TempText keyword(blank > 1 ? text_left(line, blank - 1) : text_dup(line));
-  TempText args(blank > 1 ? text_mid(line, blank + 1, -1) : text_dup(""));
-
-  Command command = classify(keyword.get());
+  SourceLine parts = source_line_of(source);
+  Command command = parts.command;
+  const char* line = parts.line.get();
+  const char* args = parts.args.get();
   if (command == CMD_NONE) return *script_mode && needs_semicolon(line) ? text_concat(line, ";") : text_dup(line);
 
-  int32_t comma = uses_comma_split(command) ? text_find(args.get(), ",", 1) : 0;
-  TempText first(comma > 0 ? text_left(args.get(), comma - 1) : text_dup(""));
-  TempText second(comma > 0 ? text_mid(args.get(), comma + 1, -1) : text_dup(args.get()));
+  int32_t comma = uses_comma_split(command) ? text_find(args, ",", 1) : 0;
+  TempText first(comma > 0 ? text_left(args, comma - 1) : text_dup(""));
+  TempText second(comma > 0 ? text_mid(args, comma + 1, -1) : text_dup(args));
   if (command == CMD_SCRIPT) *script_mode = 1;
   if (command == CMD_HTML) *script_mode = 0;
-  return expand(command, first.get(), second.get(), args.get());
+  return expand(command, first.get(), second.get(), args);
 }
