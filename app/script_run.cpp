@@ -5,6 +5,7 @@
 // editing field.
 #include "app/app.h"
 #include "app/app_state.h"
+#include "app/menu_ids.h"
 #include "runtime/browser/browser.h"
 
 namespace {
@@ -33,6 +34,8 @@ void run_window_show(const char* path) {
     return;
   }
   script_running = 1;
+  // F5 runs the field again also while the page has the keyboard.
+  accel_add(&run_window, FVIRTKEY, VK_F5, MENU_RUN);
   browser_mode_ensure();
   browser_attach(&run_window, "");
   edit_field_show(SW_HIDE);
@@ -75,5 +78,6 @@ void script_kill() {
 
 int32_t run_handler() {
   if (event_code == EV_CLOSE && script_running == 1) script_kill();
+  if (event_code == EV_MENU && event_menu_id == MENU_RUN) script_run();
   return 0;
 }
