@@ -46,16 +46,10 @@ bool file_holds_nul() {
   file_seek(file_channel, 0);
   return nul;
 }
-
-// Lets the field hold a text of this length, with room to type beyond it.
-void make_room(int32_t length) {
-  if (length <= edit_field_limit()) return;
-  int32_t limit = length <= DOCUMENT_MOST - DOCUMENT_ROOM ? length + DOCUMENT_ROOM : DOCUMENT_MOST;
-  edit_field_set_limit(limit);
-}
 } // namespace
 
 void doc_load() {
+  if (!modified_check()) return;
   text_global_set(&file_name, file_request("Load", &editor_window, 1, APP_FILTER, nullptr, 0, nullptr));
   if (text_len(file_name) == 0) return;
   text_global_set(&document_text, text_dup(""));
@@ -73,6 +67,6 @@ void doc_load() {
     return;
   }
   text_global_set(&document_text, text_dup(text.c_str()));
-  make_room(static_cast<int32_t>(text.size()));
+  edit_field_make_room(static_cast<int32_t>(text.size()));
   edit_field_set_text(document_text);
 }

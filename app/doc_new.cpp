@@ -6,16 +6,15 @@
 #include "app/edit_field.h"
 #include "app/examples.h"
 
+const char* const MODIFIED_QUESTION = "Data has been modified.\r\n\r\nDo you want to save the changes?";
+
 bool modified_check() {
   if (!edit_field_modified()) return true;
-  msgbox_show(&editor_window, "Data has been modified.", "Alert", 0);
-  switch (doc_save_document()) {
-  case SaveResult::saved:
-  case SaveResult::cancelled: return true; // a cancelled requester discards the changes
-  case SaveResult::declined:
-  case SaveResult::failed: return false;
+  switch (msgbox_show(&editor_window, MODIFIED_QUESTION, "Alert", MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+  case IDYES: return doc_save_document() == SaveResult::saved;
+  case IDNO: return true;
+  default: return false; // Cancel, or the box closed: the text stays
   }
-  return false;
 }
 
 void doc_new_blank() {

@@ -12,6 +12,7 @@ SaveResult doc_save_document() {
   switch (output_name_ask("Save", APP_FILTER, APP_EXTENSION, &path)) {
   case OutputChoice::cancelled: return SaveResult::cancelled;
   case OutputChoice::declined: return SaveResult::declined;
+  case OutputChoice::refused: return SaveResult::failed;
   case OutputChoice::chosen: break;
   }
   text_global_set(&file_name, path);

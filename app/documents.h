@@ -17,10 +17,11 @@ enum class SaveResult {
 // The Save command's work and how it ended.
 SaveResult doc_save_document();
 
-// The check that New and Quit make first: when the field is modified,
-// announce the save requester and save. False when the command must stop
-// because the text was not written although the user meant to keep it
-// (the write failed, or an existing file was not to be replaced).
+// The check that New, Load, an example and Quit make first: when the field
+// is modified, ask whether to save it (Yes, No, Cancel). True when the
+// command may go on: the text was saved, or the user chose not to save it.
+// False on Cancel, and when a Save did not store the text (its requester
+// cancelled, a file not to be replaced, a failed write).
 bool modified_check();
 
 // The text of New > HTML Template (a String temporary).

@@ -18,6 +18,12 @@ void edit_field_set_modified();
 // The most characters the field takes, and raising it.
 int32_t edit_field_limit();
 void edit_field_set_limit(int32_t limit);
+// The number of characters in the field (each line break counting 2).
+int32_t edit_field_length();
+// Raises the limit, up to the largest document the editor takes, so that a
+// text of this length fits with room to type beyond it; the limit never
+// goes down, so Undo always finds room for what it brings back.
+void edit_field_make_room(int32_t length);
 int32_t edit_field_line_count();
 int32_t edit_field_first_visible_line();
 
@@ -25,5 +31,7 @@ int32_t edit_field_first_visible_line();
 void edit_field_undo();
 void edit_field_cut();
 void edit_field_copy();
-void edit_field_paste();
+// Paste makes room first; false, and nothing pasted, when the text would
+// grow past the largest document the editor takes.
+bool edit_field_paste();
 void edit_field_select_all();

@@ -28,6 +28,19 @@ void line_numbers_toggle() {
   edit_field_place();
 }
 
+const char* const PASTE_TOO_LARGE =
+    "The text on the clipboard would make the document larger than the editor takes (4 MiB).\r\n\r\nNothing was pasted.";
+// Only a paste that bypasses Edit > Paste (the field's own menu, a text
+// dropped on it) can meet a full field.
+const char* const FIELD_FULL =
+    "The field was full, so not all of the text was added.\r\n\r\nIt has been made larger: Undo, then paste again.";
+
+// Keeps room to type: the field grows before the text reaches its limit.
+void field_changed() {
+  edit_field_make_room(edit_field_length());
+  recovery_note_change();
+}
+
 void help_show(int32_t id) {
   if (const HelpText* help = help_text_of(id)) msgbox_show(&editor_window, help->message, help->title, 0);
 }
@@ -43,7 +56,9 @@ void menu_pick(int32_t id) {
   case MENU_UNDO: edit_field_undo(); break;
   case MENU_CUT: edit_field_cut(); break;
   case MENU_COPY: edit_field_copy(); break;
-  case MENU_PASTE: edit_field_paste(); break;
+  case MENU_PASTE:
+    if (!edit_field_paste()) msgbox_show(&editor_window, PASTE_TOO_LARGE, "Paste", 0);
+    break;
   case MENU_SELECT_ALL: edit_field_select_all(); break;
   case MENU_LINE_NUMBERS: line_numbers_toggle(); break;
   case MENU_LINE_COUNT: line_count_show(); break;
@@ -87,7 +102,11 @@ int32_t editor_handler() {
     break;
   case EV_MENU: menu_pick(event_menu_id); break;
   case EV_COMMAND:
-    if (event_id == EDIT_FIELD_ID && event_notify == EN_CHANGE) recovery_note_change();
+    if (event_id == EDIT_FIELD_ID && event_notify == EN_CHANGE) field_changed();
+    if (event_id == EDIT_FIELD_ID && event_notify == EN_MAXTEXT) {
+      edit_field_make_room(edit_field_length());
+      msgbox_show(&editor_window, FIELD_FULL, "Alert", 0);
+    }
     break;
   default: break;
   }

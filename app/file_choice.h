@@ -8,12 +8,18 @@ enum class OutputChoice {
   chosen,    // *path holds the final name (a String temporary the caller owns)
   cancelled, // the requester was cancelled
   declined,  // the user would not replace an existing file
+  refused,   // a name no file can have here (the user was told)
 };
+
+// What makes a path one that no file can have here (a device's name, too
+// long), or null when there is nothing.
+const char* name_problem(const char* path);
 
 // Asks for an output name with the save requester. The extension (".app",
 // ".html") is appended only when the name does not already end with it, in
 // any case; when it was appended and a file of the final name exists, the
-// user is asked before it is replaced.
+// user is asked before it is replaced. A final name that no file can have
+// is refused with a message before anything is written.
 OutputChoice output_name_ask(const char* title, const char* filter, const char* extension, char** path);
 
 // True when name ends with extension, compared without case.

@@ -88,4 +88,7 @@ void accelerators_add() {
   accel_add(&editor_window, CTRL_KEY, 'T', MENU_TRANSLATE);
   accel_add(&editor_window, CTRL_KEY, 'E', MENU_EXECUTE);
   accel_add(&editor_window, FVIRTKEY, VK_F5, MENU_RUN);
+  // The field's own paste keys go through Edit > Paste, which makes room first.
+  accel_add(&editor_window, CTRL_KEY, 'V', MENU_PASTE);
+  accel_add(&editor_window, FVIRTKEY | FSHIFT, VK_INSERT, MENU_PASTE);
 }

@@ -99,7 +99,7 @@ bool read_whole(const std::string& path, std::string* text) {
 // offers to save it.
 void restore(const std::string& text) {
   int32_t length = static_cast<int32_t>(text.size());
-  if (length > edit_field_limit()) edit_field_set_limit(std::min(length + DOCUMENT_ROOM, DOCUMENT_MOST));
+  edit_field_make_room(length);
   edit_field_set_text(text.c_str());
   edit_field_set_modified();
 }

@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <vector>
 
 #include "runtime/core/core.h"
 
@@ -20,8 +21,11 @@ namespace {
 
 constexpr int FILTER_SIZE = 256;
 constexpr int FILTER_MAX_CHARS = FILTER_SIZE - 2; // room for the two closing zeros
-constexpr int SINGLE_NAME_SIZE = 260;
+// Any path the dialog can return fits: a long one reaches the caller whole,
+// to be refused there, instead of being written past the buffer.
+constexpr int SINGLE_NAME_SIZE = 32768;
 constexpr int MULTI_NAME_SIZE = 30000;
+const char* const INVALID_NAME_TEXT = "A file name cannot hold a quote, <, > or |.";
 constexpr DWORD BASE_FLAGS = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_HIDEREADONLY;
 
 static_assert(sizeof(OPENFILENAMEA) == (sizeof(void*) == 8 ? 152 : 88),
@@ -41,11 +45,79 @@ void centre_file_dialog(HWND hook_dialog) {
   win_center(&dialog);
 }
 
+// A name typed with a quote inside it, or with < > or |, is not a file
+// name; some systems' dialogs hand back only part of it (what follows the
+// quote). One pair of quotes around the whole name is the dialog's own way
+// of writing a name.
+bool typed_name_is_invalid(const char* typed) {
+  size_t n = std::strlen(typed);
+  size_t from = 0, to = n;
+  if (n >= 2 && typed[0] == '"' && typed[n - 1] == '"') from = 1, to = n - 1;
+  for (size_t i = from; i < to; ++i)
+    if (std::strchr("\"<>|", typed[i])) return true;
+  return false;
+}
+
+// The length of the path a typed name makes in the dialog's folder.
+size_t typed_path_length(HWND dialog, const char* typed) {
+  size_t n = std::strlen(typed);
+  bool whole = (n >= 2 && typed[1] == ':') || typed[0] == '\\';
+  if (whole) return n;
+  char folder[MAX_PATH * 4] = "";
+  SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof folder, reinterpret_cast<LPARAM>(folder));
+  return std::strlen(folder) + 1 + n;
+}
+
+// What is wrong with the typed name, checked before the dialog reads it
+// (some systems' dialogs write a path longer than MAX_PATH past their own
+// buffer); null when nothing is.
+const char* typed_name_problem(HWND dialog, const char* typed) {
+  if (typed_name_is_invalid(typed)) return INVALID_NAME_TEXT;
+  if (typed_path_length(dialog, typed) > MAX_PATH - 1) return PATH_TOO_LONG_TEXT;
+  return nullptr;
+}
+
+const char* const REQUESTER_PROC_PROPERTY = "_REQUESTER_PROC";
+constexpr int NAME_FIELD = 0x47C;
+
+// The file dialog's own procedure comes after a look at OK: a name that
+// cannot be a path here is refused with a message and the dialog stays.
+LRESULT CALLBACK requester_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+  WNDPROC own = reinterpret_cast<WNDPROC>(GetPropA(dialog, REQUESTER_PROC_PROPERTY));
+  if (message == WM_COMMAND && LOWORD(wparam) == IDOK && HIWORD(wparam) == BN_CLICKED) {
+    std::vector<char> typed(static_cast<size_t>(GetWindowTextLengthA(GetDlgItem(dialog, NAME_FIELD))) + 1);
+    GetDlgItemTextA(dialog, NAME_FIELD, typed.data(), static_cast<int>(typed.size()));
+    if (const char* problem = typed_name_problem(dialog, typed.data())) {
+      Window record{};
+      record.handle = dialog;
+      char title[256] = "";
+      GetWindowTextA(dialog, title, sizeof title);
+      msgbox_show(&record, TempText(text_concat(problem, "\r\n\r\n", typed.data())).get(), title, 0);
+      return 0;
+    }
+  }
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+    RemovePropA(dialog, REQUESTER_PROC_PROPERTY);
+  }
+  return CallWindowProcW(own, dialog, message, wparam, lparam);
+}
+
+void requester_watch_ok(HWND hook_dialog) {
+  HWND dialog = GetParent(hook_dialog);
+  if (GetPropA(dialog, REQUESTER_PROC_PROPERTY)) return;
+  LONG_PTR own = SetWindowLongPtrW(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(requester_proc));
+  SetPropA(dialog, REQUESTER_PROC_PROPERTY, reinterpret_cast<HANDLE>(own));
+}
+
 UINT_PTR CALLBACK file_request_hook(HWND hook_dialog, UINT message, WPARAM, LPARAM lparam) {
-  if (message == WM_INITDIALOG)
+  if (message == WM_INITDIALOG) {
     centre_file_dialog(hook_dialog);
-  else if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lparam)->code == CDN_INITDONE)
+    // A multiple choice is typed as several quoted names.
+    if (!(reinterpret_cast<OPENFILENAMEA*>(lparam)->Flags & OFN_ALLOWMULTISELECT)) requester_watch_ok(hook_dialog);
+  } else if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lparam)->code == CDN_INITDONE) {
     centre_file_dialog(hook_dialog);
+  }
   return 0;
 }
 
@@ -87,6 +159,8 @@ char* join_choice(const char* names, WORD file_offset) {
 }
 
 } // namespace
+
+const char* const PATH_TOO_LONG_TEXT = "The path is longer than Windows takes (259 characters).";
 
 char* file_request(const char* title, Window* owner, int open, const char* filter, const char* default_ext,
                    uint32_t flags, const char* initial_dir) {

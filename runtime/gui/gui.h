@@ -109,6 +109,9 @@ int ctl_set_focus(Window* record, int32_t id);
 // ---- Message box and file requester ----------------------------------------
 
 int msgbox_show(Window* owner, const char* text, const char* caption, uint32_t style);
+// The message a requester and its callers give for a path longer than
+// the system takes.
+extern const char* const PATH_TOO_LONG_TEXT;
 char* file_request(const char* title, Window* owner, int open, const char* filter,
                    const char* default_ext, uint32_t flags, const char* initial_dir);
 

@@ -74,11 +74,11 @@ TEST_F(Save, NoToTheReplaceQuestionOfTheModifiedCheckStopsNew) {
   type("draft");
   std::string announced, question;
   pick(MENU_NEW_BLANK, [&](DialogDriver& d) {
-    announced = d.answer_box("Alert");
+    announced = d.answer_box("Alert", IDYES);
     d.answer_requester("Save", folder.in("other"));
     question = d.answer_box("Save", IDNO);
   });
-  EXPECT_EQ(announced, "Data has been modified.");
+  EXPECT_EQ(announced, "Data has been modified.\r\n\r\nDo you want to save the changes?");
   EXPECT_EQ(question, other + " already exists.\r\nDo you want to replace it?");
   EXPECT_EQ(text(), "draft");
   EXPECT_EQ(TempFolder::read(other), "other\r\n");

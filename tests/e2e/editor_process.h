@@ -21,6 +21,9 @@
 constexpr int GUTTER = 30;
 constexpr COLORREF EDITOR_BACK = RGB(34, 85, 136), EDITOR_TEXT = RGB(200, 255, 255);
 
+// The modified check's box, titled "Alert", with Yes, No and Cancel.
+constexpr const char* MODIFIED_QUESTION = "Data has been modified.\r\n\r\nDo you want to save the changes?";
+
 inline std::string tolvane_exe_path() { return windows_path(TOLVANE_EXE); }
 
 // The editors a test starts keep their recovery files in a local application
@@ -127,7 +130,9 @@ public:
 
   // Real keystrokes into the focused field of the foreground editor ("\n" presses Enter);
   // false unless the field then holds text.
-  bool type_text(const std::string& text) const {
+  bool type_text(const std::string& text) const { return type_keys_text(text) && field_becomes(crlf(text)); }
+  // The same keystrokes, wherever the caret is; false when the field had no focus.
+  bool type_keys_text(const std::string& text) const {
     if (GetForegroundWindow() != window_) SetForegroundWindow(window_);
     bool ready = wait_until(
         [this] {
@@ -152,7 +157,7 @@ public:
       SendInput(2, k, sizeof(INPUT));
     }
     sync();
-    return field_becomes(crlf(text));
+    return true;
   }
 
   HWND wait_window(const char* class_name) const {

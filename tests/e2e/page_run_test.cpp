@@ -132,7 +132,7 @@ TEST_F(PageRunE2E, CheckScriptListsTheProblemLinesAndEveryExampleLoadsWithoutOne
 TEST_F(PageRunE2E, AnExampleComesAfterTheModifiedCheck) {
   ASSERT_TRUE(editor->type_text("my own text"));
   editor->menu(MENU_EXAMPLE_FIRST + 1);
-  EXPECT_EQ(editor->dialogs.answer_box("Alert"), "Data has been modified.");
+  EXPECT_EQ(editor->dialogs.answer_box("Alert", IDYES), MODIFIED_QUESTION);
   std::string saved = folder.in("mine.app");
   ASSERT_TRUE(editor->dialogs.answer_requester("Save", saved));
   EXPECT_TRUE(editor->field_becomes(EXAMPLES[1].script));
