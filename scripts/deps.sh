@@ -9,6 +9,8 @@
 
 TOLVANE_PACKAGES="g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix cmake wine wine64 xvfb xauth googletest"
 TOLVANE_PACKAGES_32BIT="wine32:i386"
+# The test script's own: Chromium for the browser tests.
+TOLVANE_TEST_PACKAGES="chromium"
 
 # Every package this machine should have, with extra ones given as arguments.
 tolvane_wanted_packages() {
@@ -69,4 +71,23 @@ tolvane_apt_install() {
   missing=$(tolvane_missing_packages "$@")
   [ -n "$missing" ] && echo "Installing: $missing"
   $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$@" >/dev/null
+}
+
+# Debian's npm where the machine has no npm (it brings Node.js along).
+tolvane_npm_package() {
+  command -v npm >/dev/null 2>&1 || echo npm
+}
+
+# The browser tests' npm packages, as tests/browser/package-lock.json pins
+# them, into tests/browser/node_modules (which git ignores). Nothing to do
+# when that lock is the one installed last.
+tolvane_install_node_modules() {
+  local dir="$root/tests/browser"
+  cmp -s "$dir/package-lock.json" "$dir/node_modules/.tolvane-lock" && return 0
+  echo "Installing the browser tests' npm packages"
+  (cd "$dir" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error >/dev/null) || {
+    echo "npm ci failed in $dir" >&2
+    exit 1
+  }
+  cp "$dir/package-lock.json" "$dir/node_modules/.tolvane-lock"
 }

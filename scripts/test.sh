@@ -3,8 +3,9 @@
 # test under Wine on a private X server, on each architecture this machine
 # can run: x86_64 always, i686 where the machine runs 32-bit programs (where
 # it cannot, the i686 program is built but not tested).
-# Installs what is missing first. As root it also runs a private CUPS
-# spooler for the printing tests (scripts/cups.sh); without it they skip.
+# Installs what is missing first, with Chromium and the npm packages of the
+# browser tests. As root it also runs a private CUPS spooler for the
+# printing tests (scripts/cups.sh); without it they skip.
 # Extra arguments go to ctest. TOLVANE_ARCHES="x86_64" (or "i686") limits
 # the run to the architectures named.
 set -euo pipefail
@@ -17,10 +18,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/full-disk.sh"
 
 if [ "$(id -u)" -eq 0 ]; then
-  tolvane_install_deps $(tolvane_cups_packages)
+  tolvane_install_deps $TOLVANE_TEST_PACKAGES $(tolvane_npm_package) $(tolvane_cups_packages)
 else
-  tolvane_install_deps
+  tolvane_install_deps $TOLVANE_TEST_PACKAGES $(tolvane_npm_package)
 fi
+tolvane_install_node_modules
 
 tested=""
 for arch in ${TOLVANE_ARCHES:-x86_64 i686}; do
