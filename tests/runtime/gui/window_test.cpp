@@ -38,6 +38,7 @@ TEST_F(WindowOpen, FlagsGiveTheStylesAndBackingStore) {
   EXPECT_EQ(style_of(tool.handle) & WS_CAPTION, 0u);
   const DWORD tool_ex = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
   EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(tool.handle, GWL_EXSTYLE)) & tool_ex, tool_ex);
+  EXPECT_FALSE(IsWindowVisible(open(0, 0, 100, 80, 0x10 | WIN_HIDDEN).handle)) << "to be shown once it is built";
 }
 
 TEST_F(WindowOpen, MdiChildrenLiveInTheFramesClientAndTakeItsMenuPicks) {
