@@ -12,9 +12,10 @@ constexpr int32_t ROW_HEIGHT = 16; // assumed height of an editing-field line
 void gutter_draw() {
   if (line_numbers_on != 1 || script_running != 0) return;
   int32_t rows = client_height / ROW_HEIGHT;
+  // Nothing scrolls the field while the pass draws: one question will do.
+  int32_t first = edit_field_first_visible_line();
   for (int32_t r = 1; r <= rows; ++r) {
     win_move(&editor_window, 1, ROW_HEIGHT * r - 10);
-    int32_t first = edit_field_first_visible_line();
     TempText number(num_to_text(first + r));
     TempText text(text_concat(number.get(), "----------"));
     win_print(4, VT_WINDOW, &editor_window, VT_STRING, text.get(), VT_BYTE, 13, VT_BYTE, 10);
