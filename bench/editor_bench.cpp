@@ -21,6 +21,7 @@
 
 #include "app/menu_ids.h"
 #include "tests/support/dialog_driver.h"
+#include "tests/support/largest_document.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/windows_path.h"
 
@@ -38,27 +39,6 @@ double now_ms() {
 double median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   return v.empty() ? -1 : v[v.size() / 2];
-}
-
-// 4 MiB exactly: 64,526 lines of a script, each 63 characters (blanks pad
-// them), the last one longer and holding a mark found nowhere else.
-std::string big_document() {
-  const char* block[] = {
-      "@html", "<p>Plain HTML paragraph with some text</p>", "static msg,Hello there", "textbox name",
-      "button greet,Say hello", "@script", "def count,0", "function greet() {", "   inputstr name,who",
-      "   count = count + 1", "   rand dice,6", "   update msg,\"Hello \" + who", "}",
-  };
-  const size_t lines = 64526, most = 4u * 1024 * 1024, width = 63;
-  std::string text;
-  text.reserve(most);
-  for (size_t i = 0; i + 1 < lines; ++i) {
-    std::string line = block[i % (sizeof block / sizeof *block)];
-    line.resize(width, ' ');
-    text += line + "\r\n";
-  }
-  std::string last = "// the end mark: ENDMARK";
-  last.resize(most - text.size(), '.');
-  return text + last;
 }
 
 // A started program, its thread's dialogs, its window.
@@ -312,7 +292,7 @@ void idle_cpu(const Program& editor) {
 }
 
 void commands(const std::string& tolvane, const TempFolder& folder) {
-  std::string document = big_document();
+  std::string document = largest_document();
   std::string big_app = folder.write("big.app", document + "\r\n");
   Program editor;
   if (!editor.start(tolvane, folder.path()) || !editor.find_window()) {
