@@ -4,6 +4,8 @@
 //   /usr/lib/wine/wine64 build/x86_64/bench/startup_bench.exe
 #include <windows.h>
 
+#include "bench/bench_clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -12,13 +14,6 @@
 #include "tests/support/windows_path.h"
 
 namespace {
-double now_ms() {
-  LARGE_INTEGER t, f;
-  QueryPerformanceCounter(&t);
-  QueryPerformanceFrequency(&f);
-  return 1000.0 * double(t.QuadPart) / double(f.QuadPart);
-}
-
 // Milliseconds from CreateProcess to the first input-idle moment; -1 when
 // the program did not start.
 double start_to_idle(const std::string& exe, bool quit_by_menu) {
@@ -48,11 +43,6 @@ double start_to_idle(const std::string& exe, bool quit_by_menu) {
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
   return idle == 0 ? elapsed : -1;
-}
-
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? -1 : v[v.size() / 2];
 }
 
 void measure(const char* name, const std::string& exe, bool quit_by_menu) {

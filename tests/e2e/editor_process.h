@@ -160,6 +160,14 @@ public:
     return true;
   }
 
+  // The run windows over the editor's client area (one at most, while a page runs).
+  std::vector<HWND> run_windows() const {
+    std::vector<HWND> out;
+    for (HWND c = nullptr; (c = FindWindowExA(window_, c, "CorvatineWndClass", nullptr)) != nullptr;)
+      out.push_back(c);
+    return out;
+  }
+
   HWND wait_window(const char* class_name) const {
     std::vector<HWND> all;
     wait_until([&] { return !(all = shown_windows(info_.dwThreadId, class_name)).empty(); });

@@ -48,16 +48,10 @@ protected:
   }
   std::string run_page() const { return run_folder() + "\\page.html"; }
 
-  std::vector<HWND> run_windows() const {
-    std::vector<HWND> out;
-    for (HWND c = nullptr; (c = FindWindowExA(editor->window(), c, "CorvatineWndClass", nullptr)) != nullptr;)
-      out.push_back(c);
-    return out;
-  }
   // One run window showing the page of Run, and that page holds these bytes.
   bool shows(const std::string& page) const {
     return wait_until([&] {
-      std::vector<HWND> all = run_windows();
+      std::vector<HWND> all = editor->run_windows();
       return all.size() == 1 && text_of(all[0]) == "Executing " + run_page() &&
              TempFolder::read(run_page()) == page;
     });

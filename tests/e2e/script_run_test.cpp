@@ -6,17 +6,11 @@ namespace {
 
 class ScriptRunE2E : public EditorE2E {
 protected:
-  std::vector<HWND> run_windows() const {
-    std::vector<HWND> out;
-    for (HWND c = nullptr; (c = FindWindowExA(editor->window(), c, "CorvatineWndClass", nullptr)) != nullptr;)
-      out.push_back(c);
-    return out;
-  }
   // Waits until there is one run window titled for path (none when path is empty).
   bool runs(const std::string& path) const {
     return wait_until(
         [&] {
-          std::vector<HWND> all = run_windows();
+          std::vector<HWND> all = editor->run_windows();
           return path.empty() ? all.empty() : all.size() == 1 && text_of(all[0]) == "Executing " + path;
         },
         5000);
@@ -36,7 +30,7 @@ TEST_F(ScriptRunE2E, ExecuteCoversTheClientAreaTwiceGivesOneRunWindowAndCancelLe
   std::string first = page("first.html");
   ASSERT_TRUE(execute(first));
   ASSERT_TRUE(runs(first));
-  HWND run = run_windows()[0];
+  HWND run = editor->run_windows()[0];
   EXPECT_TRUE(covers_client(run));
   EXPECT_TRUE(field_shown(false));
 
@@ -57,7 +51,7 @@ TEST_F(ScriptRunE2E, KillAndTheCloseRequestBringTheFieldBackWithItsTextAndTheGut
     ASSERT_TRUE(execute(path));
     ASSERT_TRUE(runs(path));
     if (by_close_request)
-      PostMessageA(run_windows()[0], WM_CLOSE, 0, 0);
+      PostMessageA(editor->run_windows()[0], WM_CLOSE, 0, 0);
     else
       editor->menu_now(MENU_KILL);
     EXPECT_TRUE(runs("")) << by_close_request;
@@ -73,7 +67,7 @@ TEST_F(ScriptRunE2E, ResizingTheEditorKeepsTheRunWindowOverTheClientArea) {
   std::string path = page("page.html");
   ASSERT_TRUE(execute(path));
   ASSERT_TRUE(runs(path));
-  HWND run = run_windows()[0];
+  HWND run = editor->run_windows()[0];
   HWND control = GetWindow(run, GW_CHILD);
   SetWindowPos(editor->window(), nullptr, 0, 0, 520, 360, SWP_NOMOVE | SWP_NOZORDER);
   editor->sync();
