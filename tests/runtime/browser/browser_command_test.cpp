@@ -83,19 +83,6 @@ TEST_F(AttachedTest, BufferCodesCopyTheirTextCutToTheBufferSize) {
   }
 }
 
-TEST_F(AttachedTest, ControlWithoutIWebBrowser2IsLeftAlone) {
-  standin::script().refuse_web_browser = true;
-  EXPECT_EQ(browser_command(&host, BROWSER_PRINT), -1);
-  EXPECT_EQ(browser_navigate(host.handle, "x.html"), -5);
-  EXPECT_EQ(browser_write_html(host.handle, "<p>x</p>"), -1);
-  char name[8] = "#######";
-  EXPECT_EQ(browser_location_name(host.handle, name, 8), -1);
-  EXPECT_STREQ(name, "#######");
-  EXPECT_EQ(browser_resize(host.handle, 10, 10), -1);
-  EXPECT_EQ(browser_command(&host, BROWSER_REFRESH), 0);
-  EXPECT_TRUE(standin::calls().empty());
-}
-
 // ---- Code 14: browser_write_html --------------------------------------------
 
 TEST_F(AttachedTest, WriteHtmlLoadsTheBlankPageAndWritesTheTextIntoItsDocument) {

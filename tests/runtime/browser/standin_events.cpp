@@ -116,10 +116,3 @@ void StandIn::fire_status_text(const std::wstring& text) {
   VariantClear(&value);
 }
 
-void StandIn::fire_command_state(LONG command, bool enable) {
-  VARIANT which = variant(VT_I4);
-  V_I4(&which) = command;
-  VARIANT on = variant(VT_BOOL);
-  V_BOOL(&on) = enable ? VARIANT_TRUE : VARIANT_FALSE;
-  fire(DISPID_COMMANDSTATECHANGE, {which, on});
-}
