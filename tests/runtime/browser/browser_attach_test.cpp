@@ -68,16 +68,6 @@ TEST_F(AttachedTest, ClosingTheWindowDisconnectsDetachesAndReleasesEverything) {
   EXPECT_EQ(standin::alive(), 0);
 }
 
-TEST_F(AttachedTest, DetachedBrowserStillClosesCleanlyWithItsWindow) {
-  browser_detach(host.handle);
-  EXPECT_EQ(GetPropA(host.handle, "BROWSER"), nullptr);
-  EXPECT_EQ(standin::alive(), 0);
-  EXPECT_EQ(browser_live_site_objects(), 0);
-  EXPECT_EQ(browser_command(&host, BROWSER_REFRESH), 0);
-  win_close(&host);
-  EXPECT_EQ(host.browser, nullptr);
-}
-
 TEST_F(StandInTest, ChildWindowsAndDialogsTakeTheirBrowsersDownWhenTheyGo) {
   Window child{}, dialog{};
   ASSERT_EQ(win_open(&child, 0, 0, 200, 150, 0x800050, &host, "", EventLog::handler), 1);

@@ -24,9 +24,9 @@
   NOT_CALLED(Save, IStorage*, WINBOOL) NOT_CALLED(EnumConnectionPoints, IEnumConnectionPoints**)               \
   NOT_CALLED(EnumConnections, IEnumConnections**) NOT_CALLED(GetConnectionInterface, IID*)                   \
   NOT_CALLED(GetConnectionPointContainer, IConnectionPointContainer**) NOT_CALLED(IsDirty)                     \
-  NOT_CALLED(GetWindow, HWND*) NOT_CALLED(GetClassID, CLSID*)                                                 \
-  QUIET(SetHostNames, LPCOLESTR, LPCOLESTR) QUIET(SetObjectRects, LPCRECT, LPCRECT) QUIET(InPlaceDeactivate) QUIET(UIDeactivate) QUIET(OnFrameWindowActivate, WINBOOL)                           \
-  QUIET(OnDocWindowActivate, WINBOOL) QUIET(ResizeBorder, LPCRECT, IOleInPlaceUIWindow*, WINBOOL)              \
+  NOT_CALLED(GetWindow, HWND*) NOT_CALLED(GetClassID, CLSID*) QUIET(SetHostNames, LPCOLESTR, LPCOLESTR)        \
+  QUIET(SetObjectRects, LPCRECT, LPCRECT) QUIET(InPlaceDeactivate) QUIET(UIDeactivate)                         \
+  QUIET(OnFrameWindowActivate, WINBOOL) QUIET(OnDocWindowActivate, WINBOOL) QUIET(ResizeBorder, LPCRECT, IOleInPlaceUIWindow*, WINBOOL)              \
   QUIET(EnableModeless, WINBOOL) QUIET(SaveCompleted, IStorage*) QUIET(HandsOffStorage)
 
 // IDispatch, IWebBrowser, IWebBrowserApp and IWebBrowser2.
