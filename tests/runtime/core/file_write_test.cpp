@@ -30,6 +30,7 @@ TEST_F(FileWrite, StringsBecomeLinesOfTheGivenLengthNumbersTheirTextAndOneBlank)
       {"uint32 in the slot", 3000000000u, VT_UINT32, 0, " 3000000000 "},
       {"byte in the slot, high bits ignored", 0xAB00 | 200, VT_BYTE, 0, " 200 "},
       {"signed byte", 0xFF, VT_INT8, 0, " -1 "}, {"word", 0xFFFF, VT_WORD, 0, " 65535 "},
+      {"signed word", 0xFFFF, VT_INT16, 0, " -1 "},
       {"real32 in the slot", bits_of(0.25f), VT_REAL32, 0, " 0.25 "},
       {"real64 always through the address", address_of(&f64), VT_REAL64, 0, " 2.50 "},
       {"int64 through the address", address_of(&i64), VT_INT64, 0, " 1099511627776 "},

@@ -13,6 +13,7 @@ TEST_F(TextOps, LeftRightMidClampTheirArguments) {
   struct Case { const char* what; std::string got; const char* want; } cases[] = {
       {"left abc -1", take(text_left("abc", -1)), ""}, {"left abc 5", take(text_left("abc", 5)), "abc"},
       {"right abcdef 2", take(text_right("abcdef", 2)), "ef"}, {"right abc 5", take(text_right("abc", 5)), "abc"},
+      {"right abc -2", take(text_right("abc", -2)), ""},
       {"mid 3 2", take(text_mid("abcdef", 3, 2)), "cd"}, {"mid 9 1", take(text_mid("abcdef", 9, 1)), ""},
       {"mid 2 -1", take(text_mid("abcdef", 2, -1)), "bcdef"}, {"mid -4 3", take(text_mid("abcdef", -4, 3)), "abc"},
       {"mid 2 huge", take(text_mid("abcdef", 2, INT32_MAX)), "bcdef"},

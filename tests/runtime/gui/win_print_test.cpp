@@ -41,8 +41,10 @@ TEST_F(PrintToStdoutAlone, DISABLED_Formats) {
       {"null text", [] { win_print(2, VT_STRING, static_cast<const char*>(nullptr), VT_STRING, "x"); }, "x"},
       {"character", [] { win_print(3, VT_BYTE, 'A', VT_BYTE, 13, VT_BYTE, 10); }, "A\r\n"},
       {"real32 as its bits", [] { win_print(1, VT_REAL32, 0xBF000000u); }, "-0.50"}, // -0.5f
+      {"word", [] { win_print(1, VT_WORD, 0x10005u); }, "5 "},
       {"int64", [] { win_print(1, VT_INT64, std::numeric_limits<int64_t>::min()); }, "-9223372036854775808 "},
       {"uint64", [] { win_print(1, VT_UINT64, std::numeric_limits<uint64_t>::max()); }, "18446744073709551615 "},
+      {"uint32", [] { win_print(1, VT_UINT32, 0xFFFFFFFFu); }, "4294967295 "},
       {"unknown codes take 4 bytes", [] { win_print(3, 7, 123, VT_NONE, 0, VT_INT32, 8); }, "8 "},
       {"8-byte values keep the pairs aligned",
        [] { win_print(4, VT_INT64, int64_t(1) << 40, VT_UINT64, uint64_t(3), VT_REAL64, 1.0, VT_INT32, 9); },
