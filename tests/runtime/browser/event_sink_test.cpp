@@ -4,30 +4,22 @@
 
 #include "tests/runtime/browser/browser_fixture.h"
 
-TEST_F(AttachedTest, StatusTextsAndCompletedNavigationsReachTheHandlerWithTheirText) {
-  EXPECT_EQ(command_text(&host, BROWSER_STATUS_TEXT), "") << "no status text yet";
-  std::vector<std::string> seen;
+TEST_F(AttachedTest, EventsHandTheHandlerTheirUrlHeadersPostDataAndStatusText) {
+  std::string url, headers, post, status;
   log.on_event = [&] {
-    if (event_code == EV_BROWSER_STATUS) seen.push_back(command_text(&host, BROWSER_STATUS_TEXT));
-    if (event_code == EV_BROWSER_NAVIGATE_DONE) seen.push_back(command_text(&host, BROWSER_URL));
+    if (event_code == EV_BROWSER_STATUS) status = command_text(&host, BROWSER_STATUS_TEXT);
+    if (event_code == EV_BROWSER_NAVIGATE_DONE || event_code == EV_BROWSER_BEFORE_NAVIGATE)
+      url = command_text(&host, BROWSER_URL);
+    if (event_code == EV_BROWSER_BEFORE_NAVIGATE) {
+      headers = command_text(&host, BROWSER_HEADERS);
+      post = command_text(&host, BROWSER_POST_DATA);
+    }
     return 0;
   };
   control->fire_status_text(L"Opening page");
-  control->fire_status_text(L"Done");
+  EXPECT_EQ(status, "Opening page");
   control->fire_navigate_complete(L"file:///c:/pages/done.html");
-  EXPECT_EQ(seen, (std::vector<std::string>{"Opening page", "Done", "file:///c:/pages/done.html"}))
-      << "each new text replaces the last";
-}
-
-TEST_F(AttachedTest, AnnouncedNavigationHandsTheHandlerItsUrlHeadersAndPostData) {
-  std::string url, headers, post;
-  log.on_event = [&] {
-    if (event_code != EV_BROWSER_BEFORE_NAVIGATE) return 0;
-    url = command_text(&host, BROWSER_URL);
-    headers = command_text(&host, BROWSER_HEADERS);
-    post = command_text(&host, BROWSER_POST_DATA);
-    return 0;
-  };
+  EXPECT_EQ(url, "file:///c:/pages/done.html");
   std::string form = "name=Ada&lang=en";
   EXPECT_FALSE(control->fire_before_navigate(L"http://example.test/form", L"Content-Type: text/plain\r\n", &form));
   EXPECT_EQ(url, "http://example.test/form");
@@ -43,57 +35,6 @@ TEST_F(AttachedTest, AnnouncedNavigationHandsTheHandlerItsUrlHeadersAndPostData)
   control->fire_before_navigate(L"http://example.test/", L"", &nothing);
   ASSERT_NE(host.browser->post_data, nullptr) << "an empty posted array is an empty text";
   EXPECT_STREQ(host.browser->post_data, "");
-}
-
-TEST_F(AttachedTest, HandlerCancelsTheNavigationItIsShownAndOnlyThatOne) {
-  EXPECT_EQ(browser_command(&host, BROWSER_CANCEL), 0);
-  EXPECT_EQ(host.browser->cancel, 1) << "outside an announcement the flag is only set";
-  log.on_event = [&] {
-    if (event_code == EV_BROWSER_BEFORE_NAVIGATE && command_text(&host, BROWSER_URL) == "page.html")
-      browser_command(&host, BROWSER_CANCEL);
-    return 0;
-  };
-  EXPECT_FALSE(control->fire_before_navigate(L"http://allowed.test/", L"", nullptr))
-      << "the flag is cleared before the Handler is asked";
-  browser_command(&host, BROWSER_NAVIGATE, "page.html");
-  EXPECT_EQ(standin::count("cancelled page.html"), 1);
-  handle_messages();
-  EXPECT_EQ(log.count(EV_BROWSER_NAVIGATE_DONE), 0) << "the cancelled page is not loaded";
-  EXPECT_FALSE(control->fire_before_navigate(L"http://allowed.test/", L"", nullptr))
-      << "the next navigation starts with the flag clear";
-}
-
-TEST_F(AttachedTest, CanGoBackAndForwardFollowTheCommandStateEvents) {
-  struct Step {
-    LONG command;
-    bool enable;
-    int32_t back, forward;
-  } steps[] = {
-      {CSC_NAVIGATEBACK, true, 1, 0},
-      {CSC_NAVIGATEFORWARD, true, 1, 1},
-      {CSC_UPDATECOMMANDS, false, 1, 1}, // other commands change nothing
-      {CSC_NAVIGATEBACK, false, 0, 1},
-  };
-  for (const Step& s : steps) {
-    control->fire_command_state(s.command, s.enable);
-    EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_BACK), s.back) << s.command << " " << s.enable;
-    EXPECT_EQ(browser_command(&host, BROWSER_CAN_GO_FORWARD), s.forward) << s.command << " " << s.enable;
-  }
-  EXPECT_EQ(log.events.size(), 0u) << "no event for the Handler";
-}
-
-TEST_F(AttachedTest, QuietEventsAreAnsweredUnknownOnesRefusedMissingArgumentsGiveEmptyTexts) {
-  EXPECT_EQ(control->fire(DISPID_DOWNLOADCOMPLETE, {}), std::vector<HRESULT>{S_OK});
-  EXPECT_EQ(control->fire(300, {}), std::vector<HRESULT>{DISP_E_MEMBERNOTFOUND});
-  EXPECT_EQ(control->fire(DISPID_BEFORENAVIGATE, {}), std::vector<HRESULT>{DISP_E_MEMBERNOTFOUND})
-      << "the old BeforeNavigate is not ours";
-  EXPECT_EQ(log.events.size(), 0u);
-
-  EXPECT_EQ(control->fire(DISPID_BEFORENAVIGATE2, {}), std::vector<HRESULT>{S_OK});
-  EXPECT_EQ(log.count(EV_BROWSER_BEFORE_NAVIGATE), 1);
-  EXPECT_EQ(command_text(&host, BROWSER_URL), "");
-  EXPECT_EQ(control->fire(DISPID_STATUSTEXTCHANGE, {}), std::vector<HRESULT>{S_OK});
-  EXPECT_EQ(command_text(&host, BROWSER_STATUS_TEXT), "");
 }
 
 TEST_F(AttachedTest, HandlerThatClosesTheWindowDuringAnEventIsSafe) {
