@@ -161,6 +161,7 @@ TEST_F(EditorE2E, LoadRefusesAFileWithANulByteAndKeepsTheField) {
   std::string path = folder.write("binary.app", std::string("text\0more\r\nline", 15));
   ASSERT_TRUE(editor->type_text("mine"));
   editor->menu(MENU_LOAD);
+  editor->dialogs.answer_box("Alert", IDNO);
   ASSERT_TRUE(editor->dialogs.answer_requester("Load", path));
   EXPECT_EQ(editor->dialogs.answer_box("Load"), "The file is not a text file.\r\n\r\n" + path);
   EXPECT_EQ(editor->field_text(), "mine");
