@@ -124,6 +124,16 @@ public:
     return text;
   }
   void set_field_text(const std::string& text) const { type_into(field(), text); }
+  // The field's modified flag, read and set as the editor's own commands do.
+  bool modified() const {
+    DWORD_PTR flag = 0;
+    SendMessageTimeoutA(field(), EM_GETMODIFY, 0, 0, SMTO_ABORTIFHUNG, 5000, &flag);
+    return flag != 0;
+  }
+  void set_modified(bool flag) const {
+    DWORD_PTR unused = 0;
+    SendMessageTimeoutA(field(), EM_SETMODIFY, flag, 0, SMTO_ABORTIFHUNG, 5000, &unused);
+  }
   bool field_becomes(const std::string& text) const {
     return wait_until([&] { return field_text() == text; });
   }
@@ -166,6 +176,15 @@ public:
     for (HWND c = nullptr; (c = FindWindowExA(window_, c, "CorvatineWndClass", nullptr)) != nullptr;)
       out.push_back(c);
     return out;
+  }
+
+  // Keys pressed (with Control held, when ctrl) on the editor brought to the front.
+  bool press_keys(std::initializer_list<WORD> keys, bool ctrl = false) const {
+    SetForegroundWindow(window_);
+    if (!wait_until([&] { return GetForegroundWindow() == window_; }, 5000)) return false;
+    type_keys(keys, ctrl);
+    sync();
+    return true;
   }
 
   HWND wait_window(const char* class_name) const {

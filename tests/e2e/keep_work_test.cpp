@@ -19,12 +19,6 @@ std::string lines_of(char c, size_t bytes) {
   return text.substr(0, text.size() - 2);
 }
 
-bool modified(const EditorProcess& editor) {
-  DWORD_PTR flag = 0;
-  SendMessageTimeoutA(editor.field(), EM_GETMODIFY, 0, 0, SMTO_ABORTIFHUNG, 5000, &flag);
-  return flag != 0;
-}
-
 // The texts of the recovery files the editors of this test keep.
 std::multiset<std::string> recovery_texts() {
   std::multiset<std::string> texts;
@@ -104,7 +98,7 @@ TEST(KeepWork, AFullDiskGivesTheFailureMessageAndLeavesTheOldFile) {
   EXPECT_EQ(said.rfind("The file could not be saved.\r\n\r\n" + path + "\r\n\r\n", 0), 0u) << said;
   EXPECT_GT(said.size(), 40 + path.size()) << "the system's reason";
   EXPECT_EQ(TempFolder::read(path), "old text\r\n");
-  EXPECT_TRUE(modified(editor));
+  EXPECT_TRUE(editor.modified());
   editor.kill();
   for (const std::string& p : {path, filler}) DeleteFileA(p.c_str());
   RemoveDirectoryA(folder.c_str());
@@ -124,7 +118,7 @@ TEST(KeepWork, UnsavedTextComesBackAfterAKillAndNoForgetsIt) {
     next.sync();
     if (*answer == 'Y') {
       EXPECT_EQ(next.field_text(), "kept\r\nacross");
-      EXPECT_TRUE(modified(next)) << "Quit still offers to save it";
+      EXPECT_TRUE(next.modified()) << "Quit still offers to save it";
       break;
     }
     EXPECT_EQ(next.field_text(), "");
@@ -165,7 +159,7 @@ TEST_F(EditorE2E, LoadRefusesAFileWithANulByteAndKeepsTheField) {
   ASSERT_TRUE(editor->dialogs.answer_requester("Load", path));
   EXPECT_EQ(editor->dialogs.answer_box("Load"), "The file is not a text file.\r\n\r\n" + path);
   EXPECT_EQ(editor->field_text(), "mine");
-  EXPECT_TRUE(modified(*editor));
+  EXPECT_TRUE(editor->modified());
 }
 
 TEST_F(EditorE2E, APageThatDeclaresUtf8IsWrittenInUtf8AndAnyOtherAsTyped) {
