@@ -142,6 +142,7 @@ TEST_F(NoSilentLoss, NamesNoFileCanHaveAreRefusedBeforeAnythingIsWritten) {
     HWND box = editor->dialogs.wait_for("Save", requester);
     EXPECT_EQ(box_text(box), t.message + "\r\n\r\n" + t.name);
     press(box, IDOK);
+    ASSERT_TRUE(editor->dialogs.wait_gone(box)) << "before the requester is answered, not the box";
     ASSERT_TRUE(editor->dialogs.answer_requester("Save", ""));
   }
 
