@@ -4,39 +4,6 @@
 
 #include "tests/runtime/browser/browser_fixture.h"
 
-TEST_F(AttachedTest, EventsHandTheHandlerTheirUrlHeadersPostDataAndStatusText) {
-  std::string url, headers, post, status;
-  log.on_event = [&] {
-    if (event_code == EV_BROWSER_STATUS) status = command_text(&host, BROWSER_STATUS_TEXT);
-    if (event_code == EV_BROWSER_NAVIGATE_DONE || event_code == EV_BROWSER_BEFORE_NAVIGATE)
-      url = command_text(&host, BROWSER_URL);
-    if (event_code == EV_BROWSER_BEFORE_NAVIGATE) {
-      headers = command_text(&host, BROWSER_HEADERS);
-      post = command_text(&host, BROWSER_POST_DATA);
-    }
-    return 0;
-  };
-  control->fire_status_text(L"Opening page");
-  EXPECT_EQ(status, "Opening page");
-  control->fire_navigate_complete(L"file:///c:/pages/done.html");
-  EXPECT_EQ(url, "file:///c:/pages/done.html");
-  std::string form = "name=Ada&lang=en";
-  EXPECT_FALSE(control->fire_before_navigate(L"http://example.test/form", L"Content-Type: text/plain\r\n", &form));
-  EXPECT_EQ(url, "http://example.test/form");
-  EXPECT_EQ(headers, "Content-Type: text/plain\r\n");
-  EXPECT_EQ(post, form);
-
-  // The next navigation posts nothing: the old bytes are gone.
-  control->fire_before_navigate(L"file:///c:/next.html", L"", nullptr);
-  EXPECT_EQ(host.browser->post_data, nullptr);
-  EXPECT_EQ(headers, "");
-
-  std::string nothing;
-  control->fire_before_navigate(L"http://example.test/", L"", &nothing);
-  ASSERT_NE(host.browser->post_data, nullptr) << "an empty posted array is an empty text";
-  EXPECT_STREQ(host.browser->post_data, "");
-}
-
 TEST_F(AttachedTest, HandlerThatClosesTheWindowDuringAnEventIsSafe) {
   log.on_event = [&] {
     if (event_code == EV_BROWSER_BEFORE_NAVIGATE) win_close(&host);

@@ -55,8 +55,8 @@ public:
   bool fire_before_navigate(const std::wstring& url, const std::wstring& headers, const std::string* post_data);
   void fire_navigate_complete(const std::wstring& url);
   void fire_status_text(const std::wstring& text);
-  // Any event with the given arguments (declaration order); each sink's Invoke result.
-  std::vector<HRESULT> fire(DISPID id, std::vector<VARIANT> args);
+  // Any event with the given arguments (declaration order).
+  void fire(DISPID id, std::vector<VARIANT> args);
 
   HWND view() const { return view_; }
   void complete_navigation(); // the loader window's message: the page has loaded
@@ -77,12 +77,7 @@ public:
   HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG message) override;
 
   // IWebBrowser2: what the host calls
-  HRESULT STDMETHODCALLTYPE GoBack() override { return recorded("GoBack"); }
-  HRESULT STDMETHODCALLTYPE GoForward() override { return recorded("GoForward"); }
-  HRESULT STDMETHODCALLTYPE GoHome() override { return recorded("GoHome"); }
-  HRESULT STDMETHODCALLTYPE GoSearch() override { return recorded("GoSearch"); }
   HRESULT STDMETHODCALLTYPE Refresh() override { return recorded("Refresh"); }
-  HRESULT STDMETHODCALLTYPE Stop() override { return recorded("Stop"); }
   HRESULT STDMETHODCALLTYPE get_Document(IDispatch** document) override {
     *document = document_;
     if (document_) document_->AddRef();
@@ -91,7 +86,6 @@ public:
   HRESULT STDMETHODCALLTYPE get_LocationName(BSTR* name) override;
   HRESULT STDMETHODCALLTYPE Navigate2(VARIANT* url, VARIANT* flags, VARIANT* frame, VARIANT* post_data,
                                       VARIANT* headers) override;
-  HRESULT STDMETHODCALLTYPE ExecWB(OLECMDID command, OLECMDEXECOPT option, VARIANT* in, VARIANT* out) override;
   STANDIN_WEB_BROWSER_UNUSED
 
   // IConnectionPointContainer and IConnectionPoint

@@ -204,8 +204,3 @@ HRESULT STDMETHODCALLTYPE StandIn::get_LocationName(BSTR* name) {
   return *name ? S_OK : E_OUTOFMEMORY;
 }
 
-HRESULT STDMETHODCALLTYPE StandIn::ExecWB(OLECMDID command, OLECMDEXECOPT option, VARIANT* in, VARIANT* out) {
-  standin::record("ExecWB " + std::to_string(command) + " " + std::to_string(option) + (in ? " in" : " no in") +
-                  (out ? " out" : " no out"));
-  return S_OK;
-}

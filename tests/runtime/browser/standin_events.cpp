@@ -36,21 +36,18 @@ HRESULT STDMETHODCALLTYPE StandIn::FindConnectionPoint(REFIID iid, IConnectionPo
 }
 
 // Each sink is held while it is called: a Handler may unadvise it meanwhile.
-std::vector<HRESULT> StandIn::fire(DISPID id, std::vector<VARIANT> args) {
+void StandIn::fire(DISPID id, std::vector<VARIANT> args) {
   std::vector<VARIANT> reversed(args.rbegin(), args.rend());
   DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
   AddRef();
-  std::vector<HRESULT> results;
   for (size_t i = 0; i < sinks_.size(); ++i) {
     IDispatch* sink = sinks_[i];
     if (!sink) continue;
     sink->AddRef();
-    results.push_back(sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr,
-                                   nullptr));
+    sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
     sink->Release();
   }
   Release();
-  return results;
 }
 
 namespace {

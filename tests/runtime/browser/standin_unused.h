@@ -35,6 +35,7 @@
   NOT_CALLED(GetIDsOfNames, REFIID, LPOLESTR*, UINT, LCID, DISPID*)                                            \
   NOT_CALLED(Invoke, DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*)                     \
   NOT_CALLED(Navigate, BSTR, VARIANT*, VARIANT*, VARIANT*, VARIANT*) NOT_CALLED(Refresh2, VARIANT*)            \
+  NOT_CALLED(GoBack) NOT_CALLED(GoForward) NOT_CALLED(GoHome) NOT_CALLED(GoSearch) NOT_CALLED(Stop)            \
   NOT_CALLED(get_Application, IDispatch**) NOT_CALLED(get_Parent, IDispatch**)                                 \
   NOT_CALLED(get_Container, IDispatch**) NOT_CALLED(get_TopLevelContainer, VARIANT_BOOL*)                      \
   NOT_CALLED(get_Type, BSTR*) NOT_CALLED_PROPERTY(Left, LONG) NOT_CALLED_PROPERTY(Top, LONG)                  \
@@ -45,7 +46,8 @@
   NOT_CALLED_PROPERTY(Visible, VARIANT_BOOL) NOT_CALLED_PROPERTY(StatusBar, VARIANT_BOOL)                      \
   NOT_CALLED_PROPERTY(StatusText, BSTR) NOT_CALLED_PROPERTY(ToolBar, int)                                      \
   NOT_CALLED_PROPERTY(MenuBar, VARIANT_BOOL) NOT_CALLED_PROPERTY(FullScreen, VARIANT_BOOL)                     \
-  NOT_CALLED(QueryStatusWB, OLECMDID, OLECMDF*) NOT_CALLED(ShowBrowserBar, VARIANT*, VARIANT*, VARIANT*)       \
+  NOT_CALLED(ExecWB, OLECMDID, OLECMDEXECOPT, VARIANT*, VARIANT*) NOT_CALLED(QueryStatusWB, OLECMDID, OLECMDF*) \
+  NOT_CALLED(ShowBrowserBar, VARIANT*, VARIANT*, VARIANT*)                                                     \
   NOT_CALLED(get_ReadyState, READYSTATE*) NOT_CALLED_PROPERTY(Offline, VARIANT_BOOL)                           \
   NOT_CALLED_PROPERTY(Silent, VARIANT_BOOL) NOT_CALLED_PROPERTY(RegisterAsBrowser, VARIANT_BOOL)               \
   NOT_CALLED_PROPERTY(RegisterAsDropTarget, VARIANT_BOOL) NOT_CALLED_PROPERTY(TheaterMode, VARIANT_BOOL)       \

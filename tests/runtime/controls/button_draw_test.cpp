@@ -42,15 +42,6 @@ TEST_F(ButtonDraw, TheDefaultButtonHasADarkOutlineAndItsFrameOnePixelInside) {
   EXPECT_EQ(with_default.at(wd / 2, ht - 2), plain.at(wd / 2, ht - 1));
 }
 
-TEST_F(ButtonDraw, AFlatButtonHasAPenOutline) {
-  ctl_create(&w, 1, "", 100, 10, 80, 30, BS_FLAT, 2);
-  ctl_set_color(&w, 2, kRed, kWhite);
-  Pixels flat = shown(child(2));
-  const int wd = flat.width(), ht = flat.height();
-  EXPECT_EQ(edge_pixels(flat, kBlack), 2 * (wd + ht));
-  EXPECT_EQ(flat.count(kWhite, 1, 1, wd - 1, ht - 1), (wd - 2) * (ht - 2));
-}
-
 // A hot button's face once covered all but the outer pixel of a flat border.
 TEST_F(ButtonDraw, AFlatHotButtonShowsItsWholeBorder) {
   ctl_create(&w, 20, "", 10, 10, 80, 40, BS_FLAT, 2);

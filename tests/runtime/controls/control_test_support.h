@@ -50,7 +50,6 @@ protected:
 struct Arg { ValueSlot slot; uint32_t type; };
 
 inline Arg num(int32_t value) { return {static_cast<ValueSlot>(static_cast<uint32_t>(value)), VT_INT32}; }
-inline Arg num_ref(int32_t* variable) { return {reinterpret_cast<ValueSlot>(variable), VT_INT32 | VT_REF}; }
 inline Arg str(const char* s) { return {reinterpret_cast<ValueSlot>(s), VT_STRING}; }
 inline Arg str_ref(char* s) { return {reinterpret_cast<ValueSlot>(s), VT_STRING | VT_REF}; }
 constexpr Arg none{0, VT_NONE};
@@ -91,20 +90,10 @@ protected:
     EXPECT_NE(riched, nullptr);
     return make("RichEdit", FIELD_STYLE, text);
   }
-  HWND make_common(const char* class_name, DWORD style) {
-    InitCommonControls();
-    return make(class_name, style);
-  }
 
   int32_t cmd(int32_t code, Arg a1 = none, Arg a2 = none, Arg a3 = none, Arg a4 = none) {
     return ctl_command(&parent, ID, code, a1.slot, a1.type, a2.slot, a2.type, a3.slot, a3.type, a4.slot, a4.type);
   }
 
-  std::string text() const {
-    std::string s(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    SendMessageA(control, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(&s[0]));
-    s.resize(std::strlen(s.c_str()));
-    return s;
-  }
   void set_text(const std::string& s) { SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(s.c_str())); }
 };

@@ -61,12 +61,3 @@ TEST_F(PrintToStdoutAlone, DISABLED_Formats) {
   out = capture_stdout([&] { win_print(3, VT_STRING, near_end.c_str(), VT_REAL64, -123456.75, VT_INT32, 77); });
   EXPECT_EQ(out, near_end + "-123456."); // the real cut at the end of the line, nothing after it
 }
-
-using PrintToWindow = GuiTest;
-
-TEST_F(PrintToWindow, AClosedOutputWindowDrawsNothing) {
-  static Window w{}; // stays the output window after the test
-  win_print(1, VT_WINDOW, &w);
-  EXPECT_EQ(capture_stdout([] { win_print(1, VT_STRING, "x"); }), "");
-  EXPECT_EQ(w.pos_x, 0);
-}

@@ -1,22 +1,15 @@
-// ctl_command on a real status bar and a real tool bar with two buttons and tool tips.
+// ctl_command on a real tool bar with two buttons and tool tips.
 #include "tests/runtime/controls/control_test_support.h"
 
 namespace {
-using BarCommand = CommandTest;
-
-std::string part_text(HWND bar, int part) {
-  char buffer[256] = "";
-  SendMessageA(bar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(buffer));
-  return buffer;
-}
-
 constexpr int OPEN = 101, SAVE = 102;
 
 class ToolBarCommand : public CommandTest {
 protected:
   void SetUp() override {
     CommandTest::SetUp();
-    make_common(TOOLBARCLASSNAMEA, TBSTYLE_TOOLTIPS);
+    InitCommonControls();
+    make(TOOLBARCLASSNAMEA, TBSTYLE_TOOLTIPS);
     SendMessageA(control, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     TBBUTTON buttons[2] = {};
     for (int i = 0; i < 2; ++i) buttons[i] = {I_IMAGENONE, i ? SAVE : OPEN, TBSTATE_ENABLED, 0, {}, 0, 0};
@@ -30,29 +23,6 @@ protected:
   }
 };
 } // namespace
-
-// Every status-bar code gives 0.
-TEST_F(BarCommand, StatusBarPartsFromAnArrayByReferenceTextsAndRefittingToTheParent) {
-  make_common(STATUSCLASSNAMEA, 0);
-  int32_t edges[3] = {100, 200, -1};
-  EXPECT_EQ(cmd(0, num(3), num(edges[0])), 0);
-  EXPECT_EQ(SendMessageA(control, SB_GETPARTS, 0, 0), 1) << "no array by reference: no parts";
-  EXPECT_EQ(cmd(0, num(3), num_ref(edges)), 0);
-  int got[3] = {};
-  EXPECT_EQ(SendMessageA(control, SB_GETPARTS, 3, reinterpret_cast<LPARAM>(got)), 3);
-  EXPECT_EQ(got[1], 200);
-
-  EXPECT_EQ(cmd(1, num(1), str("Ready")), 0);
-  EXPECT_EQ(part_text(control, 1), "Ready");
-  EXPECT_EQ(cmd(1, num(1), num(5)), 0);
-  EXPECT_EQ(part_text(control, 1), "Ready") << "a number is not a text";
-
-  MoveWindow(control, 5, 5, 40, 10, FALSE);
-  EXPECT_EQ(cmd(2), 0);
-  RECT bar = place_of(control), client;
-  GetClientRect(parent.handle, &client);
-  EXPECT_EQ(rect_text(bar), rect_text({0, client.bottom - (bar.bottom - bar.top), client.right, client.bottom}));
-}
 
 TEST_F(ToolBarCommand, LabelsSeparatedByBarsAndToolTips) {
   EXPECT_EQ(cmd(4, str("Open|Save|")), 0);
