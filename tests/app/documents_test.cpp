@@ -9,9 +9,12 @@ constexpr int kMost = 4 * 1024 * 1024; // the most bytes the editor takes
 
 class Load : public EditorTest {};
 
-TEST_F(Load, ReplacesTheFieldWithoutAskingAndKeepsTrailingEmptyLines) {
+TEST_F(Load, ReplacesTheFieldAfterTheModifiedCheckAndKeepsTrailingEmptyLines) {
   type("typed");
-  pick_file(MENU_LOAD, "Load", ""); // cancelled
+  pick(MENU_LOAD, [](DialogDriver& d) {
+    d.answer_box("Alert", IDNO);
+    d.answer_requester("Load", ""); // cancelled
+  });
   EXPECT_EQ(text(), "typed");
   EXPECT_TRUE(modified());
   struct { const char* what; std::string bytes, field; } cases[] = {
@@ -20,7 +23,12 @@ TEST_F(Load, ReplacesTheFieldWithoutAskingAndKeepsTrailingEmptyLines) {
       {"an empty file", "", ""},
   };
   for (const auto& c : cases) {
-    pick_file(MENU_LOAD, "Load", folder.write("in.app", c.bytes));
+    bool asks = modified();
+    std::string path = folder.write("in.app", c.bytes);
+    pick(MENU_LOAD, [&](DialogDriver& d) {
+      if (asks) d.answer_box("Alert", IDNO); // the typed text goes
+      d.answer_requester("Load", path);
+    });
     EXPECT_EQ(text(), c.field) << c.what;
     EXPECT_FALSE(modified()) << c.what;
   }
