@@ -18,7 +18,8 @@ protected:
 
 TEST_F(Player, AppDatRunsInAWindowTitledByItsFirstLineAndTheEditorNeverAppears) {
   folder.write("app.dat", "<!-- My Page -->\r\n<html><body><p>Played</p></body></html>\r\n");
-  EditorProcess program(folder.path(), exe);
+  // A file to open on the command line changes nothing: the player comes first.
+  EditorProcess program(folder.path(), exe, "\"" + folder.write("script.app", "text\r\n") + "\"");
   HWND window = program.window();
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(text_of(window), "My Page");
