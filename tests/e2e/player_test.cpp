@@ -20,7 +20,8 @@ protected:
 TEST_F(Player, AppDatRunsInAWindowTitledByItsFirstLineAndTheEditorNeverAppears) {
   folder.write("app.dat", "<!-- caf\xc3\xa9 \xd0\x96\xd1\x83\xd0\xba -->\r\n" // "café Жук" in UTF-8
                           "<meta charset=\"utf-8\">\r\n<p>Played</p>\r\n");
-  EditorProcess program(folder.path(), exe);
+  // A file to open on the command line changes nothing: the player comes first.
+  EditorProcess program(folder.path(), exe, "\"" + folder.write("script.app", "text\r\n") + "\"");
   HWND window = program.window();
   ASSERT_NE(window, nullptr);
   wchar_t title[64] = L"";
