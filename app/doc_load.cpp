@@ -4,7 +4,6 @@
 
 #include <shellapi.h>
 
-#include <cstring>
 #include <string>
 
 #include "app/app.h"
@@ -17,22 +16,6 @@
 namespace {
 enum class ReadResult { read, too_large, not_text };
 
-// Reads every line of the open file_channel into text, joined by carriage
-// return and line feed, with no line break after the last line: loading
-// what Save wrote gives back exactly the text that was saved.
-ReadResult read_lines(std::string& text) {
-  int result = 0;
-  bool first = true;
-  for (;;) {
-    text_global_set(&file_line, file_read_line(&file_channel, FILE_CHANNEL_TYPE, &result));
-    if (result != 0 || !file_line) return ReadResult::read;
-    if (!first) text.append("\r\n");
-    first = false;
-    text.append(file_line, static_cast<size_t>(text_len(file_line)));
-    if (text.size() > static_cast<size_t>(DOCUMENT_MOST)) return ReadResult::too_large;
-  }
-}
-
 // Every line end but the last becomes two characters in the field, so a
 // file more than two bytes longer than the most the field takes cannot fit.
 bool file_surely_too_large() {
@@ -40,17 +23,38 @@ bool file_surely_too_large() {
   return GetFileSizeEx(file_channel, &size) && size.QuadPart > DOCUMENT_MOST + 2;
 }
 
-// A file that holds a NUL byte is not text: the field could not hold what
-// follows each NUL. Reads the open file_channel through and back to its
-// start.
-bool file_holds_nul() {
+// The open file_channel's bytes, read in blocks (a short file at once).
+std::string file_bytes() {
+  std::string bytes;
+  LARGE_INTEGER size;
+  if (GetFileSizeEx(file_channel, &size) && size.QuadPart > 0) bytes.reserve(static_cast<size_t>(size.QuadPart));
   char block[65536];
   DWORD got = 0;
-  bool nul = false;
-  while (!nul && ReadFile(file_channel, block, sizeof block, &got, nullptr) && got > 0)
-    nul = std::memchr(block, 0, got) != nullptr;
-  file_seek(file_channel, 0);
-  return nul;
+  while (ReadFile(file_channel, block, sizeof block, &got, nullptr) && got > 0) bytes.append(block, got);
+  return bytes;
+}
+
+// The lines of the open file_channel, each ended by CR LF, CR or LF, joined
+// by carriage return and line feed, with no line break after the last line:
+// loading what Save wrote gives back exactly the text that was saved. A
+// file that holds a NUL byte is not text: the field could not hold what
+// follows each NUL.
+ReadResult read_lines(std::string& text) {
+  std::string bytes = file_bytes();
+  if (bytes.find('\0') != std::string::npos) return ReadResult::not_text;
+  text.reserve(bytes.size() + bytes.size() / 32);
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find_first_of("\r\n", start);
+    if (start > 0) text.append("\r\n");
+    if (end == std::string::npos) {
+      text.append(bytes, start, std::string::npos);
+      break;
+    }
+    text.append(bytes, start, end - start);
+    start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+  return text.size() > static_cast<size_t>(DOCUMENT_MOST) ? ReadResult::too_large : ReadResult::read;
 }
 } // namespace
 
@@ -66,10 +70,8 @@ void doc_load_file(const char* path) {
     return;
   }
   std::string text;
-  ReadResult read = ReadResult::too_large;
-  if (!file_surely_too_large()) read = file_holds_nul() ? ReadResult::not_text : read_lines(text);
+  ReadResult read = file_surely_too_large() ? ReadResult::too_large : read_lines(text);
   file_close(&file_channel, FILE_CHANNEL_TYPE);
-  text_global_set(&file_line, nullptr);
   if (read != ReadResult::read) {
     file_problem_show(read == ReadResult::not_text ? LOAD_NOT_TEXT : LOAD_TOO_LARGE, file_name, "Load");
     return;

@@ -28,6 +28,23 @@ int64_t clipboard_text_length() {
   CloseClipboard();
   return length;
 }
+
+// The lines of text cut at CR LF, and also at a lone LF when lone_lf.
+std::vector<LineSpan> lines_of(const char* text, int32_t length, bool lone_lf) {
+  std::vector<LineSpan> lines;
+  int32_t start = 0;
+  for (int32_t at = 0; at < length; ++at) {
+    if (text[at] != '\n') continue;
+    bool crlf = at > start && text[at - 1] == '\r';
+    if (!crlf && !lone_lf) continue;
+    int32_t end = crlf ? at - 1 : at;
+    if (crlf && end > start && text[end - 1] == '\r') --end;
+    lines.push_back({start, end - start});
+    start = at + 1;
+  }
+  lines.push_back({start, length - start});
+  return lines;
+}
 } // namespace
 
 char* edit_field_text() { return ctl_get_text(&editor_window, EDIT_FIELD_ID); }
@@ -38,6 +55,18 @@ void edit_field_set_text(const char* text) {
 }
 
 char* edit_field_line(int32_t index) { return ctl_line_text(&editor_window, EDIT_FIELD_ID, index); }
+
+bool edit_field_lines(FieldLines* field) {
+  field->text.reset(edit_field_text());
+  int32_t length = text_len(field->text.get());
+  size_t count = static_cast<size_t>(edit_field_line_count());
+  for (bool lone_lf : {false, true}) {
+    field->lines = lines_of(field->text.get(), length, lone_lf);
+    if (field->lines.size() == count) return true;
+  }
+  field->lines.clear();
+  return false;
+}
 
 bool edit_field_modified() { return command(EDIT_MODIFIED) != 0; }
 void edit_field_set_unmodified() { command(EDIT_SET_MODIFIED, 0, VT_INT32); }

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
+
+#include "runtime/core/core.h"
 
 // Its text (a String temporary), and a text that replaces it whole and
 // leaves the field unmodified.
@@ -11,6 +14,22 @@ void edit_field_set_text(const char* text);
 // Line index (0-based), whole and without its line end, as a String
 // temporary; empty past the last line, null without a field.
 char* edit_field_line(int32_t index);
+
+// The field's lines read in one message: its text, and where in it each
+// line the field shows starts and how long it is, its line end left out.
+struct LineSpan {
+  int32_t start;
+  int32_t length;
+};
+struct FieldLines {
+  TempText text;
+  std::vector<LineSpan> lines;
+};
+// The field cuts its text at CR LF (the first CR of a CR CR LF belongs to
+// neither line) and may also cut at a lone LF. False, with no lines, when
+// its line count says it cuts otherwise (a field that wraps long lines,
+// say): then only the field itself can tell its lines.
+bool edit_field_lines(FieldLines* field);
 
 bool edit_field_modified();
 void edit_field_set_unmodified();

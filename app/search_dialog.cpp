@@ -1,5 +1,7 @@
 // The modeless Search dialog: finds the first line, from the top of the
 // view downwards, that holds the typed text, ignoring case.
+#include <string>
+
 #include "app/app.h"
 #include "app/app_state.h"
 #include "app/edit_field.h"
@@ -16,15 +18,32 @@ void found_show(const char* wanted, int32_t index) {
   TempText text(text_concat(q.get(), wanted, q.get(), " found on line", number.get()));
   msgbox_show(&editor_window, text.get(), "Alert", 0);
 }
+
+
+bool line_holds(const char* line, const char* upper_wanted) {
+  TempText upper_line(text_upper(line));
+  return text_find(upper_line.get(), upper_wanted, 1) != 0;
+}
 } // namespace
 
 int32_t search_find(const char* wanted) {
   TempText upper_wanted(text_upper(wanted));
+  int32_t first = edit_field_first_visible_line();
+  // The field's text read once: a message for each line would take seconds
+  // on a long document.
+  FieldLines field;
+  if (edit_field_lines(&field)) {
+    std::string line;
+    for (size_t index = static_cast<size_t>(first); index < field.lines.size(); ++index) {
+      line.assign(field.text.get() + field.lines[index].start, static_cast<size_t>(field.lines[index].length));
+      if (line_holds(line.c_str(), upper_wanted.get())) return static_cast<int32_t>(index);
+    }
+    return -1; // the index past the last line reads as empty and holds nothing
+  }
   // The count is inclusive: the index past the last line reads as empty.
-  for (int32_t index = edit_field_first_visible_line(); index <= edit_field_line_count(); ++index) {
+  for (int32_t index = first; index <= edit_field_line_count(); ++index) {
     TempText line(edit_field_line(index));
-    TempText upper_line(text_upper(line.get() ? line.get() : ""));
-    if (text_find(upper_line.get(), upper_wanted.get(), 1) != 0) return index;
+    if (line_holds(line.get() ? line.get() : "", upper_wanted.get())) return index;
   }
   return -1;
 }

@@ -16,7 +16,9 @@ std::string lower(const char* s) {
 } // namespace
 
 PageCharset page_charset_of_line(const char* line) {
-  std::string text = lower(line ? line : "");
+  // Most lines hold no meta element: they are let go without a copy.
+  if (!line || !std::strchr(line, '<')) return PageCharset::none;
+  std::string text = lower(line);
   size_t meta = text.find("<meta");
   if (meta == std::string::npos) return PageCharset::none;
   size_t at = text.find("charset", meta);

@@ -26,7 +26,8 @@ struct Page {
 void page_add_line(Page* page, const char* source);
 // The page's bytes: one more empty line for the index past the last source
 // line, a line break after every line, in UTF-8 when the page declares it
-// and otherwise in the system's code page, as typed.
+// and otherwise in the system's code page, as typed. The page's text goes
+// into them.
 std::string page_finish(Page* page);
 // The page of a whole source text whose lines end in carriage return and
 // line feed.

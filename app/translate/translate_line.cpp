@@ -1,6 +1,8 @@
 // One source line in, one page line out.
 #include <windows.h>
 
+#include <cstring>
+
 #include "app/translate/commands.h"
 #include "app/translate/translate.h"
 #include "runtime/core/core.h"
@@ -13,10 +15,42 @@ const char* const kCommandWords[] = {
     "STATIC",  "UPDATE", "BUTTON", "INPUTSTR", "INPUTINT", "TEXTBOX",
 };
 
+// How a text compares with the words the translator knows (letters and
+// "@"), equal as lstrcmpA tells equality in the user's locale: a text of
+// letters and "@" only is equal to the same bytes; one that holds a digit
+// or an ASCII sign (the hyphen and the apostrophe aside) equals none of
+// them, since each of those weighs in every locale's comparison; anything
+// else is left to the system, whose comparison ignores some characters.
+enum class Letters { plain, unlike_any_word, ask };
+
+Letters letters_of(const char* text) {
+  bool plain = true;
+  for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c; ++c) {
+    if (*c >= 0x80 && IsDBCSLeadByte(*c)) return Letters::ask; // its second byte may look like a sign
+    bool letter = (*c >= 'A' && *c <= 'Z') || (*c >= 'a' && *c <= 'z') || *c == '@';
+    if (!letter && *c > ' ' && *c < 0x7F && *c != '-' && *c != '\'') return Letters::unlike_any_word;
+    plain = plain && letter;
+  }
+  return plain ? Letters::plain : Letters::ask;
+}
+
+bool equals_word(const char* text, Letters letters, const char* word) {
+  switch (letters) {
+  case Letters::plain: return std::strcmp(text, word) == 0;
+  case Letters::unlike_any_word: return false;
+  case Letters::ask: break;
+  }
+  return lstrcmpA(text, word) == 0;
+}
+
 Command classify(const char* keyword) {
+  // Upper-casing keeps digits and signs: a keyword that holds one is no
+  // command in any case.
+  if (letters_of(keyword) == Letters::unlike_any_word) return CMD_NONE;
   TempText upper(text_upper(keyword));
+  Letters letters = letters_of(upper.get());
   for (int i = 0; i < CMD_NONE; ++i)
-    if (lstrcmpA(upper.get(), kCommandWords[i]) == 0) return static_cast<Command>(i);
+    if (equals_word(upper.get(), letters, kCommandWords[i])) return static_cast<Command>(i);
   return CMD_NONE;
 }
 
@@ -39,7 +73,10 @@ const char* command_word(Command c) { return c < CMD_NONE ? kCommandWords[c] : "
 
 SourceLine source_line_of(const char* source) {
   SourceLine parts;
-  parts.line.reset(text_trim_left(TempText(text_trim_right(source)).get()));
+  while (*source == ' ' || *source == '\t') ++source;
+  int32_t length = text_len(source);
+  while (length > 0 && (source[length - 1] == ' ' || source[length - 1] == '\t')) --length;
+  parts.line.reset(text_left(source, length));
   const char* line = parts.line.get();
   // The keyword is the text before the first blank; a tab does not end it.
   int32_t blank = text_find(line, " ", 1);
@@ -53,7 +90,8 @@ namespace {
 
 // True when the first n bytes of line are exactly prefix (n = its length).
 bool starts_with(const char* line, const char* prefix) {
-  return lstrcmpA(TempText(text_left(line, text_len(prefix))).get(), prefix) == 0;
+  TempText start(text_left(line, text_len(prefix)));
+  return equals_word(start.get(), letters_of(start.get()), prefix);
 }
 
 // In script mode a statement holding "=" gets a semicolon, unless it opens

@@ -2,6 +2,7 @@
 // page's lines joined by line breaks, and the page's bytes in the encoding
 // it declares.
 #include <cstring>
+#include <utility>
 
 #include "app/translate/translate.h"
 #include "runtime/core/core.h"
@@ -16,7 +17,7 @@ void page_add_line(Page* page, const char* source) {
 std::string page_finish(Page* page) {
   page_add_line(page, "");
   page->text.append("\r\n");
-  if (page->charset != PageCharset::utf8) return page->text;
+  if (page->charset != PageCharset::utf8) return std::move(page->text);
   TempText utf8(text_to_utf8(page->text.c_str()));
   return std::string(utf8.get(), static_cast<size_t>(text_len(utf8.get())));
 }
@@ -35,6 +36,8 @@ void text_lines_each(const char* text, const std::function<void(const std::strin
 
 std::string page_of_text(const char* text) {
   Page page;
+  size_t size = text ? static_cast<size_t>(text_len(text)) : 0;
+  page.text.reserve(size + size / 4);
   text_lines_each(text, [&](const std::string& line) { page_add_line(&page, line.c_str()); });
   return page_finish(&page);
 }

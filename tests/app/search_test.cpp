@@ -68,6 +68,14 @@ TEST_F(Search, StopsAtTheFirstMatchInALongDocument) {
   EXPECT_EQ(search("mark"), std::vector<std::string>{"\"mark\" found on line 33002"});
 }
 
+TEST_F(Search, NumbersTheLinesAsTheFieldCutsThem) {
+  // A lone line feed and a carriage return before a line break.
+  std::string text = "one\ntwo\r\r\nthree\r\nfour needle";
+  set_text(text);
+  int line = static_cast<int>(SendMessageA(field(), EM_LINEFROMCHAR, text.find("needle"), 0)) + 1;
+  EXPECT_EQ(search("NEEDLE"), std::vector<std::string>{"\"NEEDLE\" found on line " + std::to_string(line)});
+}
+
 TEST_F(Search, OneDialogCentredOverTheEditorWithItsFieldFocused) {
   menu(MENU_SEARCH);
   HWND first = search_dialog.handle;

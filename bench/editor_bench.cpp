@@ -1,0 +1,374 @@
+// The editor as a person meets it, on the real tolvane.exe:
+//  - start-up to the first idle wait beside Wine's notepad, the two started
+//    in turn in the same prefix;
+//  - each command on the largest document the editor takes (4 MiB, 64,526
+//    lines): the time the editor works on it (from the menu pick to its box
+//    or requester, and from the answer to the command's end; the time a box
+//    waits for its answer left out), median of 5, and the longest the editor
+//    left a message unanswered meanwhile (its message loop held);
+//  - the CPU the idle editor uses, with that document and its gutter shown.
+// Run it under Wine (see bench/README.md):
+//   /usr/lib/wine/wine64 build/x86_64/bench/editor_bench.exe [tolvane.exe]
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/menu_ids.h"
+#include "tests/support/dialog_driver.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/windows_path.h"
+
+namespace {
+constexpr int ROUNDS = 5;
+constexpr DWORD COMMAND_TIMEOUT_MS = 120000;
+
+double now_ms() {
+  LARGE_INTEGER t, f;
+  QueryPerformanceCounter(&t);
+  QueryPerformanceFrequency(&f);
+  return 1000.0 * double(t.QuadPart) / double(f.QuadPart);
+}
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v.empty() ? -1 : v[v.size() / 2];
+}
+
+// 4 MiB exactly: 64,526 lines of a script, each 63 characters (blanks pad
+// them), the last one longer and holding a mark found nowhere else.
+std::string big_document() {
+  const char* block[] = {
+      "@html", "<p>Plain HTML paragraph with some text</p>", "static msg,Hello there", "textbox name",
+      "button greet,Say hello", "@script", "def count,0", "function greet() {", "   inputstr name,who",
+      "   count = count + 1", "   rand dice,6", "   update msg,\"Hello \" + who", "}",
+  };
+  const size_t lines = 64526, most = 4u * 1024 * 1024, width = 63;
+  std::string text;
+  text.reserve(most);
+  for (size_t i = 0; i + 1 < lines; ++i) {
+    std::string line = block[i % (sizeof block / sizeof *block)];
+    line.resize(width, ' ');
+    text += line + "\r\n";
+  }
+  std::string last = "// the end mark: ENDMARK";
+  last.resize(most - text.size(), '.');
+  return text + last;
+}
+
+// A started program, its thread's dialogs, its window.
+struct Program {
+  PROCESS_INFORMATION info = {};
+  HWND window = nullptr;
+
+  bool start(const std::string& exe, const std::string& folder) {
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    std::string command = "\"" + exe + "\"";
+    return CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.empty() ? nullptr : folder.c_str(), &si, &info) != 0;
+  }
+  // The shown top-level window of its thread.
+  HWND find_window() {
+    struct Find {
+      static BOOL CALLBACK each(HWND w, LPARAM data) {
+        if (!IsWindowVisible(w) || GetWindow(w, GW_OWNER) != nullptr) return TRUE;
+        *reinterpret_cast<HWND*>(data) = w;
+        return FALSE;
+      }
+    };
+    wait_until([&] { return EnumThreadWindows(info.dwThreadId, Find::each, reinterpret_cast<LPARAM>(&window)), window != nullptr; });
+    return window;
+  }
+  // Ends it as a person would (Quit, or the close box) and waits for the end.
+  void end(bool quit_by_menu) {
+    if (window && quit_by_menu) PostMessageA(window, WM_COMMAND, MENU_QUIT, 0);
+    if (window && !quit_by_menu) PostMessageA(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    info = {};
+    window = nullptr;
+  }
+};
+
+// ---- Start-up ------------------------------------------------------------
+
+// Milliseconds from CreateProcess to the first input-idle moment; -1 when
+// the program did not start.
+double start_to_idle(const std::string& exe, bool quit_by_menu) {
+  Program program;
+  double start = now_ms();
+  if (!program.start(exe, "")) return -1;
+  DWORD idle = WaitForInputIdle(program.info.hProcess, 20000);
+  double elapsed = now_ms() - start;
+  program.find_window();
+  program.end(quit_by_menu);
+  return idle == 0 ? elapsed : -1;
+}
+
+void startup_compare(const std::string& tolvane, const std::string& notepad) {
+  const int kRuns = 9;
+  start_to_idle(tolvane, true); // warms the file cache and Wine's services
+  start_to_idle(notepad, false);
+  std::vector<double> t, n;
+  for (int i = 0; i < kRuns; ++i) { // in turn, so that a busy moment falls on both
+    double a = start_to_idle(tolvane, true), b = start_to_idle(notepad, false);
+    if (a >= 0) t.push_back(a);
+    if (b >= 0) n.push_back(b);
+  }
+  std::printf("Start-up to the first idle wait, %d starts each in turn:\n", kRuns);
+  for (auto& [name, times] : {std::make_pair("tolvane", &t), std::make_pair("notepad", &n)}) {
+    if (times->empty()) {
+      std::printf("  %s did not start\n", name);
+      return;
+    }
+    std::printf("  %s  median %6.1f ms  (min %6.1f, max %6.1f)\n", name, median(*times),
+                *std::min_element(times->begin(), times->end()), *std::max_element(times->begin(), times->end()));
+  }
+  std::printf("  tolvane / notepad: %.2f\n", median(t) / median(n));
+}
+
+// ---- Commands -------------------------------------------------------------
+
+// Sends WM_NULL to the editor over and over from a thread of its own and
+// keeps the longest answer since the last reset: how long the editor's
+// message loop was held.
+class Responsiveness {
+public:
+  explicit Responsiveness(HWND window) : window_(window), thread_([this] { run(); }) {}
+  ~Responsiveness() {
+    stop_ = true;
+    thread_.join();
+  }
+  void reset() { longest_ = 0; }
+  double longest() const { return longest_; }
+
+private:
+  void run() {
+    while (!stop_) {
+      DWORD_PTR unused = 0;
+      double start = now_ms();
+      SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, COMMAND_TIMEOUT_MS, &unused);
+      double took = now_ms() - start;
+      if (took > longest_) longest_ = took;
+      Sleep(2);
+    }
+  }
+  HWND window_;
+  std::atomic<double> longest_{0};
+  std::atomic<bool> stop_{false};
+  std::thread thread_;
+};
+
+// What a command shows, in order, and how the bench answers it: a
+// requester gets a name (typed, then OK), a box gets OK.
+struct Answer {
+  const char* title;
+  std::string name; // empty: a box
+};
+
+// One command: the time the editor worked on it, and the longest it left
+// a message unanswered meanwhile.
+struct Sample {
+  double work = 0, held = 0;
+  Sample operator+(const Sample& o) const { return {work + o.work, std::max(held, o.held)}; }
+};
+
+// The shown window of a thread with this title; null when there is none.
+HWND thread_window(DWORD thread, const char* title) {
+  struct Find {
+    const char* title;
+    HWND found;
+    static BOOL CALLBACK each(HWND w, LPARAM data) {
+      Find* f = reinterpret_cast<Find*>(data);
+      if (!IsWindowVisible(w) || text_of(w) != f->title) return TRUE;
+      f->found = w;
+      return FALSE;
+    }
+  } find{title, nullptr};
+  EnumThreadWindows(thread, Find::each, reinterpret_cast<LPARAM>(&find));
+  return find.found;
+}
+
+class Bench {
+public:
+  Bench(Program& editor, const TempFolder& folder)
+      : editor_(editor), folder_(folder), dialogs_(editor.info.dwThreadId), probe_(editor.window) {}
+
+  // Sends message to target (as a menu pick does, returning when the
+  // command is done) while a second thread answers what it shows. The
+  // editor's working time is all of it but the time each dialog waited
+  // for its answer.
+  Sample run(HWND target, UINT message, WPARAM wparam, LPARAM lparam, const std::vector<Answer>& answers = {}) {
+    std::vector<double> shown(answers.size()), answered(answers.size());
+    bool ok = true;
+    std::thread driver([&] {
+      for (size_t i = 0; i < answers.size() && ok; ++i) {
+        HWND dialog = nullptr;
+        double limit = now_ms() + COMMAND_TIMEOUT_MS;
+        while (!(dialog = dialogs_.find(answers[i].title)) && now_ms() < limit) Sleep(1);
+        shown[i] = answered[i] = now_ms();
+        if (!dialog) {
+          dialogs_.fail(std::string("no dialog titled ") + answers[i].title);
+          ok = false;
+          break;
+        }
+        if (!answers[i].name.empty()) type_into(requester_name_field(dialog), answers[i].name);
+        answered[i] = now_ms();
+        press(dialog, IDOK);
+        ok = dialogs_.wait_gone(dialog);
+      }
+      if (!ok) dialogs_.dismiss_all();
+    });
+    probe_.reset();
+    DWORD_PTR unused = 0;
+    double start = now_ms();
+    SendMessageTimeoutA(target, message, wparam, lparam, SMTO_NORMAL, COMMAND_TIMEOUT_MS, &unused);
+    double end = now_ms();
+    driver.join();
+    if (!ok) std::printf("  (%s)\n", dialogs_.failure().c_str());
+    double waited = 0;
+    for (size_t i = 0; i < answers.size(); ++i) waited += answered[i] - shown[i];
+    return {end - start - waited, probe_.longest()};
+  }
+  Sample menu(int id, const std::vector<Answer>& answers = {}) {
+    return run(editor_.window, WM_COMMAND, MAKEWPARAM(id, 0), 0, answers);
+  }
+
+  // Search: the dialog opened by the menu, the text typed, Find Next.
+  Sample search(const std::string& wanted, bool found) {
+    Sample open = menu(MENU_SEARCH);
+    HWND dialog = nullptr;
+    wait_until([&] { return (dialog = thread_window(editor_.info.dwThreadId, "Search")) != nullptr; });
+    type_into(GetDlgItem(dialog, 2), wanted);
+    std::vector<Answer> box;
+    if (found) box.push_back({"Alert", ""});
+    LPARAM button = reinterpret_cast<LPARAM>(GetDlgItem(dialog, 1));
+    return open + run(dialog, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), button, box);
+  }
+
+  // ROUNDS rounds of one command; prints its line.
+  void report(const char* name, const std::function<Sample(int)>& round) {
+    std::vector<double> work, held;
+    for (int i = 0; i < ROUNDS; ++i) {
+      Sample s = round(i);
+      work.push_back(s.work);
+      held.push_back(s.held);
+    }
+    std::printf("  %-38s %8.1f ms   held %8.1f ms   (max %8.1f, %8.1f)\n", name, median(work), median(held),
+                *std::max_element(work.begin(), work.end()), *std::max_element(held.begin(), held.end()));
+    std::fflush(stdout);
+  }
+
+  std::string in_folder(const std::string& name) const { return folder_.in(name); }
+
+private:
+  Program& editor_;
+  const TempFolder& folder_;
+  Dialogs dialogs_;
+  Responsiveness probe_;
+};
+
+HWND field_of(const Program& editor) { return GetDlgItem(editor.window, 1); }
+
+DWORD_PTR send(HWND window, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutA(window, message, wparam, lparam, SMTO_NORMAL, COMMAND_TIMEOUT_MS, &answer);
+  return answer;
+}
+
+ULONGLONG cpu_ticks(HANDLE process) {
+  FILETIME created, ended, kernel, user;
+  GetProcessTimes(process, &created, &ended, &kernel, &user);
+  auto ticks = [](const FILETIME& f) { return (static_cast<ULONGLONG>(f.dwHighDateTime) << 32) | f.dwLowDateTime; };
+  return ticks(kernel) + ticks(user);
+}
+
+// The idle editor, nothing changed and nothing asked of it: its share of
+// one core over 20 seconds.
+void idle_cpu(const Program& editor) {
+  const DWORD idle_ms = 20000;
+  ULONGLONG before = cpu_ticks(editor.info.hProcess);
+  double start = now_ms();
+  Sleep(idle_ms);
+  double wall = now_ms() - start;
+  double cpu_ms = static_cast<double>(cpu_ticks(editor.info.hProcess) - before) / 10000.0;
+  std::printf("Idle editor with that document shown: %.1f ms of CPU in %.1f s = %.2f%% of a core\n", cpu_ms,
+              wall / 1000, 100.0 * cpu_ms / wall);
+}
+
+void commands(const std::string& tolvane, const TempFolder& folder) {
+  std::string document = big_document();
+  std::string big_app = folder.write("big.app", document + "\r\n");
+  Program editor;
+  if (!editor.start(tolvane, folder.path()) || !editor.find_window()) {
+    std::printf("the editor did not start\n");
+    return;
+  }
+  // Shown whole once its field is in.
+  HWND field = nullptr;
+  wait_until([&] { return (field = field_of(editor)) != nullptr && IsWindowVisible(editor.window); });
+  {
+    Bench bench(editor, folder);
+    Sample first_load = bench.menu(MENU_LOAD, {{"Load", big_app}});
+    std::printf("Commands on a document of %d characters, %d lines; median of %d (\"held\": the longest the "
+                "editor left a message unanswered):\n",
+                static_cast<int>(send(field, WM_GETTEXTLENGTH)), static_cast<int>(send(field, EM_GETLINECOUNT)),
+                ROUNDS);
+    std::printf("  %-38s %8.1f ms   held %8.1f ms\n", "first Load of the process", first_load.work, first_load.held);
+
+    bench.report("Line Count", [&](int) { return bench.menu(MENU_LINE_COUNT, {{"Alert", ""}}); });
+    bench.report("Memory Info", [&](int) { return bench.menu(MENU_MEMORY_INFO, {{"Memory Info", ""}}); });
+    bench.report("Search, found on the last line", [&](int) { return bench.search("endmark", true); });
+    bench.report("Search, not found", [&](int) { return bench.search("no such text", false); });
+    bench.report("Check Script", [&](int) { return bench.menu(MENU_CHECK_SCRIPT, {{"Check Script", ""}}); });
+    bench.report("Translate", [&](int i) {
+      return bench.menu(MENU_TRANSLATE, {{"Translate", bench.in_folder("page" + std::to_string(i) + ".html")}});
+    });
+    bench.report("Save", [&](int i) {
+      return bench.menu(MENU_SAVE, {{"Save", bench.in_folder("saved" + std::to_string(i) + ".app")}});
+    });
+    bench.report("Load", [&](int) {
+      send(field, EM_SETMODIFY, FALSE);
+      return bench.menu(MENU_LOAD, {{"Load", big_app}});
+    });
+    Sample first_run = bench.menu(MENU_RUN);
+    bench.menu(MENU_KILL);
+    std::printf("  %-38s %8.1f ms   held %8.1f ms\n", "first Run of the process", first_run.work, first_run.held);
+    bench.report("Run (opening the run window)", [&](int) {
+      Sample run = bench.menu(MENU_RUN);
+      bench.menu(MENU_KILL);
+      return run;
+    });
+    // A page down, then a message, answered once the loop's pass with the
+    // gutter after the scroll is over.
+    bench.report("Scroll a page, with the gutter's pass", [&](int) {
+      return bench.run(field, WM_VSCROLL, SB_PAGEDOWN, 0) + bench.run(editor.window, WM_NULL, 0, 0);
+    });
+  }
+  send(field, EM_LINESCROLL, 0, -static_cast<LPARAM>(send(field, EM_GETFIRSTVISIBLELINE)));
+  send(field, EM_SETMODIFY, FALSE);
+  send(editor.window, WM_NULL);
+  idle_cpu(editor);
+  editor.end(true);
+}
+} // namespace
+
+// An argument names another tolvane.exe to measure (an older build, say).
+int main(int argc, char** argv) {
+  TempFolder folder("tolvane-editor-bench");
+  // The editors started here keep their recovery files in the bench's folder.
+  SetEnvironmentVariableA("LOCALAPPDATA", folder.path().c_str());
+  std::string tolvane = argc > 1 ? argv[1] : windows_path(TOLVANE_EXE);
+  char system[MAX_PATH] = "";
+  GetSystemDirectoryA(system, sizeof system);
+  startup_compare(tolvane, std::string(system) + "\\notepad.exe");
+  commands(tolvane, folder);
+  return 0;
+}
