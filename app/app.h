@@ -4,8 +4,13 @@
 #include <cstdint>
 #include <string>
 
-// Start-up and the main loop; never returns.
-[[noreturn]] void app_start();
+// Start-up and the main loop; never returns. The command line (without the
+// program's name) may name a file for the editor to open.
+[[noreturn]] void app_start(const char* command_line);
+// The file named on a command line: the text inside its first pair of
+// quotes when it starts with one, else the whole line without the blanks
+// around it (so that a path with blanks needs no quotes). Empty for none.
+std::string start_file_of(const char* command_line);
 // Builds the editor window, its editing field, the search dialog, the menu
 // bar, the accelerators and the timer (start-up after the player's chance).
 // False when the editor window could not be opened.
@@ -40,6 +45,14 @@ void search_show();
 void doc_new_blank();
 void doc_new_template();
 void doc_load();
+// Load's work without its requester: the file at path into the field, or a
+// box that says why not (the field is then left as it was).
+void doc_load_file(const char* path);
+// The modified check, then the file at path into the field as Load puts it
+// (a file named on the command line or dropped on the window).
+void doc_open(const char* path);
+// A WM_DROPFILES drop (its HDROP): the first file dropped is opened.
+void doc_drop(uintptr_t drop);
 void doc_save();
 void doc_print();
 // Quit: returns only when the modified check stopped it.

@@ -29,6 +29,10 @@ bool editor_build() {
   // which takes longer than the rest of start-up together.
   win_open(&editor_window, 0, 0, 640, 480, EDITOR_WINDOW_FLAGS | WIN_HIDDEN, nullptr, "Tolvane", editor_handler);
   if (!editor_window.handle) return false;
+  // Files dropped on the window come as WM_DROPFILES. The style is what
+  // DragAcceptFiles sets, without loading the shell at every start.
+  SetWindowLongPtrA(editor_window.handle, GWL_EXSTYLE,
+                    GetWindowLongPtrA(editor_window.handle, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
   drawing_set_up();
   edit_field_create();
   search_dialog_build();
@@ -55,11 +59,23 @@ void app_end_process() {
   ExitProcess(0);
 }
 
-void app_start() {
+std::string start_file_of(const char* command_line) {
+  std::string line = command_line ? command_line : "";
+  size_t first = line.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  if (line[first] == '"') return line.substr(first + 1, line.find('"', first + 1) - first - 1);
+  return line.substr(first, line.find_last_not_of(" \t") + 1 - first);
+}
+
+void app_start(const char* command_line) {
   if (!heap_start()) ExitProcess(1);
   player_start();
   if (editor_build()) {
+    // After the offer of unsaved text, so that the modified check guards
+    // a text restored there.
     recovery_start();
+    std::string start_file = start_file_of(command_line);
+    if (!start_file.empty()) doc_open(start_file.c_str());
     editor_loop();
   }
   // The window went by another way than Quit: the modified check finds no

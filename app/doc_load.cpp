@@ -1,4 +1,9 @@
-// Load: the lines of a file, each kept whole, into the editing field.
+// Load: the lines of a file, each kept whole, into the editing field; the
+// file may also come from the command line or be dropped on the window.
+#include <windows.h>
+
+#include <shellapi.h>
+
 #include <string>
 
 #include "app/app.h"
@@ -6,6 +11,7 @@
 #include "app/documents.h"
 #include "app/edit_field.h"
 #include "app/file_choice.h"
+#include "runtime/core/core.h"
 
 namespace {
 enum class ReadResult { read, too_large, not_text };
@@ -52,11 +58,13 @@ ReadResult read_lines(std::string& text) {
 }
 } // namespace
 
-void doc_load() {
-  if (!modified_check()) return;
-  text_global_set(&file_name, file_request("Load", &editor_window, 1, APP_FILTER, nullptr, 0, nullptr));
-  if (text_len(file_name) == 0) return;
+void doc_load_file(const char* path) {
+  text_global_set(&file_name, text_dup(path)); // path may be file_name itself: copied before it goes
   text_global_set(&document_text, text_dup(""));
+  if (const char* problem = name_problem(file_name)) {
+    file_problem_show(problem, file_name, "Load");
+    return;
+  }
   if (file_open(&file_channel, FILE_CHANNEL_TYPE, file_name, "R") != 0) {
     file_problem_show(LOAD_FAILED, file_name, "Load");
     return;
@@ -71,4 +79,29 @@ void doc_load() {
   text_global_set(&document_text, text_dup(text.c_str()));
   edit_field_make_room(static_cast<int32_t>(text.size()));
   edit_field_set_text(document_text);
+}
+
+void doc_load() {
+  if (!modified_check()) return;
+  text_global_set(&file_name, file_request("Load", &editor_window, 1, APP_FILTER, nullptr, 0, nullptr));
+  if (text_len(file_name) > 0) doc_load_file(file_name);
+}
+
+void doc_open(const char* path) {
+  if (modified_check()) doc_load_file(path);
+}
+
+void doc_drop(uintptr_t drop) {
+  using DragQueryFileFn = UINT(WINAPI*)(HDROP, UINT, LPSTR, UINT);
+  using DragFinishFn = void(WINAPI*)(HDROP);
+  auto query = system_function<DragQueryFileFn>("shell32.dll", "DragQueryFileA");
+  auto finish = system_function<DragFinishFn>("shell32.dll", "DragFinish");
+  if (!query || !finish) return;
+  HDROP files = reinterpret_cast<HDROP>(drop);
+  // The first file dropped; the drop's memory is given back before any box
+  // is shown.
+  std::string path(query(files, 0, nullptr, 0), '\0');
+  if (!path.empty()) path.resize(query(files, 0, &path[0], static_cast<UINT>(path.size() + 1)));
+  finish(files);
+  if (!path.empty()) doc_open(path.c_str());
 }

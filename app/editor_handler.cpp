@@ -1,5 +1,5 @@
-// The editor window's Handler: creation, close request, size changes and
-// the menu picks (accelerators arrive as menu picks).
+// The editor window's Handler: creation, close request, size changes, the
+// menu picks (accelerators arrive as menu picks) and files dropped on it.
 #include "app/app.h"
 #include "app/app_state.h"
 #include "app/edit_field.h"
@@ -101,6 +101,7 @@ int32_t editor_handler() {
     if (script_running != 1) ctl_set_focus(&editor_window, EDIT_FIELD_ID);
     break;
   case EV_MENU: menu_pick(event_menu_id); break;
+  case WM_DROPFILES: doc_drop(event_wparam); break;
   case EV_COMMAND:
     if (event_id == EDIT_FIELD_ID && event_notify == EN_CHANGE) field_changed();
     if (event_id == EDIT_FIELD_ID && event_notify == EN_MAXTEXT) {

@@ -2,6 +2,7 @@
 #include "app/help_texts.h"
 
 #include "app/menu_ids.h"
+#include "tolvane_version.h"
 
 namespace {
 const HelpText kHelp[] = {
@@ -47,6 +48,7 @@ const HelpText* help_text_of(int32_t menu_id) {
 const char* const ABOUT_TITLE = "About";
 const char* const ABOUT_TEXT = "Tolvane\r\n"
                                "\r\n"
+                               "Version " TOLVANE_VERSION "\r\n"
                                "A script editor and page translator by the Tolvane contributors\r\n"
                                "Made by the Tolvane Workshop, 2026\r\n"
                                "https://tolvane.example";

@@ -3,4 +3,4 @@
 
 #include "app/app.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { app_start(); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int) { app_start(command_line); }

@@ -8,6 +8,7 @@
 #include "app/app.h"
 #include "app/app_state.h"
 #include "app/file_choice.h"
+#include "runtime/core/core.h"
 
 namespace {
 const char* const PAGE_NAME = "page.html";
@@ -36,15 +37,9 @@ std::string run_page_path() {
 
 using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
 
-// The shell is loaded only when a page goes to a browser: most starts never
-// need it.
 bool shell_open(const char* path) {
-  HMODULE shell = LoadLibraryA("shell32.dll");
-  if (!shell) return false;
-  auto open = reinterpret_cast<ShellExecuteFn>(reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteA")));
-  bool opened = open && reinterpret_cast<INT_PTR>(open(editor_window.handle, "open", path, nullptr, nullptr, SW_SHOWNORMAL)) > 32;
-  FreeLibrary(shell);
-  return opened;
+  auto open = system_function<ShellExecuteFn>("shell32.dll", "ShellExecuteA");
+  return open && reinterpret_cast<INT_PTR>(open(editor_window.handle, "open", path, nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }
 } // namespace
 

@@ -6,6 +6,8 @@
 //   /usr/lib/wine/wine64 build/x86_64/bench/run_bench.exe
 #include <windows.h>
 
+#include "bench/bench_clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -15,13 +17,6 @@
 #include "tests/support/windows_path.h"
 
 namespace {
-double now_ms() {
-  LARGE_INTEGER t, f;
-  QueryPerformanceCounter(&t);
-  QueryPerformanceFrequency(&f);
-  return 1000.0 * double(t.QuadPart) / double(f.QuadPart);
-}
-
 // A script of the usual kind, cut to size at a line end.
 std::string script_of(size_t size) {
   const std::string block = "static msg,Hello\r\ntextbox name\r\nbutton greet,Say hello\r\n@script\r\n"
@@ -39,10 +34,6 @@ double command_ms(HWND window, int id) {
   return now_ms() - start;
 }
 
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 } // namespace
 
 int main() {

@@ -11,16 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_clock.h"
 #include "runtime/core/core.h"
 
 namespace {
-double now_ms() {
-  LARGE_INTEGER frequency, count;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&count);
-  return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 template <typename F> double median_ms(F save) {
   std::vector<double> times;
   for (int round = 0; round < 5; ++round) {
@@ -28,8 +22,7 @@ template <typename F> double median_ms(F save) {
     save();
     times.push_back(now_ms() - start);
   }
-  std::sort(times.begin(), times.end());
-  return times[2];
+  return median(times);
 }
 
 // A script of 4 MiB less a little: lines of 60 characters.

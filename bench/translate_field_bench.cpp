@@ -4,6 +4,8 @@
 //   /usr/lib/wine/wine64 build/x86_64/bench/translate_field_bench.exe
 #include <windows.h>
 
+#include "bench/bench_clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -13,13 +15,6 @@
 #include "app/app_state.h"
 
 namespace {
-double now_ms() {
-  LARGE_INTEGER t, f;
-  QueryPerformanceCounter(&t);
-  QueryPerformanceFrequency(&f);
-  return 1000.0 * double(t.QuadPart) / double(f.QuadPart);
-}
-
 // A mixed script of exactly length characters.
 std::string make_script(size_t length) {
   const char* samples[] = {

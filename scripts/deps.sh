@@ -9,8 +9,10 @@
 
 TOLVANE_PACKAGES="g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix cmake wine wine64 xvfb xauth googletest"
 TOLVANE_PACKAGES_32BIT="wine32:i386"
-# The test script's own: Chromium for the browser tests.
-TOLVANE_TEST_PACKAGES="chromium"
+# The test script's own: Chromium for the browser tests; NSIS and a C++
+# compiler for this machine, with which the installer's test makes its
+# installer (scripts/package.sh).
+TOLVANE_TEST_PACKAGES="chromium nsis g++"
 
 # Every package this machine should have, with extra ones given as arguments.
 tolvane_wanted_packages() {

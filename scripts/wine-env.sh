@@ -11,7 +11,9 @@ tolvane_wine_env() {
   export WINEPREFIX="$(tolvane_arch_build_dir "$arch")/wineprefix"
   export WINEARCH=$(tolvane_arch_wine_arch "$arch")
   export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree="
+  # No Mono prompt; and no menu entries or file types of the Linux desktop
+  # made for the shortcuts and associations the installer's test makes.
+  export WINEDLLOVERRIDES="mscoree=;winemenubuilder.exe=d"
   export TOLVANE_WINE=$(tolvane_arch_loader "$arch")
   export TOLVANE_WINESERVER=$(tolvane_arch_wineserver "$arch")
   # The 64-bit loader, started on its own, asks for the matching server.

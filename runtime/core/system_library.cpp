@@ -29,7 +29,10 @@ HMODULE library_module(const char* library) {
   if (g_count == static_cast<int>(sizeof g_loaded / sizeof *g_loaded) ||
       std::strlen(library) >= sizeof g_loaded[0].name)
     return nullptr;
-  HMODULE module = load_from_system(library);
+  // One the process has already (through the manifest, say, for the common
+  // controls) is taken as it is, so that a second copy of it never comes in.
+  HMODULE module = GetModuleHandleA(library);
+  if (!module) module = load_from_system(library);
   if (!module) return nullptr; // asked again next time: it may be there by then
   Loaded& entry = g_loaded[g_count++];
   std::strcpy(entry.name, library);

@@ -52,16 +52,6 @@ TEST_F(Commands, RestartKillAndUnknownIdsChangeNothingWhileNoScriptRuns) {
   EXPECT_EQ(line_numbers_on, 1);
 }
 
-TEST_F(Commands, CtrlKeysGiveSelectAllSaveTranslateAndExecute) {
-  ACCEL keys[8];
-  int n = CopyAcceleratorTableA(static_cast<HACCEL>(GetPropA(editor_window.handle, ACCEL_PROPERTY)), keys, 8);
-  std::string found;
-  for (int i = 0; i < n; ++i)
-    if ((keys[i].fVirt & ~FNOINVERT) == (FVIRTKEY | FCONTROL))
-      found += std::string(1, static_cast<char>(keys[i].key)) + "=" + std::to_string(keys[i].cmd) + " ";
-  for (const char* want : {"A=11 ", "S=4 ", "T=16 ", "E=17 "}) EXPECT_NE(found.find(want), std::string::npos) << want;
-}
-
 class Gutter : public EditorTest {
 protected:
   // Pixels of the text colour in the strip after a repaint and one gutter pass.

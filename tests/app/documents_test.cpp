@@ -1,31 +1,31 @@
 // The editor's files from inside the process: Load keeps lines whole and refuses what it cannot take,
-// Save adds the extension only when missing and gives the field its focus back, New stops at a No,
-// Translate reads lines whole and asks before replacing a page. (Round trips, the raised limit,
-// replacing and quitting are checked end to end.)
+// a file dropped on the window loads as Load does, the command line names a file, Save adds the
+// extension only when missing and gives the field its focus back, New stops at a No, Translate reads
+// lines whole and says when it cannot write a page. (Round trips, the raised limit, replacing and
+// quitting are checked end to end.)
 #include "tests/app/editor_test.h"
+
+#include <shlobj.h>
 
 namespace {
 constexpr int kMost = 4 * 1024 * 1024; // the most bytes the editor takes
 
 class Load : public EditorTest {};
 
-TEST_F(Load, ReplacesTheFieldAndKeepsTrailingEmptyLines) {
-  type("typed");
-  pick(MENU_LOAD, [](DialogDriver& d) { // not saved, then the requester cancelled
-    if (d.answer_box("Alert", IDNO) != "(no box)") d.answer_requester("Load", "");
-  });
-  EXPECT_EQ(text(), "typed");
-  EXPECT_TRUE(modified());
+TEST_F(Load, ReplacesTheUnmodifiedFieldAndKeepsTrailingEmptyLines) {
+  set_text("earlier");
+  pick_file(MENU_LOAD, "Load", ""); // cancelled
+  EXPECT_EQ(text(), "earlier");
   struct { const char* what; std::string bytes, field; } cases[] = {
       {"empty lines at the end", "a\r\n\r\n\r\n", "a\r\n\r\n"},
-      {"a line of 70,000 bytes", std::string(70000, 'q') + "\r\n", std::string(70000, 'q')},
       {"an empty file", "", ""},
   };
   for (const auto& c : cases) {
+    bool asks = modified();
     std::string path = folder.write("in.app", c.bytes);
-    bool asks = modified(); // only the typed text is asked about
     pick(MENU_LOAD, [&](DialogDriver& d) {
-      if (!asks || d.answer_box("Alert", IDNO) != "(no box)") d.answer_requester("Load", path);
+      if (asks) d.answer_box("Alert", IDNO); // the typed text goes
+      d.answer_requester("Load", path);
     });
     EXPECT_EQ(text(), c.field) << c.what;
     EXPECT_FALSE(modified()) << c.what;
@@ -47,6 +47,57 @@ TEST_F(Load, FilesItCannotTakeAreReportedAndTheFieldKept) {
   CloseHandle(lock);
   EXPECT_EQ(text(), "unchanged");
   EXPECT_EQ(limit(), before);
+}
+
+// A file dropped on the window, as the shell drops it: a DROPFILES block in
+// movable memory of this process, which the window frees.
+class Drop : public EditorTest {
+protected:
+  void drop(const std::string& path, DialogDriver::Script answers) {
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + path.size() + 2); // zeroed: the list ends in two NULs
+    ASSERT_NE(memory, nullptr);
+    auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
+    files->pFiles = sizeof(DROPFILES);
+    path.copy(reinterpret_cast<char*>(files + 1), path.size());
+    GlobalUnlock(memory);
+    DialogDriver driver(std::move(answers));
+    SendMessageA(editor_window.handle, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    EXPECT_TRUE(driver.finish()) << driver.failure();
+  }
+};
+
+TEST_F(Drop, TheFileLoadsAfterTheModifiedCheck) {
+  EXPECT_TRUE(GetWindowLongA(editor_window.handle, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) << "the shell drops only there";
+  std::string file = folder.write("dropped script.app", "from\r\nthe drop\r\n");
+  type("draft");
+  std::string asked;
+  drop(file, [&](DialogDriver& d) { asked = d.answer_box("Alert", IDCANCEL); });
+  EXPECT_EQ(asked, "Data has been modified.\r\n\r\nDo you want to save the changes?");
+  EXPECT_EQ(text(), "draft");
+  drop(file, [](DialogDriver& d) { d.answer_box("Alert", IDNO); });
+  EXPECT_EQ(text(), "from\r\nthe drop");
+  EXPECT_FALSE(modified());
+}
+
+TEST_F(Drop, AFileThatCannotBeReadGivesLoadsMessageAndKeepsTheField) {
+  set_text("unchanged");
+  std::string missing = folder.in("missing.app");
+  std::string said;
+  drop(missing, [&](DialogDriver& d) { said = d.answer_box("Load"); });
+  EXPECT_EQ(said, "The file could not be opened.\r\n\r\n" + missing);
+  EXPECT_EQ(text(), "unchanged");
+}
+
+TEST(StartFile, IsWhatTheFirstQuotesHoldOrTheWholeLine) {
+  struct { const char* line; const char* file; } cases[] = {
+      {nullptr, ""},
+      {"  ", ""},
+      {"\"C:\\My scripts\\a.app\"", "C:\\My scripts\\a.app"},
+      {" \"C:\\a.app\" more", "C:\\a.app"},
+      {"\"C:\\unclosed.app", "C:\\unclosed.app"},
+      {"  C:\\My scripts\\a.app \t", "C:\\My scripts\\a.app"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(start_file_of(c.line), c.file) << (c.line ? c.line : "(none)");
 }
 
 class Save : public EditorTest {};
@@ -100,12 +151,8 @@ TEST_F(Translate, LongLinesAreTranslatedWhole) {
   EXPECT_EQ(TempFolder::read(folder.in("long.html")), "document.write(\"" + words + "\");\r\n" + huge + "\r\n\r\n");
 }
 
-TEST_F(Translate, NoKeepsAnExistingPageAndAPageThatCannotBeWrittenIsReported) {
-  std::string page = folder.write("page.html", "old");
+TEST_F(Translate, APageThatCannotBeWrittenIsReported) {
   set_text("new");
-  EXPECT_EQ(pick_file(MENU_TRANSLATE, "Translate", folder.in("page"), {IDNO}),
-            page + " already exists.\r\nDo you want to replace it?");
-  EXPECT_EQ(TempFolder::read(page), "old");
   ASSERT_TRUE(CreateDirectoryA(folder.in("dir.html").c_str(), nullptr));
   EXPECT_EQ(pick_file(MENU_TRANSLATE, "Translate", folder.in("dir"), {IDYES, IDOK}),
             "The page could not be written.\r\n\r\n" + folder.in("dir.html") + "\r\n\r\nAccess denied.")

@@ -1,5 +1,6 @@
 // Documents worked from outside: typing, Ctrl+S and Ctrl+T, the template, save and
-// load round trips, the mended cases, and quitting with unsaved text, checked byte for byte.
+// load round trips, the mended cases, a file named on the command line, and quitting with
+// unsaved text, checked byte for byte.
 #include "tests/e2e/editor_process.h"
 
 namespace {
@@ -78,6 +79,26 @@ TEST_F(Documents, LoadKeepsLongIndentedLinesAndRaisesTheLimit) {
   EXPECT_TRUE(editor->field_becomes(bytes.substr(0, bytes.size() - 2)));
   EXPECT_EQ(editor->box_of(MENU_MEMORY_INFO, "Memory Info").rfind("Limit: 150398 bytes\r\n\r\nFree: 30000 bytes", 0),
             0u);
+}
+
+class CommandLine : public ::testing::Test {
+protected:
+  TempFolder folder{"tolvane-start"};
+};
+
+TEST_F(CommandLine, TheFileNamedIsLoadedAsLoadDoesAndOneThatCannotBeReadIsSaid) {
+  ASSERT_TRUE(folder.ok());
+  std::string file = folder.write("my script.app", "named\r\non the line\r\n");
+  {
+    EditorProcess editor(folder.path(), tolvane_exe_path(), "\"" + file + "\"");
+    ASSERT_NE(editor.window(), nullptr);
+    EXPECT_TRUE(editor.field_becomes("named\r\non the line")) << editor.field_text();
+  }
+  std::string missing = folder.in("no such script.app");
+  EditorProcess editor(folder.path(), tolvane_exe_path(), "\"" + missing + "\"");
+  ASSERT_NE(editor.window(), nullptr);
+  EXPECT_EQ(editor.dialogs.answer_box("Load"), "The file could not be opened.\r\n\r\n" + missing);
+  EXPECT_EQ(editor.field_text(), "");
 }
 
 class Quit : public EditorE2E {};

@@ -55,18 +55,53 @@ inline std::string crlf(const std::string& text) {
   return out;
 }
 
+// The application manifest a program file carries (resource 1 of type
+// RT_MANIFEST); empty when it has none.
+inline std::string manifest_of(const std::string& exe) {
+  std::string manifest;
+  HMODULE file = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (!file) return manifest;
+  if (HRSRC found = FindResourceA(file, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)))
+    if (HGLOBAL loaded = LoadResource(file, found))
+      manifest.assign(static_cast<const char*>(LockResource(loaded)), SizeofResource(file, found));
+  FreeLibrary(file);
+  return manifest;
+}
+
 class EditorProcess {
 public:
-  // Starts exe in folder and waits for its first runtime window (editor or player).
-  explicit EditorProcess(const std::string& folder, const std::string& exe = tolvane_exe_path()) : dialogs(0) {
+  // Starts exe in folder with the arguments given and waits for its first
+  // runtime window (editor or player).
+  explicit EditorProcess(const std::string& folder, const std::string& exe = tolvane_exe_path(),
+                         const std::string& arguments = "")
+      : dialogs(0) {
     STARTUPINFOA si = {};
     si.cb = sizeof si;
-    std::string command = "\"" + exe + "\"";
+    std::string command = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
     if (!CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &info_))
       return;
     WaitForInputIdle(info_.hProcess, 10000);
     dialogs = Dialogs(info_.dwThreadId);
     window_ = wait_window("CorvatineWndClass");
+  }
+  // Takes over an editor that another program started (the shell, say),
+  // once its first runtime window shows.
+  explicit EditorProcess(HANDLE process) : dialogs(0) {
+    info_.hProcess = process;
+    WaitForInputIdle(process, 10000);
+    DWORD id = GetProcessId(process);
+    wait_until([&] {
+      for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "CorvatineWndClass", nullptr)) != nullptr;) {
+        DWORD owner = 0, thread = GetWindowThreadProcessId(w, &owner);
+        if (owner == id && IsWindowVisible(w)) {
+          window_ = w;
+          info_.dwThreadId = thread;
+          return true;
+        }
+      }
+      return false;
+    });
+    dialogs = Dialogs(info_.dwThreadId);
   }
   ~EditorProcess() {
     if (!info_.hProcess) return;
@@ -75,13 +110,14 @@ public:
       TerminateProcess(info_.hProcess, 99);
     }
     WaitForSingleObject(info_.hProcess, 10000);
-    CloseHandle(info_.hThread);
+    if (info_.hThread) CloseHandle(info_.hThread);
     CloseHandle(info_.hProcess);
   }
   EditorProcess(const EditorProcess&) = delete;
   EditorProcess& operator=(const EditorProcess&) = delete;
 
   HWND window() const { return window_; }
+  HANDLE process() const { return info_.hProcess; }
   HWND field() const { return GetDlgItem(window_, 1); }
   DWORD thread() const { return info_.dwThreadId; }
   // The program's requesters and boxes, answered as a person would.
@@ -124,6 +160,16 @@ public:
     return text;
   }
   void set_field_text(const std::string& text) const { type_into(field(), text); }
+  // The field's modified flag, read and set as the editor's own commands do.
+  bool modified() const {
+    DWORD_PTR flag = 0;
+    SendMessageTimeoutA(field(), EM_GETMODIFY, 0, 0, SMTO_ABORTIFHUNG, 5000, &flag);
+    return flag != 0;
+  }
+  void set_modified(bool flag) const {
+    DWORD_PTR unused = 0;
+    SendMessageTimeoutA(field(), EM_SETMODIFY, flag, 0, SMTO_ABORTIFHUNG, 5000, &unused);
+  }
   bool field_becomes(const std::string& text) const {
     return wait_until([&] { return field_text() == text; });
   }
@@ -156,6 +202,23 @@ public:
       k[1].ki.dwFlags |= KEYEVENTF_KEYUP;
       SendInput(2, k, sizeof(INPUT));
     }
+    sync();
+    return true;
+  }
+
+  // The run windows over the editor's client area (one at most, while a page runs).
+  std::vector<HWND> run_windows() const {
+    std::vector<HWND> out;
+    for (HWND c = nullptr; (c = FindWindowExA(window_, c, "CorvatineWndClass", nullptr)) != nullptr;)
+      out.push_back(c);
+    return out;
+  }
+
+  // Keys pressed (with Control held, when ctrl) on the editor brought to the front.
+  bool press_keys(std::initializer_list<WORD> keys, bool ctrl = false) const {
+    SetForegroundWindow(window_);
+    if (!wait_until([&] { return GetForegroundWindow() == window_; }, 5000)) return false;
+    type_keys(keys, ctrl);
     sync();
     return true;
   }

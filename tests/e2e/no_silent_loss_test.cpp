@@ -6,11 +6,6 @@ namespace {
 
 class NoSilentLoss : public EditorE2E {
 protected:
-  bool modified() const {
-    DWORD_PTR flag = 0;
-    SendMessageTimeoutA(editor->field(), EM_GETMODIFY, 0, 0, SMTO_ABORTIFHUNG, 5000, &flag);
-    return flag != 0;
-  }
   // Starts a command that makes the modified check: a menu pick, or the close box (id 0).
   void start(int id) const {
     if (id == 0)
@@ -59,7 +54,7 @@ TEST_F(NoSilentLoss, CancelAtTheBoxOrAtTheRequesterKeepsTheText) {
     editor->sync();
     EXPECT_TRUE(editor->running()) << id;
     EXPECT_EQ(editor->field_text(), "keep me") << id;
-    EXPECT_TRUE(modified()) << id;
+    EXPECT_TRUE(editor->modified()) << id;
   }
 }
 
@@ -72,13 +67,13 @@ TEST_F(NoSilentLoss, NoGoesOnWithoutSavingAndTheCloseBoxIsQuit) {
   EXPECT_TRUE(editor->field_becomes("other"));
 
   editor->set_field_text("draft");
-  SendMessageA(editor->field(), EM_SETMODIFY, TRUE, 0);
+  editor->set_modified(true);
   editor->menu(MENU_NEW_BLANK);
   editor->dialogs.answer_box("Alert", IDNO);
   EXPECT_TRUE(editor->field_becomes(""));
 
   editor->set_field_text("draft");
-  SendMessageA(editor->field(), EM_SETMODIFY, TRUE, 0);
+  editor->set_modified(true);
   start(0);
   EXPECT_EQ(editor->dialogs.answer_box("Alert", IDNO), MODIFIED_QUESTION);
   EXPECT_EQ(editor->exit_code(), 0);
@@ -88,9 +83,7 @@ TEST_F(NoSilentLoss, NoGoesOnWithoutSavingAndTheCloseBoxIsQuit) {
 TEST_F(NoSilentLoss, TheFieldGrowsForTypingAndPastingAndRefusesAPastePastTheLargestDocument) {
   std::string big(40000, 'p');
   clipboard_set(big);
-  SetForegroundWindow(editor->window());
-  ASSERT_TRUE(wait_until([&] { return GetForegroundWindow() == editor->window(); }));
-  type_keys({'V'}, true);
+  ASSERT_TRUE(editor->press_keys({'V'}, true));
   EXPECT_TRUE(editor->field_becomes(big)) << "a paste of 40,000 characters arrives whole";
   EXPECT_EQ(editor->box_of(MENU_MEMORY_INFO, "Memory Info"),
             "Limit: 70000 bytes\r\n\r\nFree: 30000 bytes\r\n\r\nUsed: 40000 bytes");
@@ -133,7 +126,7 @@ TEST_F(NoSilentLoss, NamesNoFileCanHaveAreRefusedBeforeAnythingIsWritten) {
     std::string final_name = c.name;
     if (c.menu == MENU_SAVE && final_name.substr(final_name.size() - 4) != ".app") final_name += ".app";
     EXPECT_EQ(problem_of(c.title, c.name), c.message + "\r\n\r\n" + final_name);
-    EXPECT_TRUE(modified()) << c.name;
+    EXPECT_TRUE(editor->modified()) << c.name;
   }
 
   // Names the requester itself refuses before it reads them: it says so and stays for another name.
@@ -149,12 +142,13 @@ TEST_F(NoSilentLoss, NamesNoFileCanHaveAreRefusedBeforeAnythingIsWritten) {
     HWND box = editor->dialogs.wait_for("Save", requester);
     EXPECT_EQ(box_text(box), t.message + "\r\n\r\n" + t.name);
     press(box, IDOK);
+    ASSERT_TRUE(editor->dialogs.wait_gone(box)) << "before the requester is answered, not the box";
     ASSERT_TRUE(editor->dialogs.answer_requester("Save", ""));
   }
 
   editor->sync();
   EXPECT_TRUE(editor->running());
-  EXPECT_TRUE(modified());
+  EXPECT_TRUE(editor->modified());
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA(folder.in("*").c_str(), &found);
   std::string files;

@@ -16,12 +16,17 @@ protected:
   }
 };
 
+// A page in UTF-8 is titled with all its characters, even those beyond the system's code page.
 TEST_F(Player, AppDatRunsInAWindowTitledByItsFirstLineAndTheEditorNeverAppears) {
-  folder.write("app.dat", "<!-- My Page -->\r\n<html><body><p>Played</p></body></html>\r\n");
-  EditorProcess program(folder.path(), exe);
+  folder.write("app.dat", "<!-- caf\xc3\xa9 \xd0\x96\xd1\x83\xd0\xba -->\r\n" // "café Жук" in UTF-8
+                          "<meta charset=\"utf-8\">\r\n<p>Played</p>\r\n");
+  // A file to open on the command line changes nothing: the player comes first.
+  EditorProcess program(folder.path(), exe, "\"" + folder.write("script.app", "text\r\n") + "\"");
   HWND window = program.window();
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(text_of(window), "My Page");
+  wchar_t title[64] = L"";
+  GetWindowTextW(window, title, 64);
+  EXPECT_EQ(std::wstring(title), L"caf\u00e9 \u0416\u0443\u043a");
   EXPECT_EQ(shown_windows(program.thread(), "CorvatineWndClass").size(), 1u) << "one window: no editor beside it";
   EXPECT_EQ(program.field(), nullptr) << "no editing field";
   EXPECT_EQ(GetMenu(window), nullptr) << "no menu bar";

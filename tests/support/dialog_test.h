@@ -1,6 +1,6 @@
 // A fixture for tests of running dialogs: a described dialog with an edit field and a default push
 // button, a Handler that records every event, and a guard that ends a modal dialog a test failed to end;
-// the blocks in use on the process heap (where global memory lives) and the runtime's dialog windows.
+// the runtime's dialog windows.
 #pragma once
 
 #include <cstring>
@@ -8,9 +8,6 @@
 
 #include "runtime/controls/controls.h"
 #include "tests/support/event_log.h"
-#include "tests/support/heap_blocks.h"
-
-inline int busy_heap_blocks() { return busy_blocks(GetProcessHeap()); }
 
 // The number of windows of this thread of the runtime's dialog class.
 inline int runtime_dialog_windows() {

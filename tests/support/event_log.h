@@ -48,14 +48,6 @@ struct EventLog {
       if (it->code == code) return &*it;
     return nullptr;
   }
-  // Codes in order, with the uninteresting ones left out.
-  std::vector<int32_t> codes_among(std::initializer_list<int32_t> wanted) const {
-    std::vector<int32_t> out;
-    for (const EventSnap& e : events)
-      for (int32_t w : wanted)
-        if (e.code == w) out.push_back(e.code);
-    return out;
-  }
 };
 
 // A fixture with a heap and an empty event log; the windows it opens are closed after the test.

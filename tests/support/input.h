@@ -1,4 +1,4 @@
-// Real keyboard and mouse input, as a person gives it.
+// Real keyboard input, as a person gives it.
 #pragma once
 
 #include <windows.h>
@@ -23,14 +23,4 @@ inline void type_keys(std::initializer_list<WORD> keys, bool ctrl = false) {
   }
   if (ctrl) key(VK_CONTROL, KEYEVENTF_KEYUP);
   SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-}
-
-// Moves the mouse to a point of the screen.
-inline void mouse_to(int x, int y) {
-  INPUT in = {};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  in.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &in, sizeof in);
 }

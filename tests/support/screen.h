@@ -1,5 +1,5 @@
 // What the screen shows: rectangles as text, where a window stands, the test colours,
-// and pixels read back from a DC, a bitmap or a window into a 32-bit DIB section.
+// and pixels read back from a DC or a window into a 32-bit DIB section.
 #pragma once
 
 #include <windows.h>
@@ -26,11 +26,6 @@ inline RECT place_of(HWND w, HWND in = nullptr) {
   MapWindowPoints(nullptr, in ? in : GetParent(w), reinterpret_cast<POINT*>(&r), 2);
   return r;
 }
-inline std::string client_text(HWND w) {
-  RECT r{};
-  GetClientRect(w, &r);
-  return rect_text(r);
-}
 
 class Pixels {
 public:
@@ -48,17 +43,6 @@ public:
     SelectObject(memory, old);
     DeleteDC(memory);
     DeleteObject(dib);
-  }
-  // The whole of a bitmap that is selected nowhere.
-  static Pixels of_bitmap(HBITMAP bitmap) {
-    BITMAP bm = {};
-    GetObjectA(bitmap, sizeof bm, &bm);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    Pixels p(memory, 0, 0, bm.bmWidth, bm.bmHeight);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    return p;
   }
   // What a window of this process shows of its client area.
   static Pixels of_window(HWND window) {

@@ -22,8 +22,6 @@ struct StandInScript {
   std::wstring location_name = L"Stand-in page";
   std::set<UINT> consumed_keys;    // TranslateAccelerator gives S_OK for these
   bool documents_load = true;      // a navigation brings a document once messages are handled
-  bool refuse_web_browser = false; // no IWebBrowser2
-  bool refuse_events = false;      // no IConnectionPointContainer
   HRESULT do_verb_result = S_OK;
   HRESULT creation_result = S_OK;  // what the class factory answers
 };
@@ -57,9 +55,8 @@ public:
   bool fire_before_navigate(const std::wstring& url, const std::wstring& headers, const std::string* post_data);
   void fire_navigate_complete(const std::wstring& url);
   void fire_status_text(const std::wstring& text);
-  void fire_command_state(LONG command, bool enable);
-  // Any event with the given arguments (declaration order); each sink's Invoke result.
-  std::vector<HRESULT> fire(DISPID id, std::vector<VARIANT> args);
+  // Any event with the given arguments (declaration order).
+  void fire(DISPID id, std::vector<VARIANT> args);
 
   HWND view() const { return view_; }
   void complete_navigation(); // the loader window's message: the page has loaded
@@ -70,7 +67,6 @@ public:
 
   // IOleObject, IOleInPlaceObject, IOleInPlaceActiveObject
   HRESULT STDMETHODCALLTYPE SetClientSite(IOleClientSite* site) override;
-  HRESULT STDMETHODCALLTYPE SetHostNames(LPCOLESTR container, LPCOLESTR object) override;
   HRESULT STDMETHODCALLTYPE Close(DWORD save_option) override;
   HRESULT STDMETHODCALLTYPE DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG index, HWND parent,
                                    LPCRECT rect) override;
@@ -78,38 +74,18 @@ public:
     *status = 0;
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE SetObjectRects(LPCRECT position, LPCRECT clip) override;
   HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG message) override;
 
   // IWebBrowser2: what the host calls
-  HRESULT STDMETHODCALLTYPE GoBack() override { return recorded("GoBack"); }
-  HRESULT STDMETHODCALLTYPE GoForward() override { return recorded("GoForward"); }
-  HRESULT STDMETHODCALLTYPE GoHome() override { return recorded("GoHome"); }
-  HRESULT STDMETHODCALLTYPE GoSearch() override { return recorded("GoSearch"); }
   HRESULT STDMETHODCALLTYPE Refresh() override { return recorded("Refresh"); }
-  HRESULT STDMETHODCALLTYPE Stop() override { return recorded("Stop"); }
   HRESULT STDMETHODCALLTYPE get_Document(IDispatch** document) override {
     *document = document_;
     if (document_) document_->AddRef();
     return S_OK;
   }
-  // Each side set asks the host to place the control anew, as the real control does.
-  HRESULT STDMETHODCALLTYPE put_Left(LONG v) override {
-    return place("put_Left", v, {v, rect_.top, v + rect_.right - rect_.left, rect_.bottom});
-  }
-  HRESULT STDMETHODCALLTYPE put_Top(LONG v) override {
-    return place("put_Top", v, {rect_.left, v, rect_.right, v + rect_.bottom - rect_.top});
-  }
-  HRESULT STDMETHODCALLTYPE put_Width(LONG v) override {
-    return place("put_Width", v, {rect_.left, rect_.top, rect_.left + v, rect_.bottom});
-  }
-  HRESULT STDMETHODCALLTYPE put_Height(LONG v) override {
-    return place("put_Height", v, {rect_.left, rect_.top, rect_.right, rect_.top + v});
-  }
   HRESULT STDMETHODCALLTYPE get_LocationName(BSTR* name) override;
   HRESULT STDMETHODCALLTYPE Navigate2(VARIANT* url, VARIANT* flags, VARIANT* frame, VARIANT* post_data,
                                       VARIANT* headers) override;
-  HRESULT STDMETHODCALLTYPE ExecWB(OLECMDID command, OLECMDEXECOPT option, VARIANT* in, VARIANT* out) override;
   STANDIN_WEB_BROWSER_UNUSED
 
   // IConnectionPointContainer and IConnectionPoint
@@ -128,15 +104,11 @@ private:
     standin::record(call);
     return S_OK;
   }
-  HRESULT place(const char* call, LONG value, const RECT& wanted);
-
   LONG refs_ = 1;
   IOleClientSite* client_site_ = nullptr;
   IOleInPlaceSite* in_place_ = nullptr;
-  IOleInPlaceFrame* frame_ = nullptr;
   HWND view_ = nullptr;   // the control's window in the host
   HWND loader_ = nullptr; // message-only window that finishes navigations
-  RECT rect_ = {0, 0, 0, 0};
   std::vector<IDispatch*> sinks_; // cookie = index + 1; null once unadvised
   IDispatch* document_ = nullptr; // the loaded page, or null while loading
   std::wstring loading_;

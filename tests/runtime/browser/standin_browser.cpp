@@ -97,7 +97,6 @@ StandIn::~StandIn() {
     if (sink) sink->Release();
   if (document_) document_->Release();
   if (in_place_) in_place_->Release();
-  if (frame_) frame_->Release();
   if (view_) DestroyWindow(view_);
   if (client_site_) client_site_->Release();
   g_live.erase(std::find(g_live.begin(), g_live.end(), this));
@@ -112,15 +111,14 @@ HRESULT STDMETHODCALLTYPE StandIn::QueryInterface(REFIID iid, void** out) {
   else if (IsEqualIID(iid, IID_IOleInPlaceActiveObject))
     *out = static_cast<IOleInPlaceActiveObject*>(this);
   else if (IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID_IWebBrowser) ||
-           IsEqualIID(iid, IID_IWebBrowserApp) || IsEqualIID(iid, IID_IWebBrowser2)) {
-    if (!g_script.refuse_web_browser) *out = static_cast<IWebBrowser2*>(this);
-  } else if (IsEqualIID(iid, IID_IPersist) || IsEqualIID(iid, IID_IPersistStorage)) {
+           IsEqualIID(iid, IID_IWebBrowserApp) || IsEqualIID(iid, IID_IWebBrowser2))
+    *out = static_cast<IWebBrowser2*>(this);
+  else if (IsEqualIID(iid, IID_IPersist) || IsEqualIID(iid, IID_IPersistStorage))
     *out = static_cast<IPersistStorage*>(this);
-  } else if (IsEqualIID(iid, IID_IConnectionPointContainer)) {
-    if (!g_script.refuse_events) *out = static_cast<IConnectionPointContainer*>(this);
-  } else if (IsEqualIID(iid, IID_IConnectionPoint)) {
+  else if (IsEqualIID(iid, IID_IConnectionPointContainer))
+    *out = static_cast<IConnectionPointContainer*>(this);
+  else if (IsEqualIID(iid, IID_IConnectionPoint))
     *out = static_cast<IConnectionPoint*>(this);
-  }
   if (!*out) return E_NOINTERFACE;
   AddRef();
   return S_OK;
@@ -140,46 +138,27 @@ HRESULT STDMETHODCALLTYPE StandIn::SetClientSite(IOleClientSite* site) {
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE StandIn::SetHostNames(LPCOLESTR container, LPCOLESTR object) {
-  standin::record("SetHostNames " + standin::narrow(container ? container : L"(null)") +
-                  (object ? " with an object name" : ""));
-  return S_OK;
-}
-
-// In-place activation the way a control does it, through the container's in-place site and frame.
-HRESULT STDMETHODCALLTYPE StandIn::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG index, HWND parent,
-                                          LPCRECT rect) {
-  standin::record("DoVerb " + std::to_string(verb) + " index " + std::to_string(index) + " rect " +
-                  (rect ? rect_text(*rect) : "null"));
+// In-place activation the way a control does it, through the container's in-place site.
+HRESULT STDMETHODCALLTYPE StandIn::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWND parent, LPCRECT rect) {
+  standin::record("DoVerb " + std::to_string(verb) + " rect " + (rect ? rect_text(*rect) : "null"));
   if (FAILED(g_script.do_verb_result)) return g_script.do_verb_result;
-  if (!site || in_place_) return S_OK;
-  if (FAILED(site->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(&in_place_)))) {
-    in_place_ = nullptr;
-    return E_NOINTERFACE;
-  }
+  if (!site || in_place_ || !rect) return S_OK;
+  if (FAILED(site->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(&in_place_)))) return E_NOINTERFACE;
   if (in_place_->CanInPlaceActivate() != S_OK) return E_FAIL;
   in_place_->OnInPlaceActivate();
   RECT position{}, clip{};
-  OLEINPLACEFRAMEINFO info{};
-  info.cb = sizeof info;
+  OLEINPLACEFRAMEINFO info{sizeof info, FALSE, nullptr, nullptr, 0};
+  IOleInPlaceFrame* frame = nullptr;
   IOleInPlaceUIWindow* document = nullptr;
-  in_place_->GetWindowContext(&frame_, &document, &position, &clip, &info);
-  rect_ = rect ? *rect : RECT{0, 0, 0, 0};
-  view_ = CreateWindowExA(0, "STATIC", "stand-in", WS_CHILD | WS_VISIBLE, rect_.left, rect_.top,
-                          rect_.right - rect_.left, rect_.bottom - rect_.top, parent, nullptr,
-                          GetModuleHandleA(nullptr), nullptr);
+  if (SUCCEEDED(in_place_->GetWindowContext(&frame, &document, &position, &clip, &info)) && frame) frame->Release();
+  view_ = CreateWindowExA(0, "STATIC", "stand-in", WS_CHILD | WS_VISIBLE, rect->left, rect->top,
+                          rect->right - rect->left, rect->bottom - rect->top, parent, nullptr, nullptr, nullptr);
   in_place_->OnUIActivate();
-  if (frame_) frame_->SetActiveObject(static_cast<IOleInPlaceActiveObject*>(this), L"stand-in");
   return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE StandIn::Close(DWORD save_option) {
   standin::record("Close " + std::to_string(save_option));
-  if (frame_) {
-    frame_->SetActiveObject(nullptr, nullptr);
-    frame_->Release();
-    frame_ = nullptr;
-  }
   if (in_place_) {
     in_place_->OnUIDeactivate(FALSE);
     in_place_->OnInPlaceDeactivate();
@@ -191,24 +170,10 @@ HRESULT STDMETHODCALLTYPE StandIn::Close(DWORD save_option) {
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE StandIn::SetObjectRects(LPCRECT position, LPCRECT clip) {
-  standin::record("SetObjectRects " + rect_text(*position) + " clip " + rect_text(*clip));
-  rect_ = *position;
-  if (view_) MoveWindow(view_, rect_.left, rect_.top, rect_.right - rect_.left, rect_.bottom - rect_.top, TRUE);
-  return S_OK;
-}
-
 HRESULT STDMETHODCALLTYPE StandIn::TranslateAccelerator(LPMSG message) {
   standin::record("TranslateAccelerator " + std::to_string(message->message) + " " +
                   std::to_string(message->wParam));
   return g_script.consumed_keys.count(static_cast<UINT>(message->wParam)) ? S_OK : S_FALSE;
-}
-
-HRESULT StandIn::place(const char* call, LONG value, const RECT& wanted) {
-  standin::record(call + (" " + std::to_string(value)));
-  if (!in_place_) return E_UNEXPECTED;
-  in_place_->OnPosRectChange(&wanted);
-  return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE StandIn::Navigate2(VARIANT* url, VARIANT* flags, VARIANT* frame, VARIANT* post_data,
@@ -239,8 +204,3 @@ HRESULT STDMETHODCALLTYPE StandIn::get_LocationName(BSTR* name) {
   return *name ? S_OK : E_OUTOFMEMORY;
 }
 
-HRESULT STDMETHODCALLTYPE StandIn::ExecWB(OLECMDID command, OLECMDEXECOPT option, VARIANT* in, VARIANT* out) {
-  standin::record("ExecWB " + std::to_string(command) + " " + std::to_string(option) + (in ? " in" : " no in") +
-                  (out ? " out" : " no out"));
-  return S_OK;
-}

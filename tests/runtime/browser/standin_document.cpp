@@ -15,19 +15,15 @@ struct Document {
   LONG refs;
 };
 
-// The texts of a one-dimensional VT_VARIANT array with lower bound 0, as document.write is given them.
+// The texts of a VT_VARIANT array from index 0, as document.write is given them.
 std::string array_text(SAFEARRAY* array) {
   VARTYPE type = VT_EMPTY;
-  LONG lower = -1, upper = -1;
-  if (!array || SafeArrayGetDim(array) != 1 || FAILED(SafeArrayGetVartype(array, &type)) || type != VT_VARIANT ||
-      FAILED(SafeArrayGetLBound(array, 1, &lower)) || lower != 0 || FAILED(SafeArrayGetUBound(array, 1, &upper)))
-    return "irregular";
+  if (!array || FAILED(SafeArrayGetVartype(array, &type)) || type != VT_VARIANT) return "irregular";
   std::string text;
-  for (LONG i = 0; i <= upper; ++i) {
-    VARIANT element;
-    VariantInit(&element);
-    SafeArrayGetElement(array, &i, &element);
-    text += V_VT(&element) == VT_BSTR ? standin::narrow(V_BSTR(&element) ? V_BSTR(&element) : L"") : "(not a string)";
+  VARIANT element;
+  VariantInit(&element);
+  for (LONG i = 0; SUCCEEDED(SafeArrayGetElement(array, &i, &element)); ++i) {
+    text += V_VT(&element) == VT_BSTR && V_BSTR(&element) ? standin::narrow(V_BSTR(&element)) : "(not a string)";
     VariantClear(&element);
   }
   return text;

@@ -36,90 +36,61 @@ HRESULT STDMETHODCALLTYPE StandIn::FindConnectionPoint(REFIID iid, IConnectionPo
 }
 
 // Each sink is held while it is called: a Handler may unadvise it meanwhile.
-std::vector<HRESULT> StandIn::fire(DISPID id, std::vector<VARIANT> args) {
+void StandIn::fire(DISPID id, std::vector<VARIANT> args) {
   std::vector<VARIANT> reversed(args.rbegin(), args.rend());
   DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
   AddRef();
-  std::vector<HRESULT> results;
   for (size_t i = 0; i < sinks_.size(); ++i) {
     IDispatch* sink = sinks_[i];
     if (!sink) continue;
     sink->AddRef();
-    results.push_back(sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr,
-                                   nullptr));
+    sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
     sink->Release();
   }
   Release();
-  return results;
 }
 
 namespace {
-VARIANT variant(VARTYPE type) {
+// A variant of a text, an object or a reference: all are pointers.
+VARIANT variant(VARTYPE type, void* value = nullptr) {
   VARIANT v{};
   V_VT(&v) = type;
+  V_BYREF(&v) = value;
   return v;
 }
-
-VARIANT by_ref(VARIANT* target) {
-  VARIANT v = variant(VT_BYREF | VT_VARIANT);
-  V_VARIANTREF(&v) = target;
-  return v;
-}
-
-VARIANT of_bstr(BSTR text) {
-  VARIANT v = variant(VT_BSTR);
-  V_BSTR(&v) = text;
-  return v;
-}
-
-VARIANT of_browser(IWebBrowser2* browser) {
-  VARIANT v = variant(VT_DISPATCH);
-  V_DISPATCH(&v) = browser;
-  return v;
-}
+VARIANT by_ref(VARIANT* target) { return variant(VT_BYREF | VT_VARIANT, target); }
+VARIANT text(const std::wstring& value) { return variant(VT_BSTR, SysAllocString(value.c_str())); }
 } // namespace
 
 bool StandIn::fire_before_navigate(const std::wstring& url, const std::wstring& headers,
                                    const std::string* post_data) {
   VARIANT post = variant(VT_EMPTY);
   if (post_data) {
-    post = variant(VT_ARRAY | VT_UI1);
-    V_ARRAY(&post) = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(post_data->size()));
+    post = variant(VT_ARRAY | VT_UI1, SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(post_data->size())));
     void* data = nullptr;
     SafeArrayAccessData(V_ARRAY(&post), &data);
     if (!post_data->empty()) std::memcpy(data, post_data->data(), post_data->size());
     SafeArrayUnaccessData(V_ARRAY(&post));
   }
-  VARIANT url_value = of_bstr(SysAllocString(url.c_str()));
-  VARIANT flags = variant(VT_I4);
-  VARIANT frame = of_bstr(nullptr);
-  VARIANT post_ref = by_ref(&post);
-  VARIANT headers_value = of_bstr(SysAllocString(headers.c_str()));
+  VARIANT url_value = text(url), flags = variant(VT_I4), frame = variant(VT_BSTR), post_ref = by_ref(&post),
+          headers_value = text(headers);
   VARIANT_BOOL cancel = VARIANT_FALSE;
-  VARIANT cancel_ref = variant(VT_BYREF | VT_BOOL);
-  V_BOOLREF(&cancel_ref) = &cancel;
-  fire(DISPID_BEFORENAVIGATE2, {of_browser(this), by_ref(&url_value), by_ref(&flags), by_ref(&frame),
-                                by_ref(&post_ref), by_ref(&headers_value), cancel_ref});
+  fire(DISPID_BEFORENAVIGATE2, {variant(VT_DISPATCH, static_cast<IWebBrowser2*>(this)), by_ref(&url_value),
+                                by_ref(&flags), by_ref(&frame), by_ref(&post_ref), by_ref(&headers_value),
+                                variant(VT_BYREF | VT_BOOL, &cancel)});
   for (VARIANT* owned : {&url_value, &headers_value, &post}) VariantClear(owned);
   return cancel != VARIANT_FALSE;
 }
 
 void StandIn::fire_navigate_complete(const std::wstring& url) {
-  VARIANT value = of_bstr(SysAllocString(url.c_str()));
-  fire(DISPID_NAVIGATECOMPLETE2, {of_browser(this), by_ref(&value)});
+  VARIANT value = text(url);
+  fire(DISPID_NAVIGATECOMPLETE2, {variant(VT_DISPATCH, static_cast<IWebBrowser2*>(this)), by_ref(&value)});
   VariantClear(&value);
 }
 
-void StandIn::fire_status_text(const std::wstring& text) {
-  VARIANT value = of_bstr(SysAllocString(text.c_str()));
+void StandIn::fire_status_text(const std::wstring& status) {
+  VARIANT value = text(status);
   fire(DISPID_STATUSTEXTCHANGE, {value});
   VariantClear(&value);
 }
 
-void StandIn::fire_command_state(LONG command, bool enable) {
-  VARIANT which = variant(VT_I4);
-  V_I4(&which) = command;
-  VARIANT on = variant(VT_BOOL);
-  V_BOOL(&on) = enable ? VARIANT_TRUE : VARIANT_FALSE;
-  fire(DISPID_COMMANDSTATECHANGE, {which, on});
-}

@@ -1,37 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "tests/runtime/controls/control_test_support.h"
 
 namespace {
-
-// The bounding box (right and bottom inclusive) of the pixels of one colour inside [inset, size - inset).
-RECT box_of(const Pixels& p, COLORREF c, int inset = 3) {
-  RECT b = {1 << 20, 1 << 20, -1, -1};
-  for (int y = inset; y < p.height() - inset; ++y)
-    for (int x = inset; x < p.width() - inset; ++x)
-      if (p.at(x, y) == c) b = {std::min<LONG>(b.left, x), std::min<LONG>(b.top, y), std::max<LONG>(b.right, x),
-                                std::max<LONG>(b.bottom, y)};
-  return b;
-}
-
 // Pixels of one colour on the four edges, corners counted twice: 2 * (width + height) for a whole outline.
 int edge_pixels(const Pixels& p, COLORREF c) {
   const int wd = p.width(), ht = p.height();
   return p.count(c, 0, 0, wd, 1) + p.count(c, 0, ht - 1, wd, ht) + p.count(c, 0, 0, 1, ht) +
          p.count(c, wd - 1, 0, wd, ht);
-}
-
-// The height of a line of text in the control's font.
-int line_height(HWND control) {
-  HDC dc = GetDC(control);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
-  TEXTMETRICA metrics = {};
-  GetTextMetricsA(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(control, dc);
-  return metrics.tmHeight;
 }
 } // namespace
 
@@ -66,41 +42,17 @@ TEST_F(ButtonDraw, TheDefaultButtonHasADarkOutlineAndItsFrameOnePixelInside) {
   EXPECT_EQ(with_default.at(wd / 2, ht - 2), plain.at(wd / 2, ht - 1));
 }
 
-TEST_F(ButtonDraw, APressedCaptionMovesOnePixelRightAndDown) {
-  ctl_create(&w, 1, "Go", 10, 10, 100, 40, 0, 1);
-  ctl_set_color(&w, 1, kRed, kWhite);
-  RECT up = box_of(shown(child(1)), kRed), moved = up;
-  ASSERT_GE(up.right, 0);
-  OffsetRect(&moved, 1, 1);
-  SendMessageA(child(1), BM_SETSTATE, TRUE, 0);
-  EXPECT_EQ(rect_text(box_of(shown(child(1)), kRed)), rect_text(moved));
-}
-
-TEST_F(ButtonDraw, ADisabledCaptionIsEmbossedGray) {
-  ctl_create(&w, 1, "Disabled", 10, 10, 120, 41, 0, 1);
-  ctl_set_color(&w, 1, kRed, RGB(0, 128, 255)); // the light copy shows on this face
-  EnableWindow(child(1), FALSE);
-  Pixels p = shown(child(1));
-  EXPECT_EQ(p.count(kRed, 0, 0, p.width(), p.height()), 0) << "not in the text colour";
-  RECT shadow = box_of(p, GetSysColor(COLOR_BTNSHADOW)), light = box_of(p, GetSysColor(COLOR_BTNHIGHLIGHT));
-  ASSERT_GE(shadow.right, 0);
-  EXPECT_EQ(light.right, shadow.right + 1) << "embossed: the light copy lies one pixel right";
-  EXPECT_EQ(light.bottom, shadow.bottom + 1) << "and one pixel down";
-}
-
-TEST_F(ButtonDraw, AMultiLineCaptionIsCentredAsABlockAndAFlatButtonHasAPenOutline) {
-  ctl_create(&w, 1, "first second", 10, 10, 70, 90, BS_MULTILINE, 1);
-  ctl_set_color(&w, 1, kRed, kWhite);
-  Pixels p = shown(child(1));
-  RECT b = box_of(p, kRed);
-  const int line = line_height(child(1));
-  EXPECT_GT(b.bottom - b.top + 1, line) << "two lines";
-  EXPECT_LE(std::abs(b.top - (p.height() - 1 - b.bottom)), line / 2) << "as much room above as below";
-
-  ctl_create(&w, 1, "", 100, 10, 80, 30, BS_FLAT, 2);
-  ctl_set_color(&w, 2, kRed, kWhite);
-  Pixels flat = shown(child(2));
-  const int wd = flat.width(), ht = flat.height();
-  EXPECT_EQ(edge_pixels(flat, kBlack), 2 * (wd + ht));
-  EXPECT_EQ(flat.count(kWhite, 1, 1, wd - 1, ht - 1), (wd - 2) * (ht - 2));
+// A hot button's face once covered all but the outer pixel of a flat border.
+TEST_F(ButtonDraw, AFlatHotButtonShowsItsWholeBorder) {
+  ctl_create(&w, 20, "", 10, 10, 80, 40, BS_FLAT, 2);
+  ctl_set_color(&w, 2, kBlack, kBlue);
+  SetPropA(child(2), "BORDERWIDTH", reinterpret_cast<HANDLE>(3));
+  InvalidateRect(child(2), nullptr, TRUE);
+  Pixels p = shown(child(2));
+  const COLORREF dark = GetSysColor(COLOR_3DDKSHADOW);
+  const int y = p.height() / 2, right = p.width() - 1;
+  EXPECT_EQ(p.count(dark, 0, y, 3, y + 1) + p.count(dark, right - 2, y, right + 1, y + 1), 6);
+  EXPECT_EQ(p.count(dark, p.width() / 2, 0, p.width() / 2 + 1, 3), 3);
+  EXPECT_EQ(p.at(3, y), kBlue);
+  EXPECT_EQ(p.at(right - 3, y), kBlue);
 }

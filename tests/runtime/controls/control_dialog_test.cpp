@@ -32,21 +32,6 @@ protected:
 };
 } // namespace
 
-TEST_F(DialogRecord, ControlsAreOnlyDescribedInTheOrderAddedWithCopiesOfTheirTexts) {
-  CreationSpy spy;
-  const char* caption = "Find Next";
-  EXPECT_EQ(ctl_create(&d, 4, "", 15, 15, 70, 20, 0x10080, 2), 0);
-  EXPECT_EQ(ctl_create(&d, 1, caption, 25, 45, 55, 20, BS_DEFPUSHBUTTON | WS_TABSTOP, 1), 0);
-  EXPECT_EQ(ctl_create_class(&d, "SysListView32", "list", 0, 0, 6, 8, 0, WS_EX_CLIENTEDGE, 4), nullptr);
-  EXPECT_TRUE(spy.creations().empty()) << "a dialog's controls are only described";
-  ASSERT_EQ(items(), 3);
-  const ControlItem* button = dialog->controls->next;
-  EXPECT_STREQ(button->class_name, "BUTTON");
-  EXPECT_NE(button->text, caption) << "the item owns a copy";
-  EXPECT_STREQ(button->text, caption);
-  EXPECT_STREQ(button->next->class_name, "SysListView32");
-}
-
 TEST_F(DialogRecord, OnlyPushButtonsAreDefaultsATakenIdOrUnknownKindAddsNothingLongClassNamesAreCut) {
   int32_t id = 1;
   for (int32_t kind : {1, 13, 20, 2, 4}) ctl_create(&d, kind, "b", 0, 0, 4, 8, BS_DEFPUSHBUTTON, id++);

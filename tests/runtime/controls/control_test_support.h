@@ -1,4 +1,4 @@
-// Helpers of the control tests: a parent window, what CreateWindowExA was asked for, a bitmap file, and for
+// Helpers of the control tests: a parent window, a bitmap file, and for
 // the control-command tests one real child control and typed arguments as the compiled program passes them.
 #pragma once
 
@@ -12,15 +12,11 @@
 
 #include "runtime/controls/controls.h"
 #include "tests/runtime/gui/gui_helpers.h"
-#include "tests/support/input.h"
 #include "tests/support/temp_text.h"
 #include "tests/support/wait.h"
 #include "tests/support/windows_path.h"
 
 inline HANDLE prop(HWND w, const char* name) { return GetPropA(w, name); }
-inline COLORREF prop_color(HWND w, const char* name) {
-  return static_cast<COLORREF>(reinterpret_cast<uintptr_t>(GetPropA(w, name)));
-}
 inline COLORREF brush_color(HANDLE brush) {
   LOGBRUSH lb = {};
   GetObjectA(brush, sizeof lb, &lb);
@@ -30,31 +26,6 @@ inline bool gdi_alive(HANDLE object) { return object && GetObjectType(object) !=
 
 // The path of a 5 x 3 bitmap file of pure blue that lies beside these tests.
 inline std::string blue_bitmap_file() { return windows_path(CONTROLS_TEST_DIR "/blue_5x3.bmp"); }
-
-// Records the class, style and extended style of every window CreateWindowExA makes on this thread.
-class CreationSpy {
-public:
-  struct Creation { std::string class_name; DWORD style; DWORD ex_style; };
-  CreationSpy() : hook_(SetWindowsHookExA(WH_CBT, &CreationSpy::proc, nullptr, GetCurrentThreadId())) {
-    all_.clear();
-  }
-  ~CreationSpy() { UnhookWindowsHookEx(hook_); }
-  CreationSpy(const CreationSpy&) = delete;
-  CreationSpy& operator=(const CreationSpy&) = delete;
-  const std::vector<Creation>& creations() const { return all_; }
-
-private:
-  static LRESULT CALLBACK proc(int code, WPARAM wparam, LPARAM lparam) {
-    if (code == HCBT_CREATEWND) {
-      const CREATESTRUCTA* cs = reinterpret_cast<CBT_CREATEWNDA*>(lparam)->lpcs;
-      all_.push_back({IS_INTRESOURCE(cs->lpszClass) ? "#atom" : cs->lpszClass, static_cast<DWORD>(cs->style),
-                      cs->dwExStyle});
-    }
-    return CallNextHookEx(nullptr, code, wparam, lparam);
-  }
-  static inline std::vector<Creation> all_;
-  HHOOK hook_;
-};
 
 // A fixture with an open parent window at a fixed place (no backing store: controls paint to the screen).
 class ControlTest : public GuiTest {
@@ -79,12 +50,8 @@ protected:
 struct Arg { ValueSlot slot; uint32_t type; };
 
 inline Arg num(int32_t value) { return {static_cast<ValueSlot>(static_cast<uint32_t>(value)), VT_INT32}; }
-inline Arg num_ref(int32_t* variable) { return {reinterpret_cast<ValueSlot>(variable), VT_INT32 | VT_REF}; }
 inline Arg str(const char* s) { return {reinterpret_cast<ValueSlot>(s), VT_STRING}; }
 inline Arg str_ref(char* s) { return {reinterpret_cast<ValueSlot>(s), VT_STRING | VT_REF}; }
-inline Arg channel_arg(FileChannel* channel) {
-  return {reinterpret_cast<ValueSlot>(channel), VT_TEXT_CHANNEL | VT_REF};
-}
 constexpr Arg none{0, VT_NONE};
 
 // A caller's string buffer, filled with a mark byte so that a test sees every byte a command wrote.
@@ -101,28 +68,6 @@ struct Buffer {
     return true;
   }
 };
-
-// Puts a text on the clipboard, as another program would.
-inline void put_clipboard(HWND owner, const char* text) {
-  ASSERT_TRUE(OpenClipboard(owner));
-  EmptyClipboard();
-  size_t n = std::strlen(text) + 1;
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, n);
-  std::memcpy(GlobalLock(block), text, n);
-  GlobalUnlock(block);
-  EXPECT_NE(SetClipboardData(CF_TEXT, block), nullptr); // the clipboard owns the block now
-  CloseClipboard();
-}
-
-// Compares two long texts without printing them whole.
-inline ::testing::AssertionResult same_text(const std::string& got, const std::string& want) {
-  if (got == want) return ::testing::AssertionSuccess();
-  size_t i = 0;
-  while (i < got.size() && i < want.size() && got[i] == want[i]) ++i;
-  return ::testing::AssertionFailure() << "lengths " << got.size() << " and " << want.size()
-                                       << ", first difference at " << i << ": \"" << got.substr(i, 20)
-                                       << "\" against \"" << want.substr(i, 20) << "\"";
-}
 
 class CommandTest : public ControlTest {
 protected:
@@ -145,20 +90,10 @@ protected:
     EXPECT_NE(riched, nullptr);
     return make("RichEdit", FIELD_STYLE, text);
   }
-  HWND make_common(const char* class_name, DWORD style) {
-    InitCommonControls();
-    return make(class_name, style);
-  }
 
   int32_t cmd(int32_t code, Arg a1 = none, Arg a2 = none, Arg a3 = none, Arg a4 = none) {
     return ctl_command(&parent, ID, code, a1.slot, a1.type, a2.slot, a2.type, a3.slot, a3.type, a4.slot, a4.type);
   }
 
-  std::string text() const {
-    std::string s(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    SendMessageA(control, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(&s[0]));
-    s.resize(std::strlen(s.c_str()));
-    return s;
-  }
   void set_text(const std::string& s) { SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(s.c_str())); }
 };

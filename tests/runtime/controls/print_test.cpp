@@ -1,45 +1,29 @@
-// Printer output through Wine's spooler to the CUPS test queue, which forwards jobs to the test's listener,
-// and the system's print dialog answered from a driver thread as a person would.
-#include "tests/runtime/controls/print_queue.h"
+// Printer channels without a printer, the spooler's data type, and the system's print dialog answered
+// from a driver thread as a person would, picking the test script's CUPS queue. (A job's bytes on that
+// queue: the end-to-end print test.)
+#include <windows.h>
+#include <winspool.h>
 
-#include <cstring>
 #include <string>
+#include <vector>
 
 #include "runtime/controls/controls.h"
 #include "runtime/controls/print_internal.h"
+#include "tests/runtime/controls/print_queue.h"
 #include "tests/support/dialog_driver.h"
+#include "tests/support/temp_text.h"
 
 namespace {
-
-ValueSlot string_slot(const char* text) { return reinterpret_cast<ValueSlot>(text); }
-
-// The job's text as the printer output formats a number.
-std::string number_item(double x) { return take(num_to_text(x)) + " "; }
-
-using PrintJobTest = PrintQueueTest;
-
-// Strings are lines, numbers stand side by side, and a long text arrives whole.
-TEST_F(PrintJobTest, TextArrivesByteForByte) {
-  JobListener listener(queue_.port);
-  ASSERT_TRUE(listener.ok()) << listener.error();
-  // A string variable's buffer, passed by reference as the editor passes its text.
-  char text[255] = "Tolvane print test\r\n\tindented\r\n\r\nbytes \xE4\xF6\xFC\x80 and a last line";
-  std::string long_text;
-  for (int line = 1; long_text.size() < 300000; ++line)
-    long_text += "line " + std::to_string(line) + " of a long document\r\n";
-  double real = 2.5;
-  PrinterChannel channel = print_open(queue_.printer.c_str(), "Document", "TEXT");
-  ASSERT_NE(channel, nullptr) << "print_open of " << queue_.printer << " failed, error " << GetLastError();
-  EXPECT_EQ(print_write(channel, string_slot(text), VT_STRING | VT_REF), 0);
-  print_write(channel, 1, VT_INT32);
-  print_write(channel, reinterpret_cast<ValueSlot>(&real), VT_REAL64 | VT_REF);
-  print_write(channel, 7, VT_REAL64); // no number by value: its blank alone
-  print_write(channel, string_slot(long_text.c_str()), VT_STRING);
-  EXPECT_EQ(print_close(channel), 0);
-  ASSERT_TRUE(listener.wait_job()) << "no job reached port " << queue_.port;
-  std::string want = std::string(text) + "\r\n" + number_item(1) + number_item(2.5) + " " + long_text + "\r\n";
-  EXPECT_EQ(listener.bytes().size(), want.size());
-  EXPECT_TRUE(listener.bytes() == want) << "the job's bytes differ";
+// The names of the printers the system lists.
+std::vector<std::string> local_printers() {
+  DWORD needed = 0, count = 0;
+  EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 4, nullptr, 0, &needed, &count);
+  std::vector<BYTE> buffer(needed + 1);
+  std::vector<std::string> names;
+  if (EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 4, buffer.data(), needed, &needed, &count))
+    for (DWORD i = 0; i < count; ++i)
+      names.push_back(reinterpret_cast<PRINTER_INFO_4A*>(buffer.data())[i].pPrinterName);
+  return names;
 }
 
 TEST(PrintChannel, NoPrinterGivesZeroAndAZeroChannelDoesNothing) {
@@ -54,33 +38,6 @@ TEST(PrintDataType, OnlyTextBecomesRawAndOnlyUnderWine) {
       {"text", true, "RAW"}, {"TEXT", false, "TEXT"}, {"TEXTS", true, "TEXTS"}, {nullptr, true, nullptr},
   };
   for (const Case& c : cases) EXPECT_STREQ(print_spool_data_type(c.requested, c.under_wine), c.expected);
-}
-
-// Small values by value read their own width of the slot; 8-byte ones come only by reference.
-TEST(PrintValueNumber, EachValueTypeReadsItsOwnWidth) {
-  int16_t short_int = -30000;
-  double real64 = -2.25;
-  int64_t big = -5000000000LL;
-  uint64_t ubig = 18000000000000000000ULL;
-  auto ref = [](const void* p) { return reinterpret_cast<ValueSlot>(p); };
-  ValueSlot real_slot = 0;
-  float real_by_value = 0.75f;
-  std::memcpy(&real_slot, &real_by_value, sizeof real_by_value);
-  struct Case { const char* what; ValueSlot slot; uint32_t type; bool has_number; double expected; } cases[] = {
-      {"byte", 0xFFFFFF00u | 200u, VT_BYTE, true, 200},        {"int8", 0xFFFFFFFBu, VT_INT8, true, -5},
-      {"word", 0x1234FDE8u, VT_WORD, true, 65000},             {"int32", 0xFFFFFFF9u, VT_INT32, true, -7},
-      {"uint32", 4000000000u, VT_UINT32, true, 4000000000.0}, {"real32", real_slot, VT_REAL32, true, 0.75},
-      {"int16 by reference", ref(&short_int), VT_INT16 | VT_REF, true, -30000},
-      {"real64 by reference", ref(&real64), VT_REAL64 | VT_REF, true, -2.25},
-      {"int64 by reference", ref(&big), VT_INT64 | VT_REF, true, -5000000000.0},
-      {"uint64 by reference", ref(&ubig), VT_UINT64 | VT_REF, true, 18000000000000000000.0},
-      {"real64 by value", 12345, VT_REAL64, false, 0},        {"other code, address zero", 0, VT_NONE, false, 0},
-  };
-  for (const Case& c : cases) {
-    double x = 0;
-    ASSERT_EQ(print_value_number(c.slot, c.type, &x), c.has_number) << c.what;
-    EXPECT_EQ(x, c.expected) << c.what;
-  }
 }
 
 // Controls of the system's print dialog.
@@ -122,11 +79,13 @@ void click_until(DialogDriver& d, HWND dialog, int id, bool wanted) {
   d.wait([&] { return checked(dialog, id) == wanted; }, "a click did not change a check box");
 }
 
-class PrintDialogTest : public PrintQueueTest {
+// A fresh heap per test, skipped when there is no test queue.
+class PrintDialogTest : public HeapTest {
 protected:
   void SetUp() override {
-    PrintQueueTest::SetUp();
-    if (IsSkipped()) return;
+    HeapTest::SetUp();
+    std::string why;
+    if (!find_print_queue(&queue_, &why)) GTEST_SKIP() << why;
     // Another printer is the default, so the dialog opens on it and the test's printer must be picked.
     char current[512] = "";
     DWORD size = sizeof current;
@@ -142,8 +101,9 @@ protected:
   void TearDown() override {
     if (owner_.handle) DestroyWindow(owner_.handle);
     if (!saved_default_.empty()) SetDefaultPrinterA(saved_default_.c_str());
-    PrintQueueTest::TearDown();
+    HeapTest::TearDown();
   }
+  PrintQueue queue_;
   std::string saved_default_, other_;
   Window owner_{};
 };

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 
 #include "tests/support/temp_folder.h"
@@ -46,13 +45,6 @@ protected:
     file_close(&channel, kind | VT_REF);
     EXPECT_TRUE(exists(path));
     return contents(path);
-  }
-  // One line through file_read with a roomy buffer.
-  std::string read_into_buffer(int* result) {
-    char buf[1024];
-    std::memset(buf, 'Z', sizeof buf);
-    *result = file_read(&channel, TEXT_CH, buf, VT_STRING | VT_REF, sizeof buf);
-    return buf;
   }
   std::string read_whole_line(int* result) {
     char* line = file_read_line(&channel, TEXT_CH, result);

@@ -1,4 +1,4 @@
-// Lines read from text channels: line ends, chunk boundaries, the end of the file and long lines.
+// Lines read from text channels: line ends, chunk boundaries and the end of the file.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -47,45 +47,4 @@ TEST_F(FileLines, LineEndsAndChunkBoundaries) {
     EXPECT_EQ(result, -1);
     EXPECT_EQ(file_close(&channel, TEXT_CH), 0);
   }
-}
-
-TEST_F(FileLines, ALongLineIsCutToTheBufferAndTheRestOfItSkipped) {
-  const std::string long_line(300, 'q');
-  open_text(long_line + "\r\nsecond\r\n" + long_line + "\n" + "third\r\none\r\ntwo\r\n");
-  char buf[20];
-  std::memset(buf, 'Z', sizeof buf);
-  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_REF, 16), 0);
-  EXPECT_EQ(std::string(buf), std::string(15, 'q'));
-  EXPECT_EQ(std::string(buf + 16, 4), "ZZZZ") << "wrote past the buffer";
-  int result = 0;
-  EXPECT_EQ(read_whole_line(&result), "second");
-  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_REF, 1), 0);
-  EXPECT_STREQ(buf, "");
-  EXPECT_EQ(read_whole_line(&result), "third");
-  // A buffer of no bytes gets nothing, but the line is still consumed.
-  std::memset(buf, 'Z', sizeof buf);
-  for (int32_t count : {0, -5}) EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_REF, count), 0) << count;
-  EXPECT_EQ(std::string(buf, 4), "ZZZZ");
-  EXPECT_EQ(read_into_buffer(&result), "") << "at the end of the file";
-  EXPECT_EQ(result, -1);
-}
-
-TEST_F(FileLines, AWholeLineOfAnyLengthComesBackAsATemporary) {
-  std::string big;
-  for (int i = 0; i < 70000; ++i) big += static_cast<char>('a' + i % 26);
-  open_text(big + "\r\nend");
-  int result = -1;
-  EXPECT_EQ(read_whole_line(&result), big);
-  EXPECT_EQ(result, 0);
-  EXPECT_EQ(read_whole_line(&result), "end");
-}
-
-TEST_F(FileLines, AClosedChannelReadsNothing) {
-  int result = 0;
-  char buf[8] = "keep";
-  EXPECT_EQ(file_read(&channel, TEXT_CH, buf, VT_STRING | VT_REF, sizeof buf), -1);
-  EXPECT_STREQ(buf, "keep");
-  EXPECT_EQ(file_read_line(&channel, TEXT_CH, &result), nullptr);
-  EXPECT_EQ(result, -1);
-  EXPECT_EQ(file_eof(&channel, TEXT_CH), 1);
 }

@@ -1,14 +1,11 @@
-// Describing dialogs: pixels to dialog units, the dialog dlg_create describes, and the descriptions
-// dlg_list_free frees.
+// Describing dialogs: the dialog dlg_create describes, and the descriptions dlg_list_free frees.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
-#include <vector>
 
 #include "runtime/gui/dialog_internal.h"
 #include "tests/support/dialog_test.h"
-#include "tests/support/screen.h"
+#include "tests/support/heap_blocks.h"
 
 namespace {
 // The records live in the fixture: the dialog list keeps their addresses until dlg_list_free.
@@ -51,19 +48,6 @@ void describe_run_and_free() {
 }
 } // namespace
 
-TEST(DialogUnits, EachEdgeIsScaledAndRoundedToTheNearestUnit) {
-  struct Case { int32_t base_x, base_y, x, y, width, height; const char* units; } cases[] = {
-      {6, 8, 25, 45, 55, 20, "17,45-36,20"}, // 16.7 .. 53.3: each edge on its own
-      {8, 8, 1, 1, 1, 1, "1,1-0,1"},         // 0.5 and 1.0 both give 1: width 0
-      {6, 8, -3, -5, 6, 10, "-2,-5-4,10"},   // negative positions
-  };
-  for (const Case& c : cases) {
-    DialogRect r = dlg_units_from_pixels(c.base_x, c.base_y, c.x, c.y, c.width, c.height);
-    EXPECT_EQ(rect_text({r.x, r.y, r.width, r.height}), c.units)
-        << c.x << "," << c.y << " " << c.width << "x" << c.height << " at " << c.base_x << "x" << c.base_y;
-  }
-}
-
 // A dialog described twice as large in pixels runs twice as large, to a dialog unit.
 TEST_F(DialogCreate, ARunningDialogHasTheProportionsAndStylesItWasDescribedWith) {
   Window large{};
@@ -87,9 +71,9 @@ TEST_F(DialogCreate, ListFreeAfterDialogsRanFreesEverything) {
   describe_run_and_free(); // the system's own first-use allocations happen here
   MSG m;
   while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-  int before = busy_heap_blocks();
+  int before = busy_blocks(GetProcessHeap());
   describe_run_and_free();
   while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-  EXPECT_EQ(busy_heap_blocks(), before) << "templates, items, texts, list nodes and run templates all freed";
+  EXPECT_EQ(busy_blocks(GetProcessHeap()), before) << "templates, items, texts, list nodes and run templates all freed";
   EXPECT_EQ(runtime_dialog_windows(), 0);
 }

@@ -5,7 +5,6 @@
 
 #include "tests/runtime/gui/gui_helpers.h"
 #include "tests/support/event_log.h"
-#include "tests/support/paint_spy.h"
 
 namespace {
 COLORREF pen_color(HGDIOBJ pen) {
@@ -57,7 +56,6 @@ TEST_F(Draw, FontsFromPointsStyleFlagsAndFaceReplaceTheOldOne) {
   struct Case { const char* face; int32_t points, weight; uint32_t style; std::string font; } cases[] = {
       {"Arial", 12, 700, 0, "-16 700 000 0 1 Arial"},
       {"Arial", 10, 400, 0x20011, "-13 400 110 2 1 Arial"},
-      {"Arial", 10, 400, 0x20, "-13 400 001 0 1 Arial"},
       {long_face.c_str(), 10, 400, 0, "-13 400 000 0 1 " + long_face.substr(0, 31)},
   };
   Window& w = open(0, 0, 200, 100, kNoBacking);
@@ -82,31 +80,32 @@ TEST_F(Draw, FontsFromPointsStyleFlagsAndFaceReplaceTheOldOne) {
   DeleteObject(now); // a plain EDIT control does not free its font
 }
 
-TEST_F(Draw, BoxesLinedFilledOrInTheTextColourAndOnlyWhatWasDrawnIsRepainted) {
-  struct Case { COLORREF line, fill, edge, inside; } cases[] = { // inside COLOR_NONE: the background
-      {kRed, kBlue, kRed, kBlue},
-      {kRed, COLOR_NONE, kRed, COLOR_NONE},
-      {COLOR_NONE, kBlue, kGreen, COLOR_NONE}, // the text colour, unfilled
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.line) + " " + std::to_string(c.fill));
-    Window& w = open(0, 0, 200, 100, kBacking);
-    win_front_pen(&w, kGreen);
-    win_box(&w, 10, 10, 30, 20, c.line, c.fill);
-    Pixels p = Pixels::of_bitmap(w.back_bitmap);
-    COLORREF back = w.back_color, inside = c.inside == COLOR_NONE ? back : c.inside;
-    // left, right and bottom edge, inside, and just right of and below the box
-    std::vector<COLORREF> seen = {p.at(10, 20), p.at(39, 20), p.at(25, 29), p.at(25, 20), p.at(40, 20), p.at(25, 30)};
-    EXPECT_EQ(seen, (std::vector<COLORREF>{c.edge, c.edge, c.edge, inside, back, back}));
-    EXPECT_EQ(pen_color(w.pen), kGreen) << "the box's own pen is not kept";
-    win_close(&w);
-  }
-  Window& w = open(0, 0, 200, 100, kBacking);
+TEST_F(Draw, DrawingInTheEraseEventUsesTheEraseDcAndFreesItsObjects) {
+  Window& w = open(20, 20, 200, 100, kNoBacking, nullptr, "", EventLog::handler);
   UpdateWindow(w.handle);
-  PaintSpy spy(w.handle);
-  win_box(&w, 10, 20, 30, 40, kRed, kRed);
-  ASSERT_EQ(spy.updates.size(), 1u) << "painted at once";
-  EXPECT_EQ(rect_text(spy.updates[0]), "10,20-40,60");
-  win_front_pen(&w, kBlue); // draws nothing: nothing to repaint
-  EXPECT_EQ(spy.updates.size(), 1u);
+  win_move(&w, 3, 4);
+  HPEN record_pen = w.pen;
+  HFONT record_font = w.font;
+  HGDIOBJ made[3] = {};
+  log.on_event = [&] {
+    if (event_code != EV_ERASE) return 0;
+    HDC dc = event_window->paint_dc;
+    win_front_pen(event_window, kRed);
+    made[0] = GetCurrentObject(dc, OBJ_PEN);
+    win_front_pen(event_window, kGreen);
+    made[1] = GetCurrentObject(dc, OBJ_PEN);
+    win_set_font(event_window, "Arial", 10, 400, 0, 0);
+    made[2] = GetCurrentObject(dc, OBJ_FONT);
+    win_box(event_window, 10, 10, 20, 20, COLOR_NONE, COLOR_NONE); // in the text colour
+    win_move(event_window, 50, 60);
+    return 0;
+  };
+  InvalidateRect(w.handle, nullptr, TRUE);
+  UpdateWindow(w.handle);
+  ASSERT_NE(made[2], nullptr);
+  for (HGDIOBJ o : made) EXPECT_TRUE(deleted(o)) << "freed once the erase DC is restored";
+  EXPECT_EQ(w.pen, record_pen) << "no state goes into the record";
+  EXPECT_EQ(w.font, record_font);
+  EXPECT_EQ(rect_text({w.pos_x, w.pos_y, 0, 0}), "3,4-0,0");
+  EXPECT_EQ(Pixels::of_window(w.handle).at(10, 20), kGreen);
 }

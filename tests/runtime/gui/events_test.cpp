@@ -1,85 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "tests/runtime/gui/gui_helpers.h"
 
 using Events = OneWindow;
-
-TEST_F(Events, CloseRequestIsDeliveredAndTheWindowStays) {
-  SendMessageA(w.handle, WM_SYSCOMMAND, SC_CLOSE, 0); // the close box
-  EXPECT_EQ(log.count(EV_CLOSE), 1);
-  EXPECT_EQ(log.count(WM_CLOSE), 0);
-  EXPECT_TRUE(IsWindow(w.handle));
-  log.on_event = [&] {
-    if (event_code == EV_CLOSE) win_close(event_window);
-    return 0;
-  };
-  SendMessageA(w.handle, WM_CLOSE, 0, 0);
-  EXPECT_EQ(w.handle, nullptr) << "the Handler decides to close";
-}
-
-TEST_F(Events, MenuPicksAndControlNotifications) {
-  SendMessageA(w.handle, WM_COMMAND, 12, 0);
-  ASSERT_NE(log.last(EV_MENU), nullptr);
-  EXPECT_EQ(log.last(EV_MENU)->menu_id, 12);
-
-  HWND edit = make_child(w.handle, "EDIT", 1, 0);
-  SendMessageA(w.handle, WM_COMMAND, MAKEWPARAM(1, 0x300), reinterpret_cast<LPARAM>(edit));
-  const EventSnap* cmd = log.last(EV_COMMAND);
-  ASSERT_NE(cmd, nullptr);
-  EXPECT_EQ(cmd->id, 1);
-  EXPECT_EQ(cmd->notify, 0x300);
-  EXPECT_EQ(cmd->menu_id, 12) << "event_menu_id keeps the last menu pick";
-
-  // A message 0x8004 with a command's parameters is a command, or a menu pick.
-  SendMessageA(w.handle, EV_COMMAND, MAKEWPARAM(4, 0x100), reinterpret_cast<LPARAM>(edit));
-  EXPECT_EQ(log.last(EV_COMMAND)->id, 4);
-  SendMessageA(w.handle, EV_COMMAND, 33, 0);
-  EXPECT_EQ(log.last(EV_MENU)->menu_id, 33);
-
-  NMHDR hdr{edit, 9, static_cast<UINT>(-2)};
-  SendMessageA(w.handle, WM_NOTIFY, 9, reinterpret_cast<LPARAM>(&hdr));
-  EXPECT_EQ(log.last(EV_COMMAND)->id, 9);
-  EXPECT_EQ(log.last(EV_COMMAND)->notify, -2);
-}
-
-TEST_F(Events, MouseEventsCarryKeyStateAndUnsignedPositionAndAPressFocuses) {
-  SendMessageA(w.handle, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-1, 7));
-  const EventSnap* move = log.last(WM_MOUSEMOVE);
-  ASSERT_NE(move, nullptr);
-  EXPECT_EQ(move->x, 65535u) << "x = -1 while captured";
-  EXPECT_EQ(move->y, 7u);
-  EXPECT_EQ(move->lparam, static_cast<LPARAM>(MK_LBUTTON));
-
-  HWND edit = make_child(w.handle, "EDIT", 1);
-  SetFocus(edit);
-  ASSERT_EQ(GetFocus(), edit);
-  SendMessageA(w.handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 30));
-  EXPECT_EQ(log.last(WM_LBUTTONDOWN)->x, 40u);
-  EXPECT_EQ(GetFocus(), w.handle) << "a button press takes the focus from the control";
-}
-
-TEST_F(Events, ScrollEventsNameTheBarAndSizeComesAsSizeEventThenTheMessage) {
-  SendMessageA(w.handle, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 37), 0);
-  const EventSnap* own = log.last(WM_VSCROLL);
-  ASSERT_NE(own, nullptr);
-  EXPECT_EQ(own->wparam, static_cast<WPARAM>(SB_THUMBTRACK));
-  EXPECT_EQ(own->lparam, 37);
-  EXPECT_EQ(own->id, 0);
-  HWND bar = make_child(w.handle, "SCROLLBAR", 7, SBS_HORZ);
-  SendMessageA(w.handle, WM_HSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(bar));
-  EXPECT_EQ(log.last(WM_HSCROLL)->id, 7);
-
-  SetWindowPos(w.handle, nullptr, 0, 0, 350, 260, SWP_NOMOVE | SWP_NOZORDER);
-  std::vector<int32_t> order = log.codes_among({EV_SIZE, WM_SIZE});
-  ASSERT_GE(order.size(), 2u);
-  EXPECT_EQ(std::vector<int32_t>(order.begin(), order.begin() + 2), (std::vector<int32_t>{EV_SIZE, WM_SIZE}));
-  EXPECT_EQ(log.last(EV_SIZE)->lparam, reinterpret_cast<LPARAM>(w.handle));
-  log.clear();
-  SendMessageA(w.handle, WM_EXITSIZEMOVE, 0, 0);
-  EXPECT_EQ(log.codes_among({EV_SIZE, WM_EXITSIZEMOVE}), (std::vector<int32_t>{EV_SIZE, WM_EXITSIZEMOVE}));
-}
 
 TEST_F(Events, AHandlerKeepsItsEventAcrossNestedDeliveries) {
   HWND edit = make_child(w.handle, "EDIT", 5, 0);

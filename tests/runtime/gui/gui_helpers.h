@@ -1,5 +1,5 @@
-// Shared by the window and control tests: window flags, child controls by id, a window's styles and
-// class, and a fixture with one window whose events the log records.
+// Shared by the window and control tests: window flags, child controls by id, a window's class, and a
+// fixture with one window whose events the log records.
 #pragma once
 
 #include <windows.h>
@@ -10,17 +10,14 @@
 #include "tests/support/event_log.h"
 #include "tests/support/screen.h"
 
-// No caption, and a 1:1 backing bitmap one pixel larger than the window, none, or one stretched to the window.
+// No caption, and a 1:1 backing bitmap one pixel larger than the window, or none.
 constexpr uint32_t kBacking = WIN_NO_CAPTION | WIN_BACKING_WINDOW_SIZE;
 constexpr uint32_t kNoBacking = WIN_NO_CAPTION | WIN_NO_BACKING;
-constexpr uint32_t kStretched = WIN_NO_CAPTION | WIN_BACKING_STRETCH;
 
 inline HWND make_child(HWND parent, const char* class_name, int id, DWORD style = WS_VISIBLE) {
   return CreateWindowExA(0, class_name, "", WS_CHILD | style, 0, 0, 100, 20, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
 }
-
-inline DWORD style_of(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
 
 inline std::string class_of(HWND w) {
   char name[64] = "";

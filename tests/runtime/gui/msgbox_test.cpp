@@ -39,27 +39,17 @@ int show(Window* owner, const char* text, const char* caption, uint32_t style, i
 
 using Msgbox = GuiTest;
 
-TEST_F(Msgbox, ShowsItsIconAndButtonsAndGivesTheAnswer) {
-  struct Case { const char* name; uint32_t style; LPCSTR icon; std::vector<int> buttons; int press; } cases[] = {
-      {"Zero", 0, IDI_EXCLAMATION, {IDOK}, IDOK}, // style 0: an exclamation mark
-      {"No", MB_YESNO | MB_ICONQUESTION, IDI_QUESTION, {IDYES, IDNO}, IDNO}, // any other style as it is
-  };
-  for (const Case& c : cases) {
-    BoxSeen seen;
-    EXPECT_EQ(show(nullptr, "Some text", c.name, c.style, c.press, &seen), c.press) << c.name;
-    EXPECT_EQ(seen.text, "Some text") << c.name;
-    EXPECT_EQ(seen.icon, LoadIconA(nullptr, c.icon)) << c.name;
-    EXPECT_EQ(seen.buttons, c.buttons) << c.name;
-  }
-}
-
-// Centred on the desktop or on the owner; a box that would leave the screen is pulled back to the work area's
-// right or bottom edge, or to 0.
-TEST_F(Msgbox, IsCentredAndKeptOnTheScreen) {
+// Style 0 shows an exclamation mark, any other style as it is. The box is centred on the desktop or on
+// its owner; one that would leave the screen is pulled back to the work area's right or bottom edge, or to 0.
+TEST_F(Msgbox, ShowsItsIconAndButtonsGivesTheAnswerAndIsCentredOnTheScreen) {
   enum Place { NO_OWNER, MIDDLE, PAST_START, PAST_END }; // of the owner, along one axis
-  struct Case { const char* name; Place horizontal, vertical; } cases[] = {
-      {"Desktop", NO_OWNER, NO_OWNER}, {"Owner", MIDDLE, MIDDLE},
-      {"BottomRight", PAST_END, PAST_END}, {"TopLeft", PAST_START, PAST_START}};
+  struct Case {
+    const char* name; Place horizontal, vertical; uint32_t style; LPCSTR icon; std::vector<int> buttons; int press;
+  } cases[] = {
+      {"Desktop", NO_OWNER, NO_OWNER, 0, IDI_EXCLAMATION, {IDOK}, IDOK},
+      {"Owner", MIDDLE, MIDDLE, MB_YESNO | MB_ICONQUESTION, IDI_QUESTION, {IDYES, IDNO}, IDNO},
+      {"BottomRight", PAST_END, PAST_END, 0, IDI_EXCLAMATION, {IDOK}, IDOK},
+      {"TopLeft", PAST_START, PAST_START, 0, IDI_EXCLAMATION, {IDOK}, IDOK}};
   RECT work;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   const int size = 120; // narrower than any box, so the centred box sticks out
@@ -75,7 +65,11 @@ TEST_F(Msgbox, IsCentredAndKeptOnTheScreen) {
     if (c.horizontal != NO_OWNER)
       owner = &open(at(c.horizontal, work.right), at(c.vertical, work.bottom), size, size, 0x10);
     BoxSeen seen;
-    show(owner, "A wide enough text for a box wider than its owner", c.name, MB_OK, IDOK, &seen);
+    const char* text = "A wide enough text for a box wider than its owner";
+    EXPECT_EQ(show(owner, text, c.name, c.style, c.press, &seen), c.press);
+    EXPECT_EQ(seen.text, text);
+    EXPECT_EQ(seen.icon, LoadIconA(nullptr, c.icon));
+    EXPECT_EQ(seen.buttons, c.buttons);
     RECT ref = place_of(owner ? owner->handle : GetDesktopWindow());
     check(c.horizontal, seen.rect.left, seen.rect.right, ref.left, ref.right, work.right);
     check(c.vertical, seen.rect.top, seen.rect.bottom, ref.top, ref.bottom, work.bottom);

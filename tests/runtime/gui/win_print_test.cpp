@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <limits>
 #include <string>
 
@@ -26,15 +25,6 @@ template <typename F> std::string capture_stdout(F f) {
   return out;
 }
 
-SIZE text_size(HFONT font, const char* text) {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font);
-  SIZE s = {0, 0};
-  GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &s);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  return s;
-}
 } // namespace
 
 // The output window, once named, stays for the process's life: standard output is checked in a process
@@ -70,36 +60,4 @@ TEST_F(PrintToStdoutAlone, DISABLED_Formats) {
   std::string near_end(1015, 'y');
   out = capture_stdout([&] { win_print(3, VT_STRING, near_end.c_str(), VT_REAL64, -123456.75, VT_INT32, 77); });
   EXPECT_EQ(out, near_end + "-123456."); // the real cut at the end of the line, nothing after it
-}
-
-using PrintToWindow = GuiTest;
-
-TEST_F(PrintToWindow, TextGoesToTheCurrentPositionInThePenColoursAndTheLineBreakIsNotDrawn) {
-  const COLORREF yellow = RGB(255, 255, 0);
-  for (uint32_t flags : {kBacking, kNoBacking}) {
-    SCOPED_TRACE(flags);
-    Window& w = open(300, 20, 200, 100, flags);
-    UpdateWindow(w.handle);
-    win_front_pen(&w, kBlue);
-    win_back_pen(&w, yellow);
-    win_move(&w, 5, 7);
-    win_print(4, VT_WINDOW, &w, VT_STRING, "12", VT_BYTE, 13, VT_BYTE, 10);
-    SIZE s = text_size(w.font, "12");
-    EXPECT_EQ(w.pos_x, 5 + s.cx) << "the position moves to the end of the text";
-    Pixels p = Pixels::of_window(w.handle);
-    EXPECT_GT(p.count(kBlue, 5, 7, 5 + s.cx, 7 + s.cy), 0) << "text colour";
-    EXPECT_GT(p.count(yellow, 5, 7, 5 + s.cx, 7 + s.cy), 0) << "text background";
-    EXPECT_EQ(p.count(kBlue, 0, 0, 200, 7) + p.count(kBlue, 5 + s.cx, 0, 200, 100), 0) << "nothing but the text";
-
-    win_print(1, VT_STRING, "3"); // no window named: the same window
-    EXPECT_EQ(w.pos_x, 5 + s.cx + text_size(w.font, "3").cx);
-    win_close(&w);
-  }
-}
-
-TEST_F(PrintToWindow, AClosedOutputWindowDrawsNothing) {
-  static Window w{}; // stays the output window after the test
-  win_print(1, VT_WINDOW, &w);
-  EXPECT_EQ(capture_stdout([] { win_print(1, VT_STRING, "x"); }), "");
-  EXPECT_EQ(w.pos_x, 0);
 }
