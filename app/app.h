@@ -102,5 +102,7 @@ bool translate_field_to(const char* path);
 // The page of the editing field's lines, as Translate writes it.
 std::string page_of_field();
 
-// One pass of the line-number gutter.
+// One pass of the line-number gutter: drawn when it is not there yet.
 void gutter_draw();
+// A repaint of the editor window has erased the gutter.
+void gutter_erased();

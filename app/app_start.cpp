@@ -24,12 +24,11 @@ void edit_field_create() {
 } // namespace
 
 bool editor_build() {
-  win_open(&editor_window, 0, 0, 640, 480, EDITOR_WINDOW_FLAGS, nullptr, "Tolvane", editor_handler);
+  // Opened hidden, built out of sight and shown whole: a shown window would
+  // be laid out and drawn again for the field and again for the menu bar,
+  // which takes longer than the rest of start-up together.
+  win_open(&editor_window, 0, 0, 640, 480, EDITOR_WINDOW_FLAGS | WIN_HIDDEN, nullptr, "Tolvane", editor_handler);
   if (!editor_window.handle) return false;
-  // Built out of sight and shown whole: a shown window would be laid out
-  // and drawn again for the field and again for the menu bar, which takes
-  // longer than the rest of start-up together.
-  ctl_show(&editor_window, SW_HIDE, 0);
   // Files dropped on the window come as WM_DROPFILES. The style is what
   // DragAcceptFiles sets, without loading the shell at every start.
   SetWindowLongPtrA(editor_window.handle, GWL_EXSTYLE,

@@ -11,7 +11,7 @@
 #include "app/documents.h"
 #include "app/edit_field.h"
 #include "app/file_choice.h"
-#include "app/shell_calls.h"
+#include "runtime/core/core.h"
 
 namespace {
 enum class ReadResult { read, too_large, not_text };
@@ -94,8 +94,8 @@ void doc_open(const char* path) {
 void doc_drop(uintptr_t drop) {
   using DragQueryFileFn = UINT(WINAPI*)(HDROP, UINT, LPSTR, UINT);
   using DragFinishFn = void(WINAPI*)(HDROP);
-  auto query = shell_function<DragQueryFileFn>("DragQueryFileA");
-  auto finish = shell_function<DragFinishFn>("DragFinish");
+  auto query = system_function<DragQueryFileFn>("shell32.dll", "DragQueryFileA");
+  auto finish = system_function<DragFinishFn>("shell32.dll", "DragFinish");
   if (!query || !finish) return;
   HDROP files = reinterpret_cast<HDROP>(drop);
   // The first file dropped; the drop's memory is given back before any box

@@ -18,8 +18,10 @@ SaveResult doc_save_document() {
   text_global_set(&file_name, path);
   text_global_set(&document_text, edit_field_text());
   // The file is the field's text and one line break after it.
-  std::string bytes(document_text, static_cast<size_t>(text_len(document_text)));
-  bytes.append("\r\n");
+  size_t length = static_cast<size_t>(text_len(document_text));
+  std::string bytes;
+  bytes.reserve(length + 2); // one block of the final size: no second copy of a long text
+  bytes.append(document_text, length).append("\r\n");
   if (!named_file_write(file_name, bytes, SAVE_FAILED, "Save")) {
     // The modified flag stays set: the text is not stored anywhere yet.
     return SaveResult::failed;

@@ -97,6 +97,8 @@ int32_t editor_handler() {
     break;
   case EV_CLOSE: app_quit(); break;
   case EV_SIZE: layout(); break;
+  case WM_PAINT:
+  case EV_ERASE: gutter_erased(); break;
   case WM_SETFOCUS: // back from a requester or box: typing goes on in the field
     if (script_running != 1) ctl_set_focus(&editor_window, EDIT_FIELD_ID);
     break;

@@ -8,7 +8,7 @@
 #include "app/app.h"
 #include "app/app_state.h"
 #include "app/file_choice.h"
-#include "app/shell_calls.h"
+#include "runtime/core/core.h"
 
 namespace {
 const char* const PAGE_NAME = "page.html";
@@ -38,7 +38,7 @@ std::string run_page_path() {
 using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
 
 bool shell_open(const char* path) {
-  auto open = shell_function<ShellExecuteFn>("ShellExecuteA");
+  auto open = system_function<ShellExecuteFn>("shell32.dll", "ShellExecuteA");
   return open && reinterpret_cast<INT_PTR>(open(editor_window.handle, "open", path, nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }
 } // namespace

@@ -1,6 +1,6 @@
 // The modeless Search dialog: finds the first line, from the top of the
 // view downwards, that holds the typed text, ignoring case.
-#include <string>
+#include <string_view>
 
 #include "app/app.h"
 #include "app/app_state.h"
@@ -19,7 +19,6 @@ void found_show(const char* wanted, int32_t index) {
   msgbox_show(&editor_window, text.get(), "Alert", 0);
 }
 
-
 bool line_holds(const char* line, const char* upper_wanted) {
   TempText upper_line(text_upper(line));
   return text_find(upper_line.get(), upper_wanted, 1) != 0;
@@ -30,13 +29,16 @@ int32_t search_find(const char* wanted) {
   TempText upper_wanted(text_upper(wanted));
   int32_t first = edit_field_first_visible_line();
   // The field's text read once: a message for each line would take seconds
-  // on a long document.
+  // on a long document. It is upper-cased whole: line breaks stay as they
+  // are, so each line comes out as it would upper-cased alone.
   FieldLines field;
   if (edit_field_lines(&field)) {
-    std::string line;
+    if (*upper_wanted.get() == 0) return -1;
+    char* text = field.text.get();
+    CharUpperBuffA(text, static_cast<DWORD>(text_len(text)));
     for (size_t index = static_cast<size_t>(first); index < field.lines.size(); ++index) {
-      line.assign(field.text.get() + field.lines[index].start, static_cast<size_t>(field.lines[index].length));
-      if (line_holds(line.c_str(), upper_wanted.get())) return static_cast<int32_t>(index);
+      std::string_view line(text + field.lines[index].start, static_cast<size_t>(field.lines[index].length));
+      if (line.find(upper_wanted.get()) != std::string_view::npos) return static_cast<int32_t>(index);
     }
     return -1; // the index past the last line reads as empty and holds nothing
   }

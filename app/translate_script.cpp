@@ -12,9 +12,10 @@
 namespace {
 constexpr const char* HTML_FILTER = "Html files|*.html|All Files|*.*||";
 
-int32_t count_of(const char* text, const char* what) {
+int32_t line_breaks_in(const char* text) {
   int32_t n = 0;
-  for (const char* at = std::strstr(text, what); at; at = std::strstr(at + 1, what)) ++n;
+  for (const char* at = std::strchr(text, '\r'); at; at = std::strchr(at + 1, '\r'))
+    if (at[1] == '\n') ++n;
   return n;
 }
 } // namespace
@@ -25,7 +26,7 @@ int32_t count_of(const char* text, const char* what) {
 // Otherwise line by line as the field itself gives them, each whole.
 std::string page_of_field() {
   TempText text(edit_field_text());
-  if (count_of(text.get(), "\r\n") + 1 == edit_field_line_count()) return page_of_text(text.get());
+  if (line_breaks_in(text.get()) + 1 == edit_field_line_count()) return page_of_text(text.get());
   Page page;
   for (int32_t index = 0; index < edit_field_line_count(); ++index) page_add_line(&page, TempText(edit_field_line(index)).get());
   return page_finish(&page);

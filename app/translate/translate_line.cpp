@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <string>
 
 #include "app/translate/commands.h"
 #include "app/translate/translate.h"
@@ -43,14 +44,36 @@ bool equals_word(const char* text, Letters letters, const char* word) {
   return lstrcmpA(text, word) == 0;
 }
 
-Command classify(const char* keyword) {
+// True when the system upper-cases every ASCII letter to its capital, as
+// it does in every locale but the Turkic ones (where "i" becomes a dotted
+// capital).
+bool ascii_capitals() {
+  static const bool plain = [] {
+    char letters[] = "abcdefghijklmnopqrstuvwxyz";
+    CharUpperA(letters);
+    return std::strcmp(letters, "ABCDEFGHIJKLMNOPQRSTUVWXYZ") == 0;
+  }();
+  return plain;
+}
+
+// The keyword upper-cased as text_upper does it: a text of ASCII letters
+// here, when the system would give the same capitals.
+std::string upper_of(std::string keyword, Letters letters) {
+  if (letters != Letters::plain || !ascii_capitals()) return TempText(text_upper(keyword.c_str())).get();
+  for (char& c : keyword)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return keyword;
+}
+
+Command classify(const std::string& keyword) {
   // Upper-casing keeps digits and signs: a keyword that holds one is no
   // command in any case.
-  if (letters_of(keyword) == Letters::unlike_any_word) return CMD_NONE;
-  TempText upper(text_upper(keyword));
-  Letters letters = letters_of(upper.get());
+  Letters letters = letters_of(keyword.c_str());
+  if (letters == Letters::unlike_any_word) return CMD_NONE;
+  std::string upper = upper_of(keyword, letters);
+  letters = letters_of(upper.c_str());
   for (int i = 0; i < CMD_NONE; ++i)
-    if (equals_word(upper.get(), letters, kCommandWords[i])) return static_cast<Command>(i);
+    if (equals_word(upper.c_str(), letters, kCommandWords[i])) return static_cast<Command>(i);
   return CMD_NONE;
 }
 
@@ -80,9 +103,8 @@ SourceLine source_line_of(const char* source) {
   const char* line = parts.line.get();
   // The keyword is the text before the first blank; a tab does not end it.
   int32_t blank = text_find(line, " ", 1);
-  TempText keyword(blank > 1 ? text_left(line, blank - 1) : text_dup(line));
   parts.args.reset(blank > 1 ? text_mid(line, blank + 1, -1) : text_dup(""));
-  parts.command = classify(keyword.get());
+  parts.command = classify(blank > 1 ? std::string(line, static_cast<size_t>(blank - 1)) : std::string(line));
   return parts;
 }
 

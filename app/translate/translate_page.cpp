@@ -23,13 +23,12 @@ std::string page_finish(Page* page) {
 }
 
 void text_lines_each(const char* text, const std::function<void(const std::string&)>& each) {
+  std::string line; // one buffer for every line
   for (const char* start = text ? text : "";;) {
     const char* end = std::strstr(start, "\r\n");
-    if (!end) {
-      each(start);
-      return;
-    }
-    each(std::string(start, end));
+    line.assign(start, end ? static_cast<size_t>(end - start) : std::strlen(start));
+    each(line);
+    if (!end) return;
     start = end + 2;
   }
 }

@@ -19,12 +19,12 @@ int32_t browser_attach(Window* record, const char* url) {
   if (site_object_of(window)) return -1; // embedded without a Browser site
   // A thread whose COM cannot take OLE gets no browser, and its COM state
   // is left as it was.
-  if (FAILED(OleInitialize(nullptr))) return -1;
+  if (FAILED(ole_initialize())) return -1;
   BrowserSite* site = nullptr;
   if (browser_embed(window) != 0 ||
       !(site = static_cast<BrowserSite*>(block_alloc(VT_RAW, sizeof(BrowserSite))))) {
     browser_detach(window);
-    OleUninitialize();
+    ole_uninitialize();
     return -1;
   }
   site->detach = browser_detach;
@@ -41,7 +41,7 @@ int32_t browser_embed(HWND window) {
   SiteObject* site = site_object_new(window);
   if (!site) return -1;
   IOleObject* control = nullptr;
-  HRESULT made = OleCreate(CLSID_WebBrowser, IID_IOleObject, OLERENDER_DRAW, nullptr, site_client(site),
+  HRESULT made = ole_create(CLSID_WebBrowser, IID_IOleObject, OLERENDER_DRAW, nullptr, site_client(site),
                            dummy_storage(), reinterpret_cast<void**>(&control));
   if (FAILED(made) || !control) {
     site_object_free(site);
@@ -57,7 +57,7 @@ int32_t browser_embed(HWND window) {
   RECT client;
   GetClientRect(window, &client);
   IWebBrowser2* web = nullptr;
-  if (OleSetContainedObject(control, TRUE) != S_OK ||
+  if (ole_set_contained_object(control, TRUE) != S_OK ||
       control->DoVerb(OLEIVERB_SHOW, nullptr, site_client(site), -1, window, &client) != S_OK ||
       control->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&web)) != S_OK || !web) {
     browser_detach(window);

@@ -40,6 +40,32 @@ int32_t browser_print(HWND window);
 // control.
 int32_t browser_location_name(HWND window, char* buffer, int32_t size);
 
+// ---- The system's OLE and Automation functions -------------------------------
+//
+// Each does what the system function of that name does. Their libraries
+// (ole32, oleaut32) are loaded with the first browser, not at every start,
+// and kept; without them each gives its function's failure answer (E_FAIL,
+// null or 0) and does nothing.
+HRESULT ole_initialize();
+void ole_uninitialize();
+HRESULT ole_create(REFCLSID clsid, REFIID iid, DWORD render, FORMATETC* format, IOleClientSite* site,
+                   IStorage* storage, void** object);
+HRESULT ole_set_contained_object(IUnknown* object, BOOL contained);
+BSTR sys_alloc_string(const OLECHAR* text);
+void sys_free_string(BSTR text);
+UINT sys_string_len(BSTR text);
+void variant_init(VARIANT* v);
+HRESULT variant_clear(VARIANT* v);
+HRESULT variant_change_type(VARIANT* to, const VARIANT* from, USHORT flags, VARTYPE type);
+SAFEARRAY* safe_array_create_vector(VARTYPE type, LONG lower, ULONG count);
+HRESULT safe_array_access_data(SAFEARRAY* array, void** data);
+HRESULT safe_array_unaccess_data(SAFEARRAY* array);
+HRESULT safe_array_destroy(SAFEARRAY* array);
+UINT safe_array_get_dim(SAFEARRAY* array);
+HRESULT safe_array_get_lbound(SAFEARRAY* array, UINT dimension, LONG* bound);
+HRESULT safe_array_get_ubound(SAFEARRAY* array, UINT dimension, LONG* bound);
+UINT safe_array_get_elemsize(SAFEARRAY* array);
+
 // The window property that holds a window's site object.
 extern const char* const BROWSER_PROPERTY; // "BROWSER"
 

@@ -8,7 +8,7 @@ DWORD g_browser_document_wait_ms = BROWSER_DOCUMENT_WAIT_MS;
 namespace {
 // A VT_BSTR variant of the text; false when it could not be converted.
 bool url_variant(VARIANT* url, const char* text) {
-  VariantInit(url);
+  variant_init(url);
   BSTR converted = ansi_to_bstr(text);
   if (!converted) return false;
   V_VT(url) = VT_BSTR;
@@ -54,23 +54,23 @@ IDispatch* wait_for_document(HWND window, IWebBrowser2* web) {
 // document.write of the text, then document.close. False when the text
 // could not be converted.
 bool write_document(IHTMLDocument2* document, const char* text) {
-  SAFEARRAY* lines = SafeArrayCreateVector(VT_VARIANT, 0, 1);
+  SAFEARRAY* lines = safe_array_create_vector(VT_VARIANT, 0, 1);
   if (!lines) return false;
   bool converted = false;
   VARIANT* element = nullptr;
-  if (SUCCEEDED(SafeArrayAccessData(lines, reinterpret_cast<void**>(&element)))) {
+  if (SUCCEEDED(safe_array_access_data(lines, reinterpret_cast<void**>(&element)))) {
     V_BSTR(element) = ansi_to_bstr(text);
     if (V_BSTR(element)) {
       V_VT(element) = VT_BSTR;
       converted = true;
     }
-    SafeArrayUnaccessData(lines);
+    safe_array_unaccess_data(lines);
   }
   if (converted) {
     document->write(lines);
     document->close();
   }
-  SafeArrayDestroy(lines); // clears the element and frees its string
+  safe_array_destroy(lines); // clears the element and frees its string
   return converted;
 }
 } // namespace
@@ -85,7 +85,7 @@ int32_t browser_navigate(HWND window, const char* text) {
     return -6;
   }
   web->Navigate2(&url, nullptr, nullptr, nullptr, nullptr);
-  VariantClear(&url);
+  variant_clear(&url);
   web->Release();
   return 0;
 }
@@ -100,7 +100,7 @@ int32_t browser_write_html(HWND window, const char* text) {
   VARIANT blank;
   if (url_variant(&blank, "about:blank")) {
     if (SUCCEEDED(web->Navigate2(&blank, nullptr, nullptr, nullptr, nullptr))) document = wait_for_document(window, web);
-    VariantClear(&blank);
+    variant_clear(&blank);
   }
   int32_t result = -1;
   if (document) {

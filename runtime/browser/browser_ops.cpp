@@ -40,7 +40,7 @@ int32_t browser_location_name(HWND window, char* buffer, int32_t size) {
   char* ansi = bstr_to_ansi(name);
   copy_text_cut(buffer, size, ansi);
   std::free(ansi);
-  SysFreeString(name);
+  sys_free_string(name);
   web->Release();
   return 0;
 }

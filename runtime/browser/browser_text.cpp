@@ -6,7 +6,7 @@
 #include "runtime/browser/browser_internal.h"
 
 char* bstr_to_ansi(BSTR text) {
-  int length = text ? static_cast<int>(SysStringLen(text)) : 0;
+  int length = text ? static_cast<int>(sys_string_len(text)) : 0;
   // A character may take more than one byte in a multi-byte code page.
   int bytes = length ? WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr) : 0;
   char* ansi = static_cast<char*>(std::calloc(static_cast<size_t>(bytes) + 2, 1));
@@ -24,7 +24,7 @@ BSTR ansi_to_bstr(const char* text) {
   WCHAR* wide = static_cast<WCHAR*>(GlobalAlloc(GMEM_FIXED, static_cast<SIZE_T>(chars) * sizeof(WCHAR)));
   if (!wide) return nullptr;
   BSTR result = nullptr;
-  if (MultiByteToWideChar(CP_ACP, 0, text, -1, wide, chars) > 0) result = SysAllocString(wide);
+  if (MultiByteToWideChar(CP_ACP, 0, text, -1, wide, chars) > 0) result = sys_alloc_string(wide);
   GlobalFree(wide);
   return result;
 }

@@ -35,8 +35,8 @@ LONG number_of(const VARIANT* arg) {
   const VARIANT* v = value_of(arg);
   if (!v) return 0;
   VARIANT n;
-  VariantInit(&n);
-  if (FAILED(VariantChangeType(&n, const_cast<VARIANT*>(v), 0, VT_I4))) return 0;
+  variant_init(&n);
+  if (FAILED(variant_change_type(&n, v, 0, VT_I4))) return 0;
   return V_I4(&n);
 }
 
@@ -58,15 +58,15 @@ char* bytes_of(const VARIANT* arg) {
   if (!v || !(V_VT(v) & VT_ARRAY)) return nullptr;
   SAFEARRAY* array = (V_VT(v) & VT_BYREF) ? (V_ARRAYREF(v) ? *V_ARRAYREF(v) : nullptr) : V_ARRAY(v);
   LONG lower = 0, upper = -1;
-  if (!array || SafeArrayGetDim(array) < 1 || FAILED(SafeArrayGetLBound(array, 1, &lower)) ||
-      FAILED(SafeArrayGetUBound(array, 1, &upper)))
+  if (!array || safe_array_get_dim(array) < 1 || FAILED(safe_array_get_lbound(array, 1, &lower)) ||
+      FAILED(safe_array_get_ubound(array, 1, &upper)))
     return nullptr;
-  size_t size = upper >= lower ? static_cast<size_t>(upper - lower + 1) * SafeArrayGetElemsize(array) : 0;
+  size_t size = upper >= lower ? static_cast<size_t>(upper - lower + 1) * safe_array_get_elemsize(array) : 0;
   char* copy = static_cast<char*>(std::calloc(size + 1, 1));
   void* data = nullptr;
-  if (copy && size && SUCCEEDED(SafeArrayAccessData(array, &data))) {
+  if (copy && size && SUCCEEDED(safe_array_access_data(array, &data))) {
     std::memcpy(copy, data, size);
-    SafeArrayUnaccessData(array);
+    safe_array_unaccess_data(array);
   }
   return copy;
 }

@@ -54,7 +54,8 @@ KindColors control_kind_colors(int32_t kind) {
 void controls_init_common() {
   static bool done = false;
   if (done) return;
-  InitCommonControls();
+  // The common controls' library is loaded with the first control of theirs.
+  if (auto init = system_function<decltype(&InitCommonControls)>("comctl32.dll", "InitCommonControls")) init();
   done = true;
 }
 

@@ -60,7 +60,7 @@ void track_leave(HWND hwnd) {
   track.cbSize = sizeof track; // 16
   track.dwFlags = TME_LEAVE;
   track.hwndTrack = hwnd;
-  _TrackMouseEvent(&track);
+  TrackMouseEvent(&track);
 }
 
 // Everything a hot button owns besides what every button owns. Each

@@ -54,6 +54,11 @@ char* printer_name(HGLOBAL device_names) {
 }
 } // namespace
 
+BOOL print_dialog_show(PRINTDLGA* dialog) {
+  auto show = system_function<decltype(&PrintDlgA)>("comdlg32.dll", "PrintDlgA");
+  return show ? show(dialog) : FALSE;
+}
+
 char* print_dialog(Window* window, int32_t* from_page, int32_t* to_page, int32_t* copies, int32_t* collate) {
   PRINTDLGA dialog = {};
   dialog.lStructSize = sizeof dialog;
@@ -64,7 +69,7 @@ char* print_dialog(Window* window, int32_t* from_page, int32_t* to_page, int32_t
   dialog.Flags = DIALOG_FLAGS | (collate && *collate ? PD_COLLATE : 0);
 
   char* name = nullptr;
-  if (PrintDlgA(&dialog)) {
+  if (print_dialog_show(&dialog)) {
     write_back(from_page, dialog.nFromPage);
     write_back(to_page, dialog.nToPage);
     chosen_copies(dialog, copies, collate);

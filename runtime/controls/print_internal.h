@@ -2,9 +2,16 @@
 // runtime's public interface.
 #pragma once
 
+#include <windows.h>
+#include <commdlg.h>
+
 #include <cstdint>
 
 #include "runtime/core/core.h"
+
+// The system's print dialog (PrintDlgA), its library loaded with the first
+// dialog; FALSE when the library is missing.
+BOOL print_dialog_show(PRINTDLGA* dialog);
 
 // True when the program runs under Wine rather than Windows.
 bool print_under_wine();

@@ -8,12 +8,40 @@
 #include "runtime/controls/print_internal.h"
 
 namespace {
+// The spooler's functions: its library is loaded with the first print job.
+struct Spooler {
+  decltype(&OpenPrinterA) open;
+  decltype(&StartDocPrinterA) start_document;
+  decltype(&StartPagePrinter) start_page;
+  decltype(&WritePrinter) write;
+  decltype(&EndPagePrinter) end_page;
+  decltype(&EndDocPrinter) end_document;
+  decltype(&ClosePrinter) close;
+};
+
+// Null when the library or one of its functions is missing.
+const Spooler* spooler() {
+  static Spooler s{};
+  if (!s.close) {
+    const char* library = "winspool.drv";
+    s = {system_function<decltype(&OpenPrinterA)>(library, "OpenPrinterA"),
+         system_function<decltype(&StartDocPrinterA)>(library, "StartDocPrinterA"),
+         system_function<decltype(&StartPagePrinter)>(library, "StartPagePrinter"),
+         system_function<decltype(&WritePrinter)>(library, "WritePrinter"),
+         system_function<decltype(&EndPagePrinter)>(library, "EndPagePrinter"),
+         system_function<decltype(&EndDocPrinter)>(library, "EndDocPrinter"),
+         system_function<decltype(&ClosePrinter)>(library, "ClosePrinter")};
+    if (!s.open || !s.start_document || !s.start_page || !s.write || !s.end_page || !s.end_document) s.close = nullptr;
+  }
+  return s.close ? &s : nullptr;
+}
+
 // WritePrinter may take fewer bytes than offered: go on until all are in or
 // the spooler refuses.
 void write_all(HANDLE printer, const char* bytes, DWORD count) {
   while (count > 0) {
     DWORD put = 0;
-    if (!WritePrinter(printer, const_cast<char*>(bytes), count, &put) || put == 0 || put > count)
+    if (!spooler()->write(printer, const_cast<char*>(bytes), count, &put) || put == 0 || put > count)
       return;
     bytes += put;
     count -= put;
@@ -32,17 +60,20 @@ PrinterChannel print_open(const char* printer_name, const char* document_name, c
   if (!printer_name || !*printer_name)
     return nullptr;
   char* type = const_cast<char*>(print_spool_data_type(data_type, print_under_wine()));
+  const Spooler* spool = spooler();
+  if (!spool)
+    return nullptr;
   PRINTER_DEFAULTSA defaults = {type, nullptr, PRINTER_ACCESS_USE};
   HANDLE printer = nullptr;
-  if (!OpenPrinterA(const_cast<char*>(printer_name), &printer, &defaults))
+  if (!spool->open(const_cast<char*>(printer_name), &printer, &defaults))
     return nullptr;
   DOC_INFO_1A document = {const_cast<char*>(document_name), nullptr, type};
-  if (StartDocPrinterA(printer, 1, reinterpret_cast<BYTE*>(&document)) != 0) {
-    if (StartPagePrinter(printer))
+  if (spool->start_document(printer, 1, reinterpret_cast<BYTE*>(&document)) != 0) {
+    if (spool->start_page(printer))
       return printer;
-    EndDocPrinter(printer);
+    spool->end_document(printer);
   }
-  ClosePrinter(printer);
+  spool->close(printer);
   return nullptr;
 }
 
@@ -70,8 +101,9 @@ int print_write(PrinterChannel channel, ValueSlot value, uint32_t type_word) {
 int print_close(PrinterChannel channel) {
   if (!channel)
     return 0;
-  EndPagePrinter(channel);
-  EndDocPrinter(channel);
-  ClosePrinter(channel);
+  // An open channel means the spooler's library is there.
+  spooler()->end_page(channel);
+  spooler()->end_document(channel);
+  spooler()->close(channel);
   return 0;
 }

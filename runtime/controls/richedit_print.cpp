@@ -56,7 +56,7 @@ int32_t richedit_print(HWND control, int32_t margin) {
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = control;
   dialog.Flags = PRINT_DIALOG_FLAGS;
-  BOOL chosen = PrintDlgA(&dialog);
+  BOOL chosen = print_dialog_show(&dialog);
   print_reset_fpu();
   if (chosen && dialog.hDC) {
     DOCINFOA document{};

@@ -153,3 +153,16 @@ extern const char* const FILE_ERROR_TITLE; // "Error"
 extern const char* const FILE_ERROR_OPEN;  // "Runtime error (OPENFILE): file variable expected"
 extern const char* const FILE_ERROR_CLOSE; // "Runtime Error: Invalid file variable"
 extern const char* const FILE_ERROR_EOF;   // "Runtime error (EOF): file variable expected"
+
+// ---- System libraries loaded when first needed -------------------------------
+
+// A function of one of Windows' own libraries (loaded from the system
+// folder) that only some commands need: a page, a printer, a requester.
+// The library is loaded the first time one of its functions is asked for,
+// not at every start, and kept for the life of the process, since what it
+// gave out may be called at any time after. Null when the library or the
+// function is missing.
+FARPROC system_proc(const char* library, const char* name);
+template <typename Function> Function system_function(const char* library, const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(system_proc(library, name)));
+}

@@ -186,7 +186,9 @@ char* file_request(const char* title, Window* owner, int open, const char* filte
   ofn.lpstrFile = names.get();
   ofn.nMaxFile = size;
 
-  BOOL accepted = open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
+  // The requester's library is loaded with the first requester.
+  auto ask = system_function<decltype(&GetOpenFileNameA)>("comdlg32.dll", open ? "GetOpenFileNameA" : "GetSaveFileNameA");
+  BOOL accepted = ask ? ask(&ofn) : FALSE;
 
   if (!multiple) {
     // A failed dialog may have left its own data (a needed size) behind.

@@ -12,6 +12,7 @@ void gui_browser_shutdown(Window* record, HWND window) {
   record->browser = nullptr;
   if (site->release) site->release(window, site->event_cookie);
   if (site->detach) site->detach(window);
-  OleUninitialize();
+  // The site's attach initialised OLE, so its library is loaded.
+  if (auto uninitialize = system_function<decltype(&OleUninitialize)>("ole32.dll", "OleUninitialize")) uninitialize();
   block_free(site);
 }

@@ -106,7 +106,7 @@ int win_open(Window* record, int32_t x, int32_t y, int32_t width, int32_t height
   record->backing_flags = (flags & WIN_NO_BACKING) ? 0 : BACKING_PRESENT;
   if (flags & WIN_BACKING_STRETCH) record->backing_flags |= BACKING_PRESENT | BACKING_STRETCH;
 
-  DWORD style = (flags & ~WIN_OPTION_MASK) | WS_VISIBLE;
+  DWORD style = (flags & ~WIN_OPTION_MASK) | ((flags & WIN_HIDDEN) ? 0 : WS_VISIBLE);
   style |= parent ? (WS_CHILD | WS_CLIPSIBLINGS) : (WS_POPUP | WS_CLIPCHILDREN);
   if (!(flags & WIN_NO_CAPTION)) style |= WS_CAPTION | WS_SYSMENU;
 

@@ -59,4 +59,5 @@ constexpr uint32_t WIN_BACKING_WINDOW_SIZE = 0x80;
 constexpr uint32_t WIN_BACKING_STRETCH = 0x100;
 constexpr uint32_t WIN_TOOL_WINDOW = 0x200;
 constexpr uint32_t WIN_TOPMOST = 0x400;
-constexpr uint32_t WIN_OPTION_MASK = 0x7F0;
+constexpr uint32_t WIN_HIDDEN = 0x800; // opened hidden, to be shown once it is built
+constexpr uint32_t WIN_OPTION_MASK = 0xFF0;

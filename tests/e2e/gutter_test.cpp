@@ -53,13 +53,16 @@ protected:
   }
 };
 
-TEST_F(GutterE2E, NumbersTheVisibleLinesAtTwoScrollPositions) {
+TEST_F(GutterE2E, NumbersTheVisibleLinesAtTwoScrollPositionsAndAfterARepaint) {
   std::string text;
   for (int i = 1; i <= 200; ++i) text += "line " + std::to_string(i) + "\r\n";
   editor->set_field_text(text);
   EXPECT_TRUE(shows_rows_from(1));
   scroll_to(150);
   EXPECT_TRUE(shows_rows_from(151));
+  // A repaint erases the strip, painted over by nothing but the gutter.
+  RedrawWindow(editor->window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_TRUE(shows_rows_from(151)) << "drawn again after the repaint";
 }
 
 } // namespace
