@@ -59,7 +59,9 @@ void player_start() {
   text_global_set(&file_line, file_read_line(&file_channel, FILE_CHANNEL_TYPE, &read));
   bool utf8 = page_is_utf8(file_line);
   text_global_set(&file_line, player_title(file_line));
-  win_open(&editor_window, 0, 0, 640, 480, EDITOR_WINDOW_FLAGS, nullptr, file_line, editor_handler);
+  // Shown once the browser is in it: the browser's libraries are loaded
+  // only now, and an empty window would show meanwhile.
+  win_open(&editor_window, 0, 0, 640, 480, EDITOR_WINDOW_FLAGS | WIN_HIDDEN, nullptr, file_line, editor_handler);
   if (utf8 && editor_window.handle) title_from_utf8(editor_window.handle, file_line);
   file_close(&file_channel, FILE_CHANNEL_TYPE);
   // A window with nothing in it would be a program that cannot show its
@@ -68,6 +70,7 @@ void player_start() {
     player_give_up();
     return;
   }
+  ctl_show(&editor_window, SW_SHOW, 0);
   browser_command(&editor_window, BROWSER_NAVIGATE, file_name);
   while (editor_window.handle) msg_wait(0);
   win_close(&editor_window);
