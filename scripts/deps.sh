@@ -81,15 +81,17 @@ tolvane_npm_package() {
 }
 
 # The browser tests' npm packages, as tests/browser/package-lock.json pins
-# them, into tests/browser/node_modules (which git ignores). Nothing to do
-# when that lock is the one installed last.
+# them, into build/npm/node_modules: beside the builds, out of the source
+# tree. Nothing to do when that lock is the one installed last.
 tolvane_install_node_modules() {
-  local dir="$root/tests/browser"
-  cmp -s "$dir/package-lock.json" "$dir/node_modules/.tolvane-lock" && return 0
+  local source="$root/tests/browser" dir="$root/build/npm"
+  cmp -s "$source/package-lock.json" "$dir/node_modules/.tolvane-lock" && return 0
   echo "Installing the browser tests' npm packages"
+  mkdir -p "$dir"
+  cp "$source/package.json" "$source/package-lock.json" "$dir/"
   (cd "$dir" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error >/dev/null) || {
     echo "npm ci failed in $dir" >&2
     exit 1
   }
-  cp "$dir/package-lock.json" "$dir/node_modules/.tolvane-lock"
+  cp "$source/package-lock.json" "$dir/node_modules/.tolvane-lock"
 }

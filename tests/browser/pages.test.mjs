@@ -6,7 +6,11 @@ import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { pathToFileURL } from 'node:url';
-import { chromium } from 'playwright-core';
+import { createRequire } from 'node:module';
+
+// The npm packages are installed beside the builds (TOLVANE_NPM_DIR), not
+// in the source tree.
+const { chromium } = createRequire(join(process.env.TOLVANE_NPM_DIR, 'package.json'))('playwright-core');
 
 const folder = process.env.TOLVANE_PAGES;
 const index = JSON.parse(readFileSync(join(folder, 'pages.json'), 'utf8'));
