@@ -1,7 +1,7 @@
 // Translate: the editing field's lines, each read whole, as the lines of an
 // HTML page file the user names; and Check Script, which reads the same
 // lines for what their translation cannot do.
-#include <cstring>
+#include <string>
 
 #include "app/app.h"
 #include "app/app_state.h"
@@ -11,24 +11,23 @@
 
 namespace {
 constexpr const char* HTML_FILTER = "Html files|*.html|All Files|*.*||";
-
-int32_t line_breaks_in(const char* text) {
-  int32_t n = 0;
-  for (const char* at = std::strchr(text, '\r'); at; at = std::strchr(at + 1, '\r'))
-    if (at[1] == '\n') ++n;
-  return n;
-}
 } // namespace
 
-// The field's text cut at its line breaks when the field breaks its lines
-// at carriage return and line feed only (a control may also break at a
-// lone line feed): one message in all instead of several per line.
-// Otherwise line by line as the field itself gives them, each whole.
+// The field's lines as the field cuts them, read in one message where its
+// text tells them (line by line from the field otherwise), each whole.
 std::string page_of_field() {
-  TempText text(edit_field_text());
-  if (line_breaks_in(text.get()) + 1 == edit_field_line_count()) return page_of_text(text.get());
   Page page;
-  for (int32_t index = 0; index < edit_field_line_count(); ++index) page_add_line(&page, TempText(edit_field_line(index)).get());
+  FieldLines field;
+  if (edit_field_lines(&field)) {
+    page.text.reserve(static_cast<size_t>(text_len(field.text.get())) * 5 / 4);
+    std::string line; // one buffer for every line
+    for (const LineSpan& span : field.lines) {
+      line.assign(field.text.get() + span.start, static_cast<size_t>(span.length));
+      page_add_line(&page, line.c_str());
+    }
+  } else {
+    for (int32_t index = 0; index < edit_field_line_count(); ++index) page_add_line(&page, TempText(edit_field_line(index)).get());
+  }
   return page_finish(&page);
 }
 
