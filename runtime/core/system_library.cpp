@@ -30,9 +30,10 @@ HMODULE library_module(const char* library) {
       std::strlen(library) >= sizeof g_loaded[0].name)
     return nullptr;
   // One the process has already (through the manifest, say, for the common
-  // controls) is taken as it is, so that a second copy of it never comes in.
-  HMODULE module = GetModuleHandleA(library);
-  if (!module) module = load_from_system(library);
+  // controls) is taken as it is, so that a second copy of it never comes in;
+  // it is pinned, since whoever loaded it may let it go.
+  HMODULE module = nullptr;
+  if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, library, &module)) module = load_from_system(library);
   if (!module) return nullptr; // asked again next time: it may be there by then
   Loaded& entry = g_loaded[g_count++];
   std::strcpy(entry.name, library);
