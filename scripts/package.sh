@@ -12,10 +12,13 @@
 # and they go in in name order.
 #
 # The tests make their installer with
-#   scripts/package.sh --test-installer BUILD_DIR OUTFILE
-# from BUILD_DIR's 64-bit program alone, on NSIS's 64-bit stub: Wine's
-# 64-bit loader runs that one where 32-bit programs cannot run. Nothing is
-# installed or built then.
+#   scripts/package.sh --test-installer ARCH BUILD_DIR OUTFILE
+# from BUILD_DIR, the build of ARCH. For i686 that is the release's own
+# installer: BUILD_DIR's 32-bit program with the 64-bit one of the x86_64
+# build beside it (BUILD_DIR/../x86_64), which must be built first. For
+# x86_64 it holds BUILD_DIR's 64-bit program alone, on NSIS's 64-bit stub:
+# Wine's 64-bit loader runs that one where 32-bit programs cannot run.
+# Nothing is installed or built then.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/arch.sh"
@@ -74,9 +77,12 @@ tolvane_examples_tool() {
     "$root/package/examples_write.cpp" "$root/app/examples.cpp"
 }
 
-# tolvane_installer TARGET EXE64 EXE32 STAGE VERSION OUTFILE
+# tolvane_installer EXE64 EXE32 STAGE VERSION OUTFILE: the release's
+# installer, on NSIS's x86 stub, holding the 64-bit program EXE64 and the
+# 32-bit one EXE32. With EXE32 empty, one of EXE64 alone on the 64-bit stub.
 tolvane_installer() {
-  local target=$1 exe64=$2 exe32=$3 stage=$4 version=$5 outfile=$6
+  local exe64=$1 exe32=$2 stage=$3 version=$4 outfile=$5 target=x86-unicode
+  [ -n "$exe32" ] || target=amd64-unicode
   sed 's/.*/Delete "$INSTDIR\\examples\\&"/' "$work/examples.txt" >"$work/examples.nsh"
   makensis -V2 -WX -DTARGET="$target" -DVERSION="$version" -DEXE64="$exe64" -DEXE32="$exe32" \
     -DSTAGE="$stage" -DEXAMPLES="$work/examples.nsh" -DOUTFILE="$outfile" "$root/package/tolvane.nsi"
@@ -94,13 +100,23 @@ tolvane_zip() {
 }
 
 if [ "${1:-}" = --test-installer ]; then
-  build=$2 outfile=$3
+  arch=$2 build=$3 outfile=$4
+  exe=$build/app/tolvane.exe exe64=$build/app/tolvane.exe exe32=""
+  if [ "$arch" = i686 ]; then
+    build64=$(dirname "$build")/x86_64
+    exe64=$build64/app/tolvane.exe exe32=$exe
+    if [ ! -f "$exe64" ]; then
+      echo "package.sh: the release's installer holds the 64-bit program too, and $exe64 is missing:" >&2
+      echo "  build it first: cmake --build $build64 --target tolvane (scripts/test.sh does)" >&2
+      exit 1
+    fi
+  fi
   work="$build/package-test"
   mkdir -p "$work"
   version=$(tolvane_version "$build")
   tolvane_examples_tool
-  tolvane_stage "$work/stage" "$build/app/tolvane.exe" "$version"
-  tolvane_installer amd64-unicode "$build/app/tolvane.exe" "" "$work/stage" "$version" "$outfile"
+  tolvane_stage "$work/stage" "$exe" "$version"
+  tolvane_installer "$exe64" "$exe32" "$work/stage" "$version" "$outfile"
   exit 0
 fi
 
@@ -118,7 +134,7 @@ tolvane_stage "$work/win64" "$build64/app/tolvane.exe" "$version"
 tolvane_stage "$work/win32" "$build32/app/tolvane.exe" "$version"
 tolvane_zip "$work/win64" "$dist/tolvane-$version-win64.zip"
 tolvane_zip "$work/win32" "$dist/tolvane-$version-win32.zip"
-tolvane_installer x86-unicode "$build64/app/tolvane.exe" "$build32/app/tolvane.exe" "$work/win64" "$version" \
+tolvane_installer "$build64/app/tolvane.exe" "$build32/app/tolvane.exe" "$work/win64" "$version" \
   "$dist/tolvane-$version-setup.exe"
 
 echo "Release $version in $dist:"

@@ -1,7 +1,8 @@
 // The installer as a user runs it, silently: it installs into a chosen
 // folder for this user alone, the installed program opens a script named on
 // its command line and one the shell opens through the association, and the
-// uninstaller takes all of it away again.
+// uninstaller takes all of it away again. It installs the program of this
+// build's kind (32-bit in the i686 build's prefix, 64-bit in the x86_64's).
 #include "tests/e2e/editor_process.h"
 
 #include <shellapi.h>
@@ -95,6 +96,9 @@ TEST(Installer, InstallsForTheUserOpensScriptsAndUninstallsWithoutATrace) {
   std::string exe = home + "\\tolvane.exe";
   for (const char* name : {"tolvane.exe", "README.txt", "LICENSE", "uninstall.exe"})
     EXPECT_TRUE(TempFolder::exists(home + "\\" + name)) << name;
+  // The program for this Windows, 32-bit in a 32-bit prefix: the i686 build's
+  // installer is the release's, which holds both.
+  EXPECT_TRUE(TempFolder::read(exe) == TempFolder::read(tolvane_exe_path())) << "not this build's " << TOLVANE_EXE;
   for (int32_t i = 0; i < EXAMPLE_COUNT; ++i)
     EXPECT_EQ(TempFolder::read(home + "\\examples\\" + EXAMPLES[i].title + ".app"), std::string(EXAMPLES[i].script) + "\r\n")
         << "as Save writes Help > Examples' " << EXAMPLES[i].title;
