@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "runtime/core/heap_internal.h"
 #include "tests/support/temp_text.h"
 #include "tests/support/windows_path.h"
 
@@ -50,6 +51,16 @@ TEST_F(TextOps, TrimCharCodeConcatDupAndUpper) {
   char buffer[32] = "ab";
   EXPECT_EQ(text_append(buffer, "cde"), buffer);
   EXPECT_STREQ(buffer, "abcde");
+}
+
+// A text's block holds its bytes and the terminator. A join longer than any block (texts past 2 GiB on
+// 64-bit Windows) gets a size the heap refuses, so the program stops in order: never a small block.
+TEST(TextSize, IsTheLengthAndTheTerminatorOrRefusedPastTheLargestBlock) {
+  struct { int64_t length; int32_t want; } cases[] = {
+      {0, 1}, {70000, 70001}, {INT32_MAX - 4, INT32_MAX - 3}, {INT32_MAX - 3, -1}, {INT32_MAX, -1},
+      {int64_t{INT32_MAX} * 3, -1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(heap_text_size(c.length), c.want) << c.length;
 }
 
 // text_len and text_copy work a word at a time: at every alignment of source and target they find the exact
