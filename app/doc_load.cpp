@@ -34,29 +34,29 @@ std::string file_bytes() {
   return bytes;
 }
 
-// The lines of the open file_channel, each ended by CR LF, CR or LF, joined
-// by carriage return and line feed, with no line break after the last line:
-// loading what Save wrote gives back exactly the text that was saved. A
-// file that holds a NUL byte is not text: the field could not hold what
-// follows each NUL.
 ReadResult read_lines(std::string& text) {
-  std::string bytes = file_bytes();
-  if (bytes.find('\0') != std::string::npos) return ReadResult::not_text;
-  text.reserve(bytes.size() + bytes.size() / 32);
-  size_t start = 0;
-  while (start < bytes.size()) {
-    size_t end = bytes.find_first_of("\r\n", start);
-    if (start > 0) text.append("\r\n");
-    if (end == std::string::npos) {
-      text.append(bytes, start, std::string::npos);
-      break;
-    }
-    text.append(bytes, start, end - start);
-    start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-  }
+  if (!load_text_of_bytes(file_bytes(), &text)) return ReadResult::not_text;
   return text.size() > static_cast<size_t>(DOCUMENT_MOST) ? ReadResult::too_large : ReadResult::read;
 }
 } // namespace
+
+bool load_text_of_bytes(const std::string& bytes, std::string* text) {
+  if (bytes.find('\0') != std::string::npos) return false;
+  text->clear();
+  text->reserve(bytes.size() + bytes.size() / 32);
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find_first_of("\r\n", start);
+    if (start > 0) text->append("\r\n");
+    if (end == std::string::npos) {
+      text->append(bytes, start, std::string::npos);
+      break;
+    }
+    text->append(bytes, start, end - start);
+    start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+  return true;
+}
 
 void doc_load_file(const char* path) {
   text_global_set(&file_name, text_dup(path)); // path may be file_name itself: copied before it goes

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 constexpr const char* APP_FILTER = "App files|*.app|All Files|*.*||";
 constexpr const char* APP_EXTENSION = ".app";
@@ -23,6 +24,13 @@ SaveResult doc_save_document();
 // False on Cancel, and when a Save did not store the text (its requester
 // cancelled, a file not to be replaced, a failed write).
 bool modified_check();
+
+// Load's reading of a file's bytes into the field's text: the lines, each
+// ended by CR LF, CR or LF, joined by carriage return and line feed, with no
+// line break after the last line, so that loading what Save wrote gives
+// back exactly the text that was saved. False for bytes that hold a NUL:
+// they are not text, and the field could not hold what follows each NUL.
+bool load_text_of_bytes(const std::string& bytes, std::string* text);
 
 // The text of New > HTML Template (a String temporary).
 char* html_template_text();

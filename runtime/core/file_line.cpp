@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "runtime/core/file_internal.h"
+#include "runtime/core/heap_internal.h"
 
 namespace {
 constexpr DWORD kChunkSize = 128;
@@ -34,14 +35,14 @@ void grow_and_take(void* context, const char* bytes, int32_t count) {
     int64_t wanted = static_cast<int64_t>(line->length) + count;
     int64_t capacity = line->capacity < 64 ? 128 : static_cast<int64_t>(line->capacity) * 2;
     if (capacity < wanted) capacity = wanted;
-    if (capacity > INT32_MAX - 8) capacity = -1; // beyond the heap: heap_alloc refuses it
-    char* bigger = static_cast<char*>(heap_alloc_or_stop(static_cast<int32_t>(capacity)));
+    int32_t size = heap_text_size(capacity);
+    char* bigger = static_cast<char*>(heap_alloc_or_stop(size));
     if (line->text) {
       std::memcpy(bigger, line->text, static_cast<size_t>(line->length));
       heap_free(line->text);
     }
     line->text = bigger;
-    line->capacity = static_cast<int32_t>(capacity);
+    line->capacity = size - 1;
   }
   std::memcpy(line->text + line->length, bytes, static_cast<size_t>(count));
   line->length += count;

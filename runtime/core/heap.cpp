@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "runtime/core/core.h"
+#include "runtime/core/heap_internal.h"
 
 namespace {
 HANDLE g_heap = nullptr;
@@ -30,6 +31,11 @@ void* heap_alloc(int32_t n) {
   if (block) return block;
   HeapCompact(g_heap, 0);
   return HeapAlloc(g_heap, HEAP_ZERO_MEMORY, size);
+}
+
+int32_t heap_text_size(int64_t length) {
+  if (length < 0 || length > INT32_MAX - kSpareBytes - 1) return -1;
+  return static_cast<int32_t>(length + 1);
 }
 
 int heap_free(void* block) {

@@ -14,14 +14,13 @@ typedef int(__cdecl* SnprintfFn)(char*, size_t, const char*, ...);
 
 // Reals are formatted by the system C runtime's own printf, not by MinGW's
 // replacement, so that rounding of halves is the system's: CRTDLL where the
-// system still ships it, else MSVCRT (the same formatter).
+// system still ships it, else MSVCRT (the same formatter). Both come from
+// the system folder only: a library of that name beside the program is
+// never loaded.
 SnprintfFn system_snprintf() {
   static SnprintfFn fn = [] {
-    for (const char* dll : {"crtdll.dll", "msvcrt.dll"}) {
-      if (HMODULE m = LoadLibraryA(dll)) {
-        if (FARPROC p = GetProcAddress(m, "_snprintf")) return reinterpret_cast<SnprintfFn>(reinterpret_cast<void*>(p));
-      }
-    }
+    for (const char* dll : {"crtdll.dll", "msvcrt.dll"})
+      if (SnprintfFn f = system_function<SnprintfFn>(dll, "_snprintf")) return f;
     return static_cast<SnprintfFn>(nullptr);
   }();
   return fn;

@@ -4,10 +4,11 @@
 #include <cstring>
 
 #include "runtime/core/core.h"
+#include "runtime/core/heap_internal.h"
 
 namespace {
 char* new_text(const char* s, int32_t len) {
-  char* t = static_cast<char*>(heap_alloc_or_stop(len + 1));
+  char* t = static_cast<char*>(heap_alloc_or_stop(heap_text_size(len)));
   std::memcpy(t, s, static_cast<size_t>(len));
   return t; // the heap block is zeroed, so the terminator is already there
 }
@@ -16,8 +17,7 @@ char* new_text(const char* s, int32_t len) {
 char* text_concat_list(const char* const* parts, int count) {
   int64_t total = 0;
   for (int i = 0; i < count; ++i) total += text_len(parts[i]);
-  if (total > INT32_MAX - 4) total = -1; // too large: heap_alloc refuses it
-  char* t = static_cast<char*>(heap_alloc_or_stop(static_cast<int32_t>(total) + 1));
+  char* t = static_cast<char*>(heap_alloc_or_stop(heap_text_size(total)));
   char* end = t;
   for (int i = 0; i < count; ++i) {
     int32_t n = text_len(parts[i]);

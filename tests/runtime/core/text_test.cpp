@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "runtime/core/heap_internal.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/temp_text.h"
 #include "tests/support/windows_path.h"
 
@@ -52,6 +54,16 @@ TEST_F(TextOps, TrimCharCodeConcatDupAndUpper) {
   EXPECT_STREQ(buffer, "abcde");
 }
 
+// A text's block holds its bytes and the terminator. A join longer than any block (texts past 2 GiB on
+// 64-bit Windows) gets a size the heap refuses, so the program stops in order: never a small block.
+TEST(TextSize, IsTheLengthAndTheTerminatorOrRefusedPastTheLargestBlock) {
+  struct { int64_t length; int32_t want; } cases[] = {
+      {0, 1}, {70000, 70001}, {INT32_MAX - 4, INT32_MAX - 3}, {INT32_MAX - 3, -1}, {INT32_MAX, -1},
+      {int64_t{INT32_MAX} * 3, -1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(heap_text_size(c.length), c.want) << c.length;
+}
+
 // text_len and text_copy work a word at a time: at every alignment of source and target they find the exact
 // terminator, and never read past it, here the last byte before an inaccessible page.
 TEST_F(TextOps, LenAndCopyStopAtTheTerminatorAtEveryAlignmentAndThePageEnd) {
@@ -87,6 +99,31 @@ TEST_F(TextOps, NumToTextHasALeadingBlankAndTwoPlacesForFractionsRoundedAsTheSys
       {2.675, " 2.67"}, {0.125, " 0.13"},  {-0.005, " -0.01"},
   };
   for (const Case& c : cases) EXPECT_EQ(take(num_to_text(c.x)), c.want) << c.x;
+}
+
+// Real numbers are formatted by the system's C runtime, and a crtdll.dll beside the program (a zip unpacked in
+// Downloads) is never loaded for it. Wine takes its own crtdll for such a file unless an override asks for the
+// file, as Windows would load it: the child program is given that override.
+TEST(NumberText, TakesTheCRuntimeFromTheSystemFolderNeverFromBesideTheProgram) {
+  TempFolder folder("crt");
+  std::string built = windows_path(TEST_PROGRAM_DIR), child = folder.in("number_child.exe");
+  ASSERT_TRUE(CopyFileA((built + "\\number_child.exe").c_str(), child.c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA((built + "\\planted\\crtdll.dll").c_str(), folder.in("crtdll.dll").c_str(), FALSE));
+  const char* app = "Software\\Wine\\AppDefaults\\number_child.exe";
+  RegSetKeyValueA(HKEY_CURRENT_USER, (std::string(app) + "\\DllOverrides").c_str(), "crtdll", REG_SZ, "native,builtin", 15);
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  DWORD code = 99;
+  if (CreateProcessA(child.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    if (WaitForSingleObject(pi.hProcess, 30000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 98);
+    WaitForSingleObject(pi.hProcess, 5000);
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+  }
+  RegDeleteTreeA(HKEY_CURRENT_USER, app);
+  EXPECT_EQ(code, 0u) << "1: the crtdll.dll beside the program was loaded; 2: a wrong number; 98: no end; 99: no start";
 }
 
 TEST_F(TextOps, StartDirIsTheProgramDirectoryWithItsBackslash) {
