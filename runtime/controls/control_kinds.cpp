@@ -60,8 +60,6 @@ void controls_init_common() {
 }
 
 bool controls_load_rich_edit() {
-  // Loaded once and kept for the life of the process.
-  static HMODULE rich_edit = nullptr;
-  if (!rich_edit) rich_edit = LoadLibraryA("riched32.dll");
-  return rich_edit != nullptr;
+  // Its window class is registered when the library loads; it is kept from then on.
+  return system_library("riched32.dll") != nullptr;
 }

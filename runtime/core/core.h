@@ -166,3 +166,6 @@ FARPROC system_proc(const char* library, const char* name);
 template <typename Function> Function system_function(const char* library, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(system_proc(library, name)));
 }
+// The library itself, for one whose loading is what is wanted (a control
+// library registers its window classes as it loads); null when missing.
+HMODULE system_library(const char* library);

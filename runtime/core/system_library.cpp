@@ -11,7 +11,7 @@ struct Loaded {
   char name[32];
   HMODULE module;
 };
-Loaded g_loaded[8];
+Loaded g_loaded[16];
 int g_count = 0;
 
 // From the system folder by its full path: a library of the same name
@@ -23,7 +23,9 @@ HMODULE load_from_system(const char* library) {
   return LoadLibraryA((std::string(folder) + "\\" + library).c_str());
 }
 
-HMODULE library_module(const char* library) {
+} // namespace
+
+HMODULE system_library(const char* library) {
   for (int i = 0; i < g_count; ++i)
     if (lstrcmpiA(g_loaded[i].name, library) == 0) return g_loaded[i].module;
   if (g_count == static_cast<int>(sizeof g_loaded / sizeof *g_loaded) ||
@@ -40,9 +42,8 @@ HMODULE library_module(const char* library) {
   entry.module = module;
   return module;
 }
-} // namespace
 
 FARPROC system_proc(const char* library, const char* name) {
-  HMODULE module = library_module(library);
+  HMODULE module = system_library(library);
   return module ? GetProcAddress(module, name) : nullptr;
 }
