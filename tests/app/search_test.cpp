@@ -18,7 +18,7 @@ protected:
     if (!dialog) return boxes;
     EXPECT_EQ(text_of(GetDlgItem(dialog, 2)), "") << "the field starts empty";
     type_into(GetDlgItem(dialog, 2), wanted);
-    DialogDriver driver([&](DialogDriver& d) {
+    auto answer = [&](DialogDriver& d) {
       for (;;) { // every box until the dialog has gone
         HWND box = nullptr;
         d.wait([&] { return !IsWindow(dialog) || (box = d.find("Alert")) != nullptr; },
@@ -28,10 +28,12 @@ protected:
         press(box, IDOK);
         if (!d.wait_gone(box)) return;
       }
-    });
-    press(dialog, 1);
-    EXPECT_TRUE(pump_until([&] { return !IsWindow(dialog); }));
-    EXPECT_TRUE(driver.finish()) << driver.failure();
+    };
+    auto find_next = [&] {
+      press(dialog, 1);
+      EXPECT_TRUE(pump_until([&] { return !IsWindow(dialog); }));
+    };
+    EXPECT_EQ(run_answering(find_next, answer), "");
     EXPECT_EQ(search_dialog.handle, nullptr);
     return boxes;
   }

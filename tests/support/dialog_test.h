@@ -3,25 +3,15 @@
 // the runtime's dialog windows.
 #pragma once
 
-#include <cstring>
 #include <functional>
 
 #include "runtime/controls/controls.h"
 #include "tests/support/event_log.h"
+#include "tests/support/thread_windows.h"
 
 // The number of windows of this thread of the runtime's dialog class.
 inline int runtime_dialog_windows() {
-  struct Count {
-    static BOOL CALLBACK each(HWND w, LPARAM lp) {
-      char cls[64] = "";
-      GetClassNameA(w, cls, sizeof cls);
-      if (std::strcmp(cls, "CorvatineDlgClass") == 0) ++*reinterpret_cast<int*>(lp);
-      return TRUE;
-    }
-  };
-  int n = 0;
-  EnumThreadWindows(GetCurrentThreadId(), Count::each, reinterpret_cast<LPARAM>(&n));
-  return n;
+  return static_cast<int>(thread_windows(GetCurrentThreadId(), "CorvatineDlgClass").size());
 }
 
 class DialogTest : public GuiTest {
