@@ -223,6 +223,27 @@ public:
     wait_until([&] { return !(all = shown_windows(info_.dwThreadId, class_name)).empty(); });
     return all.empty() ? nullptr : all[0];
   }
+  // A menu pick whose requester gets the name (Cancel when it is empty), once the command has done its
+  // work; false unless the requester came and went.
+  bool pick_file(int id, const char* title, const std::string& name) {
+    menu(id);
+    bool answered = dialogs.answer_requester(title, name);
+    sync();
+    return answered;
+  }
+  // Search from the view's top with Find Next: the box's text, or "" when the dialog closed without one.
+  std::string search(const char* wanted) {
+    menu(MENU_SEARCH);
+    HWND dialog = wait_window("CorvatineDlgClass");
+    if (!dialog || text_of(dialog) != "Search") return "(no Search dialog)";
+    type_into(GetDlgItem(dialog, 2), wanted);
+    press(dialog, 1);
+    std::string box;
+    wait_until([&] { return !IsWindow(dialog) || dialogs.find("Alert"); });
+    if (IsWindow(dialog)) box = dialogs.answer_box("Alert");
+    dialogs.wait_gone(dialog);
+    return box;
+  }
   // A menu pick's box: its text once OK is pressed.
   std::string box_of(int id, const char* title) {
     menu(id);

@@ -52,11 +52,8 @@ TEST(KeepWork, ASaveKilledInsideItsWriteLeavesTheWholeOldOrTheWholeNewText) {
     for (const std::string& left : beside()) DeleteFileA(folder.in(left).c_str());
     EditorProcess editor(folder.path());
     ASSERT_NE(editor.window(), nullptr);
-    editor.menu(MENU_LOAD); // the field takes a text this large from Load
-    ASSERT_TRUE(editor.dialogs.answer_requester("Load", new_file));
-    editor.sync();
-    editor.menu(MENU_SAVE);
-    ASSERT_TRUE(editor.dialogs.answer_requester("Save", folder.in("doc")));
+    ASSERT_TRUE(editor.pick_file(MENU_LOAD, "Load", new_file)); // the field takes a text this large from Load
+    ASSERT_TRUE(editor.pick_file(MENU_SAVE, "Save", folder.in("doc")));
     HWND question = editor.dialogs.wait_for("Save");
     ASSERT_NE(question, nullptr);
     press(question, IDYES);
@@ -94,8 +91,7 @@ TEST(KeepWork, AFullDiskGivesTheFailureMessageAndLeavesTheOldFile) {
 
   EditorProcess editor(folder);
   ASSERT_TRUE(editor.type_text("new text"));
-  editor.menu(MENU_SAVE);
-  ASSERT_TRUE(editor.dialogs.answer_requester("Save", folder + "\\doc"));
+  ASSERT_TRUE(editor.pick_file(MENU_SAVE, "Save", folder + "\\doc"));
   editor.dialogs.answer_box("Save", IDYES);
   std::string said = editor.dialogs.answer_box("Save");
   EXPECT_EQ(said.rfind("The file could not be saved.\r\n\r\n" + path + "\r\n\r\n", 0), 0u) << said;
@@ -176,9 +172,7 @@ TEST_F(EditorE2E, APageThatDeclaresUtf8IsWrittenInUtf8AndAnyOtherAsTyped) {
     SCOPED_TRACE(c.first_line);
     std::string page = "page" + std::to_string(++n);
     editor->set_field_text(c.first_line + "\r\ncaf\xe9 na\xefve");
-    editor->menu(MENU_TRANSLATE);
-    ASSERT_TRUE(editor->dialogs.answer_requester("Translate", folder.in(page)));
-    editor->sync();
+    ASSERT_TRUE(editor->pick_file(MENU_TRANSLATE, "Translate", folder.in(page)));
     EXPECT_EQ(TempFolder::read(folder.in(page + ".html")), c.first_line + "\r\n" + c.words + "\r\n\r\n");
   }
 }

@@ -67,9 +67,7 @@ void set_sse_control_word([[maybe_unused]] unsigned int word) {
 #endif
 }
 
-bool checked(HWND dialog, int id) {
-  return send_to(GetDlgItem(dialog, id), BM_GETCHECK) == BST_CHECKED;
-}
+bool checked(HWND dialog, int id) { return send_to(GetDlgItem(dialog, id), BM_GETCHECK) == BST_CHECKED; }
 
 // Clicks a button of the dialog and waits until its check state is the one wanted.
 void click_until(DialogDriver& d, HWND dialog, int id, bool wanted) {
