@@ -13,14 +13,8 @@ protected:
     EXPECT_EQ(TempFolder::read(path), bytes);
     return same;
   }
-  bool save_as(const std::string& name) const {
-    editor->menu(MENU_SAVE);
-    return editor->dialogs.answer_requester("Save", folder.in(name));
-  }
-  bool load(const std::string& path) const {
-    editor->menu(MENU_LOAD);
-    return editor->dialogs.answer_requester("Load", path);
-  }
+  bool save_as(const std::string& name) const { return editor->pick_file(MENU_SAVE, "Save", folder.in(name)); }
+  bool load(const std::string& path) const { return editor->pick_file(MENU_LOAD, "Load", path); }
 };
 
 TEST_F(Documents, TheWorkedExampleTypedSavedWithCtrlSAndTranslatedWithCtrlT) {

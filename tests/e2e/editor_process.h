@@ -27,24 +27,35 @@ constexpr const char* MODIFIED_QUESTION = "Data has been modified.\r\n\r\nDo you
 inline std::string tolvane_exe_path() { return windows_path(TOLVANE_EXE); }
 
 // The editors a test starts keep their recovery files in a local application
-// data folder of the test's own (each test runs in a process of its own), so
-// that what one test leaves unsaved is never offered in another.
-struct PrivateAppData {
-  TempFolder folder{"tlv-appdata"};
-  PrivateAppData() { SetEnvironmentVariableA("LOCALAPPDATA", folder.path().c_str()); }
-  std::string recovery() const { return folder.in("Tolvane"); }
+// data folder of that test's own, made when the test starts and removed when it
+// ends, so that what one test leaves unsaved is never offered in another.
+class PrivateAppData : public ::testing::EmptyTestEventListener {
+public:
+  std::string recovery() const { return folder_->in("Tolvane"); }
+
+private:
+  void OnTestStart(const ::testing::TestInfo&) override {
+    folder_ = std::make_unique<TempFolder>("tlv-appdata");
+    SetEnvironmentVariableA("LOCALAPPDATA", folder_->path().c_str());
+  }
+  void OnTestEnd(const ::testing::TestInfo&) override { folder_.reset(); }
+  std::unique_ptr<TempFolder> folder_;
 };
 inline PrivateAppData& private_app_data() {
-  static PrivateAppData data;
-  return data;
+  static PrivateAppData* data = [] {
+    auto* made = new PrivateAppData;
+    ::testing::UnitTest::GetInstance()->listeners().Append(made); // GoogleTest owns it
+    return made;
+  }();
+  return *data;
 }
 inline const bool app_data_is_private = (private_app_data(), true);
 
 // The shown top-level windows of a thread with this class.
 inline std::vector<HWND> shown_windows(DWORD thread, const char* class_name) {
   std::vector<HWND> found;
-  for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, class_name, nullptr)) != nullptr;)
-    if (GetWindowThreadProcessId(w, nullptr) == thread && IsWindowVisible(w)) found.push_back(w);
+  for (HWND w : thread_windows(thread, class_name))
+    if (IsWindowVisible(w)) found.push_back(w);
   return found;
 }
 
@@ -103,7 +114,9 @@ public:
     });
     dialogs = Dialogs(info_.dwThreadId);
   }
+  // A requester or box the test meant to answer and did not find fails the test here.
   ~EditorProcess() {
+    if (!dialogs.ok()) ADD_FAILURE() << "a dialog was not answered: " << dialogs.failure();
     if (!info_.hProcess) return;
     if (running()) {
       dialogs.dismiss_all();
@@ -139,37 +152,19 @@ public:
 
   // Posted: for commands that open a requester or a box.
   void menu(int id) const { PostMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-  void menu_now(int id) const {
-    DWORD_PTR unused = 0;
-    SendMessageTimeoutA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0, SMTO_NORMAL, 10000, &unused);
-  }
+  void menu_now(int id) const { send_to(window_, WM_COMMAND, MAKEWPARAM(id, 0)); }
   // Returns once the editor has handled what was sent before.
-  void sync() const {
-    DWORD_PTR unused = 0;
-    SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &unused);
-  }
+  void sync() const { send_to(window_, WM_NULL); }
 
   std::string field_text() const {
-    DWORD_PTR length = 0;
-    SendMessageTimeoutA(field(), WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
-    std::string text(length + 1, '\0');
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutA(field(), WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG, 5000,
-                        &copied);
-    text.resize(copied);
+    std::string text(send_to(field(), WM_GETTEXTLENGTH) + 1, '\0');
+    text.resize(send_to(field(), WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0])));
     return text;
   }
   void set_field_text(const std::string& text) const { type_into(field(), text); }
   // The field's modified flag, read and set as the editor's own commands do.
-  bool modified() const {
-    DWORD_PTR flag = 0;
-    SendMessageTimeoutA(field(), EM_GETMODIFY, 0, 0, SMTO_ABORTIFHUNG, 5000, &flag);
-    return flag != 0;
-  }
-  void set_modified(bool flag) const {
-    DWORD_PTR unused = 0;
-    SendMessageTimeoutA(field(), EM_SETMODIFY, flag, 0, SMTO_ABORTIFHUNG, 5000, &unused);
-  }
+  bool modified() const { return send_to(field(), EM_GETMODIFY) != 0; }
+  void set_modified(bool flag) const { send_to(field(), EM_SETMODIFY, flag); }
   bool field_becomes(const std::string& text) const {
     return wait_until([&] { return field_text() == text; });
   }
@@ -227,6 +222,27 @@ public:
     std::vector<HWND> all;
     wait_until([&] { return !(all = shown_windows(info_.dwThreadId, class_name)).empty(); });
     return all.empty() ? nullptr : all[0];
+  }
+  // A menu pick whose requester gets the name (Cancel when it is empty), once the command has done its
+  // work; false unless the requester came and went.
+  bool pick_file(int id, const char* title, const std::string& name) {
+    menu(id);
+    bool answered = dialogs.answer_requester(title, name);
+    sync();
+    return answered;
+  }
+  // Search from the view's top with Find Next: the box's text, or "" when the dialog closed without one.
+  std::string search(const char* wanted) {
+    menu(MENU_SEARCH);
+    HWND dialog = wait_window("CorvatineDlgClass");
+    if (!dialog || text_of(dialog) != "Search") return "(no Search dialog)";
+    type_into(GetDlgItem(dialog, 2), wanted);
+    press(dialog, 1);
+    std::string box;
+    wait_until([&] { return !IsWindow(dialog) || dialogs.find("Alert"); });
+    if (IsWindow(dialog)) box = dialogs.answer_box("Alert");
+    dialogs.wait_gone(dialog);
+    return box;
   }
   // A menu pick's box: its text once OK is pressed.
   std::string box_of(int id, const char* title) {

@@ -46,10 +46,8 @@ protected:
     return wait_until([&] { return Pixels::on_screen(editor->window(), GUTTER) == expected; }, 5000);
   }
   void scroll_to(int top) const {
-    DWORD_PTR first = 0;
-    SendMessageTimeoutA(editor->field(), EM_GETFIRSTVISIBLELINE, 0, 0, SMTO_NORMAL, 5000, &first);
-    DWORD_PTR unused = 0;
-    SendMessageTimeoutA(editor->field(), EM_LINESCROLL, 0, top - static_cast<int>(first), SMTO_NORMAL, 5000, &unused);
+    int first = static_cast<int>(send_to(editor->field(), EM_GETFIRSTVISIBLELINE));
+    send_to(editor->field(), EM_LINESCROLL, 0, top - first);
   }
 };
 

@@ -23,12 +23,8 @@ std::string lines_of(char c, size_t bytes) {
 std::multiset<std::string> recovery_texts() {
   std::multiset<std::string> texts;
   std::string folder = private_app_data().recovery();
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\recovery-*.txt").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return texts;
-  do texts.insert(TempFolder::read(folder + "\\" + found.cFileName));
-  while (FindNextFileA(search, &found));
-  FindClose(search);
+  for (const std::string& name : TempFolder::names(folder + "\\recovery-*.txt"))
+    texts.insert(TempFolder::read(folder + "\\" + name));
   return texts;
 }
 
@@ -37,42 +33,46 @@ DWORD type_and_keep(EditorProcess& editor, const std::string& text, std::multise
   EXPECT_TRUE(editor.type_text(text));
   DWORD typed = GetTickCount();
   expected.insert(crlf(text));
-  EXPECT_TRUE(wait_until([&] { return recovery_texts() == expected; }, 5000)) << "the recovery file of " << text;
+  EXPECT_TRUE(wait_until([&] { return recovery_texts() == expected; }, 2000)) << "the recovery file of " << text;
   return GetTickCount() - typed;
 }
 } // namespace
 
-TEST(KeepWork, ASaveKilledAtAnyMomentLeavesTheWholeOldOrTheWholeNewText) {
+// Save writes the new text to a file of its own beside the target (runtime/core/file_replace.cpp names
+// it tlv*.tmp) and then renames it over the target: each editor is killed the moment that file appears.
+TEST(KeepWork, ASaveKilledInsideItsWriteLeavesTheWholeOldOrTheWholeNewText) {
   TempFolder folder("tolvane-e2e");
   const std::string old_bytes = lines_of('o', 1 << 20) + "\r\n";
   const std::string new_text = lines_of('n', 3 << 19);
   folder.write("doc.app", old_bytes);
   std::string new_file = folder.write("new.app", new_text + "\r\n");
-  int old_kept = 0, new_whole = 0;
-  for (DWORD moment = 0; moment < 10; ++moment) {
+  auto beside = [&] { return TempFolder::names(folder.in("tlv*.tmp")); };
+  int inside = 0, old_kept = 0, new_whole = 0;
+  for (int round = 0; round < 10; ++round) {
+    for (const std::string& left : beside()) DeleteFileA(folder.in(left).c_str());
     EditorProcess editor(folder.path());
     ASSERT_NE(editor.window(), nullptr);
-    editor.menu(MENU_LOAD); // the field takes a text this large from Load
-    ASSERT_TRUE(editor.dialogs.answer_requester("Load", new_file));
-    editor.sync();
-    editor.menu(MENU_SAVE);
-    ASSERT_TRUE(editor.dialogs.answer_requester("Save", folder.in("doc")));
+    ASSERT_TRUE(editor.pick_file(MENU_LOAD, "Load", new_file)); // the field takes a text this large from Load
+    ASSERT_TRUE(editor.pick_file(MENU_SAVE, "Save", folder.in("doc")));
     HWND question = editor.dialogs.wait_for("Save");
     ASSERT_NE(question, nullptr);
     press(question, IDYES);
-    // The kill comes from at once to 90 ms into the Save, past its end: a
-    // chosen moment, not a wait for anything.
-    Sleep(moment * 10);
+    for (DWORD start = GetTickCount(); beside().empty() && GetTickCount() - start < 5000;) {
+    }
     editor.kill();
+    // Still there after the kill: the kill came before the rename.
+    inside += !beside().empty();
     std::string now = TempFolder::read(folder.in("doc.app"));
     if (now == old_bytes)
       ++old_kept;
     else if (now == new_text + "\r\n")
       ++new_whole;
     else
-      ADD_FAILURE() << "killed " << moment * 10 << " ms into the Save, the file holds " << now.size() << " bytes";
+      ADD_FAILURE() << "killed in round " << round << ", the file holds " << now.size() << " bytes";
   }
-  std::printf("Kills during the Save: %d left the old text, %d the new one\n", old_kept, new_whole);
+  EXPECT_GT(inside, 0) << "no kill came while the Save's own file stood beside the target";
+  std::printf("Kills during the Save: %d inside its write; %d left the old text, %d the new one\n", inside, old_kept,
+              new_whole);
 }
 
 TEST(KeepWork, AFullDiskGivesTheFailureMessageAndLeavesTheOldFile) {
@@ -91,8 +91,7 @@ TEST(KeepWork, AFullDiskGivesTheFailureMessageAndLeavesTheOldFile) {
 
   EditorProcess editor(folder);
   ASSERT_TRUE(editor.type_text("new text"));
-  editor.menu(MENU_SAVE);
-  ASSERT_TRUE(editor.dialogs.answer_requester("Save", folder + "\\doc"));
+  ASSERT_TRUE(editor.pick_file(MENU_SAVE, "Save", folder + "\\doc"));
   editor.dialogs.answer_box("Save", IDYES);
   std::string said = editor.dialogs.answer_box("Save");
   EXPECT_EQ(said.rfind("The file could not be saved.\r\n\r\n" + path + "\r\n\r\n", 0), 0u) << said;
@@ -173,9 +172,7 @@ TEST_F(EditorE2E, APageThatDeclaresUtf8IsWrittenInUtf8AndAnyOtherAsTyped) {
     SCOPED_TRACE(c.first_line);
     std::string page = "page" + std::to_string(++n);
     editor->set_field_text(c.first_line + "\r\ncaf\xe9 na\xefve");
-    editor->menu(MENU_TRANSLATE);
-    ASSERT_TRUE(editor->dialogs.answer_requester("Translate", folder.in(page)));
-    editor->sync();
+    ASSERT_TRUE(editor->pick_file(MENU_TRANSLATE, "Translate", folder.in(page)));
     EXPECT_EQ(TempFolder::read(folder.in(page + ".html")), c.first_line + "\r\n" + c.words + "\r\n\r\n");
   }
 }

@@ -122,14 +122,7 @@ TEST_F(Boxes, CountsMemoryHelpAboutAndTheAnswerOfASearch) {
   EXPECT_EQ(about.substr(about.rfind("\r\n")), "\r\nhttps://tolvane.example");
 
   editor->set_field_text("first\r\nsecond\r\nvar x=1;\r\nvar y=2;");
-  editor->menu(MENU_SEARCH);
-  HWND dialog = editor->wait_window("CorvatineDlgClass");
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(text_of(dialog), "Search");
-  type_into(GetDlgItem(dialog, 2), "VAR");
-  press(dialog, 1);
-  EXPECT_EQ(editor->dialogs.answer_box("Alert"), "\"VAR\" found on line 3");
-  EXPECT_TRUE(editor->dialogs.wait_gone(dialog));
+  EXPECT_EQ(editor->search("VAR"), "\"VAR\" found on line 3");
 }
 
 } // namespace

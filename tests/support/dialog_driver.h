@@ -10,26 +10,31 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "tests/support/thread_windows.h"
 #include "tests/support/wait.h"
 
+// A message sent to a window of any thread or process, given up after 10 s so that a program that
+// hangs fails the test instead of hanging it; the answer, 0 when it was given up.
+inline DWORD_PTR send_to(HWND window, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutA(window, message, wparam, lparam, SMTO_NORMAL, 10000, &answer);
+  return answer;
+}
 // A window's text; WM_GETTEXT also reads controls of other processes.
 inline std::string text_of(HWND window) {
   char buffer[4096] = "";
-  DWORD_PTR copied = 0;
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
-                      &copied);
+  send_to(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
   return buffer;
 }
 // Types a text into a control, as a person would fill the field.
 inline void type_into(HWND control, const std::string& text) {
-  DWORD_PTR unused = 0;
-  SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 5000,
-                      &unused);
+  send_to(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 // Presses the dialog's button with that id as a click would.
 inline void press(HWND dialog, int id) {
@@ -48,19 +53,7 @@ public:
   explicit Dialogs(DWORD thread) : gui_thread_(thread) {}
 
   // Every dialog window of the thread, shown or not.
-  std::vector<HWND> all() const {
-    std::vector<HWND> found;
-    struct Visit {
-      static BOOL CALLBACK top(HWND window, LPARAM data) {
-        char name[16] = "";
-        GetClassNameA(window, name, sizeof name);
-        if (lstrcmpA(name, "#32770") == 0) reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
-        return TRUE;
-      }
-    };
-    EnumThreadWindows(gui_thread_, Visit::top, reinterpret_cast<LPARAM>(&found));
-    return found;
-  }
+  std::vector<HWND> all() const { return thread_windows(gui_thread_, "#32770"); }
   // A shown, active dialog with the title (any title when null), other than except; null when none.
   HWND find(const char* title, HWND except = nullptr) const {
     for (HWND d : all())
@@ -103,11 +96,10 @@ public:
   bool pick_printer(HWND dialog, const std::string& printer) {
     constexpr int PRINTER_COMBO = 0x473;
     HWND combo = GetDlgItem(dialog, PRINTER_COMBO);
-    DWORD_PTR index = static_cast<DWORD_PTR>(CB_ERR), unused = 0;
-    SendMessageTimeoutA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                        reinterpret_cast<LPARAM>(printer.c_str()), SMTO_ABORTIFHUNG, 5000, &index);
+    LPARAM name = reinterpret_cast<LPARAM>(printer.c_str());
+    DWORD_PTR index = send_to(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), name);
     if (static_cast<LRESULT>(index) == CB_ERR) return fail("the print dialog does not list " + printer), false;
-    SendMessageTimeoutA(combo, CB_SETCURSEL, index, 0, SMTO_ABORTIFHUNG, 5000, &unused);
+    send_to(combo, CB_SETCURSEL, index);
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(PRINTER_COMBO, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
     return true;
   }
@@ -160,3 +152,20 @@ public:
 private:
   std::thread driver_;
 };
+
+// Runs call on this thread while script (none: no dialog is wanted) answers from a driver what it opens.
+// Once the script is done, a dialog left open is closed after timeout_ms and counted a failure, so a call
+// stuck in a modal loop ends instead of hanging the test. The driver's failure; empty when there was none.
+inline std::string run_answering(const std::function<void()>& call, const DialogDriver::Script& script = nullptr,
+                                 DWORD timeout_ms = 10000) {
+  std::atomic<bool> returned{false};
+  DialogDriver driver([&](DialogDriver& d) {
+    if (script) script(d);
+    d.wait([&] { return returned.load() || (!script && d.find(nullptr)); }, "the call did not return", timeout_ms);
+    if (!returned.load()) d.fail("a dialog was left open");
+  });
+  call();
+  returned = true;
+  driver.finish();
+  return driver.failure();
+}

@@ -4,9 +4,11 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 class TempFolder {
 public:
@@ -44,23 +46,30 @@ public:
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
 
+  // The names of the files and folders a pattern matches ("C:\\dir\\*.txt"), without "." and "..".
+  static std::vector<std::string> names(const std::string& pattern) {
+    std::vector<std::string> found;
+    WIN32_FIND_DATAA data;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &data);
+    if (search == INVALID_HANDLE_VALUE) return found;
+    do
+      if (std::strcmp(data.cFileName, ".") != 0 && std::strcmp(data.cFileName, "..") != 0)
+        found.push_back(data.cFileName);
+    while (FindNextFileA(search, &data));
+    FindClose(search);
+    return found;
+  }
+
 private:
   static void remove_tree(const std::string& dir, int depth) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-      do {
-        std::string name = found.cFileName;
-        if (name == "." || name == "..") continue;
-        std::string p = dir + "\\" + name;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-          if (depth > 0) remove_tree(p, depth - 1);
-        } else {
-          SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
-          DeleteFileA(p.c_str());
-        }
-      } while (FindNextFileA(search, &found));
-      FindClose(search);
+    for (const std::string& name : names(dir + "\\*")) {
+      std::string p = dir + "\\" + name;
+      if (GetFileAttributesA(p.c_str()) & FILE_ATTRIBUTE_DIRECTORY) {
+        if (depth > 0) remove_tree(p, depth - 1);
+      } else {
+        SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(p.c_str());
+      }
     }
     RemoveDirectoryA(dir.c_str());
   }

@@ -1,6 +1,7 @@
 // Embedding against the system's own web-browser control (Wine's here, which cannot load pages): its events
 // reach the Handler and it goes with the window. (Placing and resizing it: the editor's run window, end to end.)
 #include "tests/runtime/browser/browser_fixture.h"
+#include "tests/support/thread_windows.h"
 
 namespace {
 // The control's own windows inside the host.
@@ -8,17 +9,6 @@ std::vector<HWND> children_of(HWND parent) {
   std::vector<HWND> out;
   for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) out.push_back(c);
   return out;
-}
-
-BOOL CALLBACK count_window(HWND, LPARAM counter) {
-  ++*reinterpret_cast<int*>(counter);
-  return TRUE;
-}
-
-int thread_windows() {
-  int n = 0;
-  EnumThreadWindows(GetCurrentThreadId(), count_window, reinterpret_cast<LPARAM>(&n));
-  return n;
 }
 
 class RealControlTest : public HostTest {
@@ -50,7 +40,7 @@ TEST_F(RealControlTest, ControlsOwnEventsReachTheHandler) {
 
 TEST_F(RealControlTest, TwoHundredEmbedCloseCyclesKeepTheProcessHealthy) {
   win_close(&host);
-  int windows_before = thread_windows();
+  size_t windows_before = thread_windows(GetCurrentThreadId()).size();
   for (int i = 0; i < 200; ++i) {
     open_host();
     ASSERT_EQ(browser_attach(&host, nullptr), 0) << "cycle " << i;
@@ -60,7 +50,7 @@ TEST_F(RealControlTest, TwoHundredEmbedCloseCyclesKeepTheProcessHealthy) {
     ASSERT_EQ(browser_live_site_objects(), 0) << "cycle " << i;
     ASSERT_EQ(browser_live_sinks(), 0) << "cycle " << i;
   }
-  EXPECT_EQ(thread_windows(), windows_before) << "no window of the control left behind";
+  EXPECT_EQ(thread_windows(GetCurrentThreadId()).size(), windows_before) << "no window of the control left behind";
   EXPECT_TRUE(thread_com_free());
   // Still able to make windows, drawing objects and a browser.
   HPEN pen = CreatePen(PS_SOLID, 1, 0);

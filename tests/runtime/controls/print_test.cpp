@@ -67,11 +67,7 @@ void set_sse_control_word([[maybe_unused]] unsigned int word) {
 #endif
 }
 
-bool checked(HWND dialog, int id) {
-  DWORD_PTR state = 0;
-  SendMessageTimeoutA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state);
-  return state == BST_CHECKED;
-}
+bool checked(HWND dialog, int id) { return send_to(GetDlgItem(dialog, id), BM_GETCHECK) == BST_CHECKED; }
 
 // Clicks a button of the dialog and waits until its check state is the one wanted.
 void click_until(DialogDriver& d, HWND dialog, int id, bool wanted) {
@@ -118,7 +114,7 @@ TEST_F(PrintDialogTest, OkGivesThePickedPrinterPagesCopiesAndCollationCancelLeav
     bool collate_shown = !c.collate;
     std::string copies_shown, shown_first;
     HWND dialog_owner = nullptr;
-    DialogDriver driver([&](DialogDriver& d) {
+    auto answer = [&](DialogDriver& d) {
       HWND dialog = d.wait_for("Print");
       if (!dialog) return;
       dialog_owner = GetWindow(dialog, GW_OWNER);
@@ -133,18 +129,20 @@ TEST_F(PrintDialogTest, OkGivesThePickedPrinterPagesCopiesAndCollationCancelLeav
       click_until(d, dialog, COLLATE_CHECK, !c.collate);
       press(dialog, c.cancel ? IDCANCEL : IDOK);
       d.wait_gone(dialog);
-    });
+    };
     int32_t from = 1, to = 5, copies = 2, collate = c.collate;
     unsigned short before = fpu_control_word();
     unsigned int sse_before = sse_control_word();
     set_fpu_control_word(0x0C7F);
     set_sse_control_word(0x7F80); // round toward zero
-    std::string name = take(print_dialog(c.owned ? &owner_ : nullptr, &from, &to, &copies, &collate));
+    std::string name;
+    auto call = [&] { name = take(print_dialog(c.owned ? &owner_ : nullptr, &from, &to, &copies, &collate)); };
+    std::string failure = run_answering(call, answer);
     unsigned short after = fpu_control_word();
     unsigned int sse_after = sse_control_word();
     set_fpu_control_word(before);
     set_sse_control_word(sse_before);
-    ASSERT_TRUE(driver.finish()) << driver.failure();
+    ASSERT_EQ(failure, "");
     EXPECT_EQ(after & 0x1F3F, 0x033F) << std::hex << after;
     EXPECT_EQ(sse_after & 0xFFC0, 0x1F80u) << std::hex << sse_after;
     EXPECT_EQ(dialog_owner, c.owned ? owner_.handle : nullptr);

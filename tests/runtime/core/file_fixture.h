@@ -1,5 +1,5 @@
-// Temporary files, and a fixture for file channel tests: a private heap and
-// two channels that are closed after each test whatever happened.
+// A fixture for file channel tests: a private heap, temporary files, and two
+// channels that are closed after each test whatever happened.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,21 +13,14 @@
 constexpr uint32_t TEXT_CH = VT_TEXT_CHANNEL | VT_REF;
 constexpr uint32_t BIN_CH = VT_BIN_CHANNEL | VT_REF;
 
-// Files in a temporary folder of their own, removed with the object (the controls' tests use it too).
-class TempFiles {
-public:
+// Files in a temporary folder of their own, removed with the fixture.
+class FileTest : public HeapTest {
+protected:
   std::string new_path() { return folder_.in("f" + std::to_string(++files_)); }
   std::string file_with(const std::string& bytes) { return folder_.write("f" + std::to_string(++files_), bytes); }
   static std::string contents(const std::string& path) { return TempFolder::read(path); }
   static bool exists(const std::string& path) { return TempFolder::exists(path); }
 
-private:
-  TempFolder folder_{"tlv"};
-  int files_ = 0;
-};
-
-class FileTest : public HeapTest, public TempFiles {
-protected:
   void TearDown() override {
     for (FileChannel* c : {&channel, &other})
       if (*c) CloseHandle(*c);
@@ -53,4 +46,8 @@ protected:
 
   FileChannel channel = nullptr;
   FileChannel other = nullptr;
+
+private:
+  TempFolder folder_{"tlv"};
+  int files_ = 0;
 };

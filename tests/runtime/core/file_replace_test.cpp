@@ -10,21 +10,6 @@
 #include "tests/support/temp_folder.h"
 #include "tests/support/temp_text.h"
 
-namespace {
-std::vector<std::string> names_in(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    std::string name = found.cFileName;
-    if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  return names;
-}
-} // namespace
-
 using FileReplace = HeapTest;
 
 TEST_F(FileReplace, TheNewBytesTakeTheNamesPlaceWithNothingLeftBeside) {
@@ -38,7 +23,7 @@ TEST_F(FileReplace, TheNewBytesTakeTheNamesPlaceWithNothingLeftBeside) {
     EXPECT_EQ(file_replace(path.c_str(), bytes.data(), static_cast<int32_t>(bytes.size()), &reason), 0);
     EXPECT_EQ(reason, nullptr);
     EXPECT_EQ(TempFolder::read(path), bytes);
-    EXPECT_EQ(names_in(folder.path()), std::vector<std::string>{"page.html"});
+    EXPECT_EQ(TempFolder::names(folder.in("*")), std::vector<std::string>{"page.html"});
     DeleteFileA(path.c_str());
   }
 }
@@ -63,7 +48,7 @@ TEST_F(FileReplace, AFailureLeavesTheTargetAsItWasAndSaysWhy) {
   }
   EXPECT_EQ(TempFolder::read(read_only), old_bytes);
   EXPECT_EQ(GetFileAttributesA(read_only.c_str()) & FILE_ATTRIBUTE_READONLY, static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
-  std::vector<std::string> left = names_in(folder.path());
+  std::vector<std::string> left = TempFolder::names(folder.in("*"));
   EXPECT_EQ(left.size(), 2u) << "no new file is left behind";
   SetFileAttributesA(read_only.c_str(), FILE_ATTRIBUTE_NORMAL);
 }

@@ -97,14 +97,9 @@ TEST(OutOfMemory, ShowsAMessageAndExitsWithANonZeroCode) {
   PROCESS_INFORMATION pi{};
   ASSERT_TRUE(CreateProcessA(child.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
       << child;
-  HWND box = nullptr;
-  DWORD pid = 0;
-  ASSERT_TRUE(wait_until([&] {
-    box = FindWindowA("#32770", "Tolvane");
-    return box && IsWindowVisible(box) && GetWindowThreadProcessId(box, &pid) && pid == pi.dwProcessId;
-  })) << "no message box appeared";
-  EXPECT_EQ(box_text(box), "The program ran out of memory and has to close.");
-  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  Dialogs child_boxes(pi.dwThreadId); // the child's own box, not any other process's "Tolvane"
+  EXPECT_EQ(child_boxes.answer_box("Tolvane"), "The program ran out of memory and has to close.");
+  EXPECT_TRUE(child_boxes.ok()) << child_boxes.failure();
   ASSERT_EQ(WaitForSingleObject(pi.hProcess, 10000), WAIT_OBJECT_0);
   DWORD code = 0;
   GetExitCodeProcess(pi.hProcess, &code);

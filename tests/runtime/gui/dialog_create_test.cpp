@@ -33,7 +33,7 @@ void describe_run_and_free() {
   EventLog::get().on_event = [] {
     if (event_code == WM_INITDIALOG && !event_window->dialog->modeless)
       PostMessageA(event_window->handle, WM_SYSCOMMAND, SC_CLOSE, 0);
-    return 0;
+    return dialog_guard() ? 1 : 0;
   };
   EXPECT_EQ(dlg_modal(&a, nullptr), 2);
   EXPECT_NE(dlg_show(&a, nullptr), nullptr);

@@ -27,7 +27,7 @@ struct Seen {
 // the requester's result.
 std::string answered(const char* title, const std::string& name, int button, Seen* seen,
                      const std::function<char*()>& request) {
-  DialogDriver driver([=](DialogDriver& d) {
+  auto answer = [&](DialogDriver& d) {
     HWND dialog = d.wait_for(title);
     if (!dialog) return;
     GetWindowRect(dialog, &seen->rect);
@@ -40,9 +40,9 @@ std::string answered(const char* title, const std::string& name, int button, See
     if (!name.empty()) type_into(requester_name_field(dialog), name);
     press(dialog, button);
     d.wait_gone(dialog);
-  });
-  char* result = request();
-  EXPECT_TRUE(driver.finish()) << driver.failure();
+  };
+  char* result = nullptr;
+  EXPECT_EQ(run_answering([&] { result = request(); }, answer), "");
   EXPECT_NE(result, nullptr) << "a String temporary, never null";
   return result ? take(result) : "<null>";
 }

@@ -9,6 +9,7 @@
 #include "runtime/gui/gui.h"
 #include "tests/support/event_log.h"
 #include "tests/support/screen.h"
+#include "tests/support/thread_windows.h"
 
 // No caption, and a 1:1 backing bitmap one pixel larger than the window, or none.
 constexpr uint32_t kBacking = WIN_NO_CAPTION | WIN_BACKING_WINDOW_SIZE;
@@ -17,12 +18,6 @@ constexpr uint32_t kNoBacking = WIN_NO_CAPTION | WIN_NO_BACKING;
 inline HWND make_child(HWND parent, const char* class_name, int id, DWORD style = WS_VISIBLE) {
   return CreateWindowExA(0, class_name, "", WS_CHILD | style, 0, 0, 100, 20, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-}
-
-inline std::string class_of(HWND w) {
-  char name[64] = "";
-  GetClassNameA(w, name, sizeof name);
-  return name;
 }
 
 inline bool deleted(HGDIOBJ object) { return GetObjectType(object) == 0; }

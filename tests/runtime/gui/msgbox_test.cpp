@@ -19,19 +19,17 @@ struct BoxSeen {
 
 // Shows a box, and from the driver thread notes what it shows and presses press; the box's answer.
 int show(Window* owner, const char* text, const char* caption, uint32_t style, int press, BoxSeen* seen) {
-  std::string title = caption;
-  DialogDriver driver([=](DialogDriver& d) {
-    HWND box = d.wait_for(title.c_str());
+  auto note = [&](DialogDriver& d) {
+    HWND box = d.wait_for(caption);
     if (!box) return;
     seen->icon = reinterpret_cast<HICON>(SendMessageA(GetDlgItem(box, 0x440), STM_GETICON, 0, 0));
     for (int id : {IDOK, IDCANCEL, IDYES, IDNO})
       if (IsWindowVisible(GetDlgItem(box, id))) seen->buttons.push_back(id);
     GetWindowRect(box, &seen->rect);
-    seen->text = d.answer_box(title.c_str(), press);
-    d.wait_gone(box);
-  });
-  int answer = msgbox_show(owner, text, caption, style);
-  EXPECT_TRUE(driver.finish()) << driver.failure();
+    seen->text = d.answer_box(caption, press);
+  };
+  int answer = 0;
+  EXPECT_EQ(run_answering([&] { answer = msgbox_show(owner, text, caption, style); }, note), "");
   return answer;
 }
 
