@@ -1,7 +1,8 @@
 // A window that shows pages, the run window's and the player's: its
 // browser, asked for the newest document mode first, and what the window
 // says in the page's place where the browser control cannot show pages (it
-// refuses to navigate, as under Wine without its HTML engine).
+// refuses the navigation or reports that it failed, as Wine does for every
+// page without its HTML engine).
 #include "app/app.h"
 #include "app/menu_ids.h"
 #include "runtime/browser/browser.h"
