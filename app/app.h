@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+struct Window;
+
 // Start-up and the main loop; never returns. The command line (without the
 // program's name) may name a file for the editor to open.
 [[noreturn]] void app_start(const char* command_line);
@@ -74,6 +76,19 @@ void run_window_show(const char* path);
 // Asks the system's browser control for its newest document mode for this
 // program, unless the user chose a mode; once, before the first browser.
 void browser_mode_ensure();
+
+// A window that shows pages (the run window, the player's): its browser,
+// after browser_mode_ensure; 0, or -1 as browser_attach.
+int32_t page_browser_attach(Window* window);
+// The page at path in the window's browser, in place of what the window
+// said before.
+void page_show(Window* window, const char* path, bool offer_browser);
+// The control cannot show the page (EV_BROWSER_NAVIGATE_ERROR): the window
+// says so in its place, with a button that sends Open in Browser when
+// offer_browser, until page_show tries a page again.
+void page_refused(Window* window, bool offer_browser);
+// Whether the window says that it cannot show pages.
+bool page_cannot_show(const Window* window);
 
 // The page of Run: the field's page written to the process's own folder of
 // temporary files; its path, or empty when it could not be written (the

@@ -1,5 +1,6 @@
 // The editor window's Handler: creation, close request, size changes, the
-// menu picks (accelerators arrive as menu picks) and files dropped on it.
+// menu picks (accelerators arrive as menu picks) and files dropped on it;
+// as the player's window, its page that cannot be shown.
 #include "app/app.h"
 #include "app/app_state.h"
 #include "app/edit_field.h"
@@ -104,6 +105,7 @@ int32_t editor_handler() {
     break;
   case EV_MENU: menu_pick(event_menu_id); break;
   case WM_DROPFILES: doc_drop(event_wparam); break;
+  case EV_BROWSER_NAVIGATE_ERROR: page_refused(&editor_window, false); break; // the player's page
   case EV_COMMAND:
     if (event_id == EDIT_FIELD_ID && event_notify == EN_CHANGE) field_changed();
     if (event_id == EDIT_FIELD_ID && event_notify == EN_MAXTEXT) {

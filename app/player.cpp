@@ -7,7 +7,6 @@
 #include "app/app.h"
 #include "app/app_state.h"
 #include "app/translate/translate.h"
-#include "runtime/browser/browser.h"
 
 namespace {
 // The window went without a browser in it: the editor takes over.
@@ -66,12 +65,12 @@ void player_start() {
   file_close(&file_channel, FILE_CHANNEL_TYPE);
   // A window with nothing in it would be a program that cannot show its
   // page: the editor starts instead.
-  if (!editor_window.handle || browser_attach(&editor_window, "") != 0) {
+  if (!editor_window.handle || page_browser_attach(&editor_window) != 0) {
     player_give_up();
     return;
   }
   ctl_show(&editor_window, SW_SHOW, 0);
-  browser_command(&editor_window, BROWSER_NAVIGATE, file_name);
+  page_show(&editor_window, file_name, false);
   while (editor_window.handle) msg_wait(0);
   win_close(&editor_window);
   app_end_process();

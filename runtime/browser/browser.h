@@ -9,7 +9,10 @@
 // window procedure on size changes, win_close to disconnect and detach. The
 // control's events reach the window's Handler as the event codes
 // EV_BROWSER_BEFORE_NAVIGATE, EV_BROWSER_NAVIGATE_DONE and EV_BROWSER_STATUS
-// (gui.h); their texts are read with browser_command.
+// (gui.h); their texts are read with browser_command. EV_BROWSER_NAVIGATE_ERROR
+// says that the page could not be shown: the control refused to go to it, or
+// reported that going there failed (NavigateError for its top frame, with the
+// page's URL).
 #pragma once
 
 #include <windows.h>

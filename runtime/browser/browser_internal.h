@@ -29,7 +29,8 @@ int32_t browser_disconnect_events(HWND window, DWORD cookie);
 int32_t browser_translate_key(HWND window, const MSG* message);
 // 0, or -1 without a control.
 int32_t browser_resize(HWND window, int32_t width, int32_t height);
-// 0; -4 no browser; -5 no IWebBrowser2; -6 the text could not be converted.
+// 0; -4 no browser; -5 no IWebBrowser2; -6 the text could not be converted;
+// -7 the control refused to go there (the window got EV_BROWSER_NAVIGATE_ERROR).
 int32_t browser_navigate(HWND window, const char* text);
 // Shows text as the page. 0; -4 no browser; -1 no document to write to, or
 // the text could not be converted.

@@ -84,10 +84,12 @@ int32_t browser_navigate(HWND window, const char* text) {
     web->Release();
     return -6;
   }
-  web->Navigate2(&url, nullptr, nullptr, nullptr, nullptr);
+  HRESULT went = web->Navigate2(&url, nullptr, nullptr, nullptr, nullptr);
   variant_clear(&url);
   web->Release();
-  return 0;
+  if (SUCCEEDED(went)) return 0;
+  SendMessageA(window, EV_BROWSER_NAVIGATE_ERROR, 0, 0);
+  return -7;
 }
 
 int32_t browser_write_html(HWND window, const char* text) {

@@ -71,6 +71,20 @@ char* bytes_of(const VARIANT* arg) {
   return copy;
 }
 
+// Whether the object an event names is the window's control itself, not
+// one of the frames inside its page.
+bool is_top_frame(HWND window, const VARIANT* arg) {
+  const VARIANT* v = value_of(arg);
+  if (!v || V_VT(v) != VT_DISPATCH || !V_DISPATCH(v)) return false;
+  IUnknown* named = nullptr;
+  if (FAILED(V_DISPATCH(v)->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&named)))) return false;
+  IUnknown* control = control_query<IUnknown>(window, IID_IUnknown);
+  bool same = control && control == named;
+  if (control) control->Release();
+  named->Release();
+  return same;
+}
+
 void replace(char** field, BSTR text) {
   std::free(*field);
   *field = bstr_to_ansi(text);
@@ -115,4 +129,12 @@ void on_navigate_complete(EventSink* sink, const DISPPARAMS* params) {
   if (!sink->site) return;
   replace(&sink->site->url, text_of(argument(params, 1, 2)));
   SendMessageA(sink->window, EV_BROWSER_NAVIGATE_DONE, 0, 0);
+}
+
+// NavigateError(pDisp, URL, TargetFrameName, StatusCode, Cancel): only the
+// top frame's failure is the page's; the control shows its own error page.
+void on_navigate_error(EventSink* sink, const DISPPARAMS* params) {
+  if (!sink->site || !is_top_frame(sink->window, argument(params, 0, 5))) return;
+  replace(&sink->site->url, text_of(argument(params, 1, 5)));
+  SendMessageA(sink->window, EV_BROWSER_NAVIGATE_ERROR, 0, 0);
 }

@@ -126,6 +126,7 @@ HRESULT STDMETHODCALLTYPE EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPP
   case DISPID_COMMANDSTATECHANGE: on_command_state(this, params); break;
   case DISPID_BEFORENAVIGATE2: on_before_navigate(this, params); break;
   case DISPID_NAVIGATECOMPLETE2: on_navigate_complete(this, params); break;
+  case DISPID_NAVIGATEERROR: on_navigate_error(this, params); break;
   default: result = DISP_E_MEMBERNOTFOUND; break;
   }
   Release();

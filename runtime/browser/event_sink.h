@@ -27,3 +27,4 @@ void on_status_text(EventSink* sink, const DISPPARAMS* params);
 void on_command_state(EventSink* sink, const DISPPARAMS* params);
 void on_before_navigate(EventSink* sink, const DISPPARAMS* params);
 void on_navigate_complete(EventSink* sink, const DISPPARAMS* params);
+void on_navigate_error(EventSink* sink, const DISPPARAMS* params);

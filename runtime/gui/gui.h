@@ -66,6 +66,7 @@ constexpr int32_t EV_BROWSER_BEFORE_NAVIGATE = 0x800D;
 constexpr int32_t EV_BROWSER_NAVIGATE_DONE = 0x800E;
 constexpr int32_t EV_ERASE = 0x800F;
 constexpr int32_t EV_BROWSER_STATUS = 0x8010;
+constexpr int32_t EV_BROWSER_NAVIGATE_ERROR = 0x8011;
 
 // The old colour message (WM_CTLCOLOR) that runtime windows and dialogs
 // send a control for each colour message about it; a control's subclass

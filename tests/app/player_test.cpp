@@ -2,6 +2,7 @@
 // app.dat that no browser can show handing over to the editor.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 
 #include "app/app.h"
@@ -41,12 +42,22 @@ protected:
   }
 };
 
+// Should player_start keep its window instead of returning, the test fails
+// here rather than wait on that window for ever.
+void CALLBACK player_kept_its_window(HWND, UINT, UINT_PTR, DWORD) {
+  ADD_FAILURE() << "player_start kept a window that no browser is in";
+  std::fflush(stdout);
+  ExitProcess(1);
+}
+
 TEST_F(PlayerStart, ReturnsToTheEditorWhenNoBrowserCanShowAppDat) {
   std::ofstream(app_dat, std::ios::binary) << "<!-- Unplayable -->\r\n<p>x</p>\r\n";
   ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
   standin::install();
   standin::script().creation_result = E_FAIL;
+  UINT_PTR guard = SetTimer(nullptr, 0, 5000, player_kept_its_window);
   player_start(); // returns instead of leaving an empty window
+  KillTimer(nullptr, guard);
   EXPECT_EQ(editor_window.handle, nullptr);
   EXPECT_EQ(file_name, nullptr);
   EXPECT_EQ(file_line, nullptr);

@@ -37,6 +37,9 @@ TEST_F(ScriptRun, ExecuteNavigatesRestartRefreshesAnotherExecuteReplacesAndQuitT
   EXPECT_EQ(standin::count("Navigate2 "), 1) << "attached with the empty text first";
   ASSERT_NE(standin::last(), nullptr);
   EXPECT_EQ(GetParent(standin::last()->view()), run_window.handle);
+  EXPECT_EQ(GetWindow(run_window.handle, GW_CHILD), standin::last()->view()) << "the page alone: no text, no button";
+  EXPECT_EQ(GetWindow(standin::last()->view(), GW_HWNDNEXT), nullptr);
+  EXPECT_TRUE(IsWindowVisible(standin::last()->view()));
   menu(MENU_RESTART);
   EXPECT_EQ(standin::count("Refresh"), 1);
 
@@ -77,6 +80,34 @@ TEST_F(ScriptRun, TwoHundredFiftyExecuteKillCyclesLeaveNothingBehind) {
     standin::calls().shrink_to_fit();
   }
   EXPECT_LT(busy_blocks_all_heaps() - blocks_before, 50) << "heap blocks gained over the cycles";
+}
+
+// NavigateError(pDisp, URL, TargetFrameName, StatusCode, Cancel) from the control, for the object named.
+void navigate_error(StandIn* control, IDispatch* frame) {
+  VARIANT object{}, none{};
+  V_VT(&object) = VT_DISPATCH;
+  V_DISPATCH(&object) = frame;
+  control->fire(DISPID_NAVIGATEERROR, {object, none, none, none, none});
+}
+
+TEST_F(ScriptRun, APageTheControlCannotShowIsSaidInItsPlaceUntilRestartShowsIt) {
+  execute(page("page.html"));
+  StandIn* control = standin::last();
+  ASSERT_NE(control, nullptr);
+  auto said = [] {
+    return FindWindowExA(run_window.handle, nullptr, "Static", "This system's web browser control cannot show pages.") &&
+           FindWindowExA(run_window.handle, nullptr, "Button", "Open in Browser");
+  };
+  IDispatch* frame = static_cast<IDispatch*>(standin::new_document());
+  navigate_error(control, frame);
+  frame->Release();
+  EXPECT_FALSE(said()) << "a frame inside the page failed, not the page";
+  navigate_error(control, static_cast<IWebBrowser2*>(control));
+  EXPECT_TRUE(said());
+  EXPECT_FALSE(IsWindowVisible(control->view()));
+  menu(MENU_RESTART);
+  EXPECT_FALSE(said()) << "the page tried again and shown";
+  EXPECT_TRUE(IsWindowVisible(control->view()));
 }
 
 } // namespace

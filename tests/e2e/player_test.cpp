@@ -1,7 +1,7 @@
 // Player mode: a copy of the program with an app.dat beside it runs that
 // page in a window of its own and ends when the window closes; an app.dat
 // it cannot read leaves the editor to start.
-#include "tests/e2e/editor_process.h"
+#include "tests/e2e/page_window.h"
 
 namespace {
 
@@ -35,9 +35,24 @@ TEST_F(Player, AppDatRunsInAWindowTitledByItsFirstLineAndTheEditorNeverAppears) 
   EXPECT_EQ(r.right - r.left, 640);
   EXPECT_EQ(r.bottom - r.top, 480);
   EXPECT_NE(GetWindow(window, GW_CHILD), nullptr) << "the browser control's window";
+  EXPECT_TRUE(says(window, {CANNOT_SHOW, USE_BROWSER})) << "in the page's place, with no button";
 
   PostMessageA(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.exit_code(5000), 0) << "closing ends the process at once, without a question";
+}
+
+TEST_F(Player, AsksForTheNewestBrowserModeUnlessTheUserChoseOne) {
+  folder.write("app.dat", "<!-- Mode -->\r\n<p>x</p>\r\n");
+  struct { DWORD before, after; } cases[] = {{0, 11001}, {8000, 8000}}; // 0: as where Run never ran
+  for (const auto& c : cases) {
+    emulation_mode_set(c.before);
+    EditorProcess program(folder.path(), exe);
+    ASSERT_NE(program.window(), nullptr);
+    EXPECT_EQ(emulation_mode(), c.after) << c.before;
+    PostMessageA(program.window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.exit_code(5000), 0);
+  }
+  emulation_mode_set(0);
 }
 
 TEST_F(Player, UnreadableAppDatLeavesTheEditorToStartWithoutAMessage) {

@@ -2,29 +2,11 @@
 // (F5), Restart, Kill, the close request and resizing; Check Script, Open in
 // Browser and the examples, as a person works them. The browser control
 // cannot show pages here: a page is checked through its file and the run
-// window titled for it.
+// window titled for it, which says that it cannot show it.
 #include "app/examples.h"
-#include "tests/e2e/editor_process.h"
+#include "tests/e2e/page_window.h"
 
 namespace {
-
-const char* const EMULATION_KEY =
-    "Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\FEATURE_BROWSER_EMULATION";
-
-// The browser mode this user has for tolvane.exe; 0 when none.
-DWORD emulation_mode() {
-  DWORD mode = 0, size = sizeof mode;
-  if (RegGetValueA(HKEY_CURRENT_USER, EMULATION_KEY, "tolvane.exe", RRF_RT_REG_DWORD, nullptr, &mode, &size) != 0)
-    return 0;
-  return mode;
-}
-void emulation_mode_set(DWORD mode) {
-  if (mode == 0) {
-    RegDeleteKeyValueA(HKEY_CURRENT_USER, EMULATION_KEY, "tolvane.exe");
-    return;
-  }
-  RegSetKeyValueA(HKEY_CURRENT_USER, EMULATION_KEY, "tolvane.exe", REG_DWORD, &mode, sizeof mode);
-}
 
 class ScriptRunE2E : public EditorE2E {
 protected:
@@ -218,6 +200,26 @@ TEST_F(ScriptRunE2E, OpenInBrowserSaysWhenThereIsNoPageAndOpensTheLastTranslated
   ASSERT_TRUE(editor->dialogs.answer_requester("Translate", folder.in("page.html")));
   editor->menu_now(MENU_OPEN_IN_BROWSER);
   EXPECT_TRUE(wait_until([&] { return TempFolder::read(browser.copy) == "<p id=\"msg\">Shown</p>\r\n\r\n"; }));
+}
+
+TEST_F(ScriptRunE2E, WhereTheControlCannotShowPagesTheRunWindowSaysSoAndItsButtonOpensThePage) {
+  editor->set_field_text("static msg,Shown");
+  editor->menu_now(MENU_RUN);
+  ASSERT_TRUE(shows("<p id=\"msg\">Shown</p>\r\n\r\n"));
+  HWND run = editor->run_windows()[0];
+  EXPECT_TRUE(says(run, {CANNOT_SHOW, USE_BROWSER, "Open in Browser"})) << testing::PrintToString(shown_texts(run));
+  editor->set_field_text("static msg,Again");
+  editor->menu_now(MENU_RESTART);
+  const std::string again = "<p id=\"msg\">Again</p>\r\n\r\n";
+  EXPECT_TRUE(shows(again));
+  EXPECT_TRUE(says(run, {CANNOT_SHOW, USE_BROWSER, "Open in Browser"})) << "said once, after Restart too";
+
+  CopyingBrowser browser(folder.in("opened.html"));
+  PostMessageA(FindWindowExA(run, nullptr, "Button", "Open in Browser"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(wait_until([&] { return TempFolder::read(browser.copy) == again; })) << "as Script > Open in Browser";
+  editor->menu_now(MENU_KILL);
+  EXPECT_TRUE(runs(""));
+  EXPECT_TRUE(field_shown(true));
 }
 
 } // namespace
