@@ -125,7 +125,3 @@ TEST(NumberText, TakesTheCRuntimeFromTheSystemFolderNeverFromBesideTheProgram) {
   RegDeleteTreeA(HKEY_CURRENT_USER, app);
   EXPECT_EQ(code, 0u) << "1: the crtdll.dll beside the program was loaded; 2: a wrong number; 98: no end; 99: no start";
 }
-
-TEST_F(TextOps, StartDirIsTheProgramDirectoryWithItsBackslash) {
-  EXPECT_EQ(take(start_dir()), windows_path(TEST_PROGRAM_DIR) + "\\");
-}
