@@ -6,21 +6,18 @@
 
 namespace {
 
-class Commands : public EditorTest {
-protected:
-  static RECT field_rect() { return place_of(field()); }
-};
+using Commands = EditorTest;
 
 TEST_F(Commands, TheFieldFollowsTheGutterSwitchAndTheWindowsSize) {
   menu(MENU_LINE_NUMBERS);
-  EXPECT_EQ(field_rect().left, 0);
+  EXPECT_EQ(place_of(field()).left, 0);
   menu(MENU_LINE_NUMBERS);
   SetWindowPos(editor_window.handle, nullptr, 0, 0, 500, 300, SWP_NOMOVE | SWP_NOZORDER);
   pump_until([] { return GetQueueStatus(QS_ALLINPUT) == 0; });
   RECT c;
   GetClientRect(editor_window.handle, &c);
   EXPECT_EQ(client_height, c.bottom) << "the gutter draws this high";
-  EXPECT_EQ(rect_text(field_rect()), rect_text({30, 0, c.right, c.bottom}));
+  EXPECT_EQ(rect_text(place_of(field())), rect_text({30, 0, c.right, c.bottom}));
 }
 
 TEST_F(Commands, EditCommandsWorkTheFieldWhileTheFocusIsElsewhere) {
@@ -53,10 +50,11 @@ TEST_F(Commands, RestartKillAndUnknownIdsChangeNothingWhileNoScriptRuns) {
   EXPECT_EQ(line_numbers_on, 1);
 }
 
-class Gutter : public EditorTest {
-protected:
+using Gutter = EditorTest;
+
+TEST_F(Gutter, DrawsNoRowWhileAScriptRunsOrWithLineNumbersOff) {
   // Pixels of the text colour in the strip after a repaint and one gutter pass.
-  static int text_pixels_after_pass() {
+  auto text_pixels_after_pass = [] {
     RedrawWindow(editor_window.handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     pump_until([] { return GetQueueStatus(QS_ALLINPUT) == 0; });
     gutter_draw();
@@ -64,10 +62,7 @@ protected:
     Pixels p(dc, 0, 0, GUTTER, client_height);
     ReleaseDC(editor_window.handle, dc);
     return p.count(EDITOR_TEXT, 0, 0, p.width(), p.height());
-  }
-};
-
-TEST_F(Gutter, DrawsNoRowWhileAScriptRunsOrWithLineNumbersOff) {
+  };
   set_text("a\r\nb\r\nc");
   script_running = 1;
   EXPECT_EQ(text_pixels_after_pass(), 0);

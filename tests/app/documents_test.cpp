@@ -50,11 +50,12 @@ TEST_F(Load, FilesItCannotTakeAreReportedAndTheFieldKept) {
   EXPECT_EQ(limit(), before);
 }
 
-// A file dropped on the window, as the shell drops it: a DROPFILES block in
-// movable memory of this process, which the window frees.
-class Drop : public EditorTest {
-protected:
-  void drop(const std::string& path, const DialogDriver::Script& answers) {
+using Drop = EditorTest;
+
+TEST_F(Drop, TheFileLoadsAfterTheModifiedCheck) {
+  EXPECT_TRUE(GetWindowLongA(editor_window.handle, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) << "the shell drops only there";
+  // As the shell drops a file: a DROPFILES block in movable memory of this process, which the window frees.
+  auto drop = [&](const std::string& path, const DialogDriver::Script& answers) {
     HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + path.size() + 2); // zeroed: the list ends in two NULs
     ASSERT_NE(memory, nullptr);
     auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
@@ -63,11 +64,7 @@ protected:
     GlobalUnlock(memory);
     auto drop_it = [&] { SendMessageA(editor_window.handle, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0); };
     EXPECT_EQ(run_answering(drop_it, answers), "");
-  }
-};
-
-TEST_F(Drop, TheFileLoadsAfterTheModifiedCheck) {
-  EXPECT_TRUE(GetWindowLongA(editor_window.handle, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) << "the shell drops only there";
+  };
   std::string file = folder.write("dropped script.app", "from\r\nthe drop\r\n");
   type("draft");
   std::string asked;
@@ -77,15 +74,6 @@ TEST_F(Drop, TheFileLoadsAfterTheModifiedCheck) {
   drop(file, [](DialogDriver& d) { d.answer_box("Alert", IDNO); });
   EXPECT_EQ(text(), "from\r\nthe drop");
   EXPECT_FALSE(modified());
-}
-
-TEST_F(Drop, AFileThatCannotBeReadGivesLoadsMessageAndKeepsTheField) {
-  set_text("unchanged");
-  std::string missing = folder.in("missing.app");
-  std::string said;
-  drop(missing, [&](DialogDriver& d) { said = d.answer_box("Load"); });
-  EXPECT_EQ(said, "The file could not be opened.\r\n\r\n" + missing);
-  EXPECT_EQ(text(), "unchanged");
 }
 
 TEST(StartFile, IsWhatTheFirstQuotesHoldOrTheWholeLine) {

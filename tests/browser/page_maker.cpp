@@ -1,12 +1,15 @@
 // page_maker OUT [SCRIPT.app...]: writes into the folder OUT the page that
 // Translate makes of each built-in example (example-N.html) and of each
-// script file (NAME.html, the file read line by line as Load reads it), and
+// script file (NAME.html, the file read as Load reads it), and
 // pages.json naming them all for the browser test.
 #include <windows.h>
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 
+#include "app/documents.h"
 #include "app/examples.h"
 #include "app/translate/translate.h"
 #include "runtime/core/core.h"
@@ -22,21 +25,11 @@ std::string json_text(const std::string& text) {
   return out + "\"";
 }
 
-// The text that Load puts in the field: the file's lines joined by carriage
-// return and line feed, none after the last.
+// The text that Load puts in the field, from the file's bytes as Load cuts them into lines.
 bool field_text_of(const char* path, std::string* text) {
-  FileChannel file = nullptr;
-  constexpr uint32_t type = VT_TEXT_CHANNEL | VT_REF;
-  if (file_open(&file, type, path, "R") != 0) return false;
-  int result = 0;
-  for (bool first = true;; first = false) {
-    TempText line(file_read_line(&file, type, &result));
-    if (result != 0) break;
-    if (!first) text->append("\r\n");
-    text->append(line.get());
-  }
-  file_close(&file, type);
-  return true;
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return in.is_open() && load_text_of_bytes(bytes, text);
 }
 
 std::string stem_of(const std::string& path) {

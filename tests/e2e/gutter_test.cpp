@@ -36,27 +36,21 @@ Pixels gutter_expected(int height, int first_number) {
   return p;
 }
 
-class GutterE2E : public EditorE2E {
-protected:
+using GutterE2E = EditorE2E;
+
+TEST_F(GutterE2E, NumbersTheVisibleLinesAtTwoScrollPositionsAndAfterARepaint) {
   // True once the strip shows the rows from first_number on (drawn on the editor's next pass).
-  bool shows_rows_from(int first_number) const {
+  auto shows_rows_from = [&](int first_number) {
     RECT c;
     GetClientRect(editor->window(), &c);
     Pixels expected = gutter_expected(c.bottom, first_number);
     return wait_until([&] { return Pixels::on_screen(editor->window(), GUTTER) == expected; }, 5000);
-  }
-  void scroll_to(int top) const {
-    int first = static_cast<int>(send_to(editor->field(), EM_GETFIRSTVISIBLELINE));
-    send_to(editor->field(), EM_LINESCROLL, 0, top - first);
-  }
-};
-
-TEST_F(GutterE2E, NumbersTheVisibleLinesAtTwoScrollPositionsAndAfterARepaint) {
+  };
   std::string text;
   for (int i = 1; i <= 200; ++i) text += "line " + std::to_string(i) + "\r\n";
   editor->set_field_text(text);
   EXPECT_TRUE(shows_rows_from(1));
-  scroll_to(150);
+  send_to(editor->field(), EM_LINESCROLL, 0, 150);
   EXPECT_TRUE(shows_rows_from(151));
   // A repaint erases the strip, painted over by nothing but the gutter.
   RedrawWindow(editor->window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);

@@ -56,19 +56,13 @@ private:
   std::string error_, bytes_;
 };
 
-
-class PrintE2E : public EditorE2E {
-protected:
-  void SetUp() override {
-    std::string why;
-    if (!find_print_queue(&queue_, &why)) GTEST_SKIP() << why;
-    EditorE2E::SetUp();
-  }
-  PrintQueue queue_;
-};
+using PrintE2E = EditorE2E;
 
 TEST_F(PrintE2E, ACancelledDialogSendsNothingAndThenTheFieldsTextArrivesUnchanged) {
-  JobListener listener(queue_.port);
+  PrintQueue queue;
+  std::string why;
+  if (!find_print_queue(&queue, &why)) GTEST_SKIP() << why;
+  JobListener listener(queue.port);
   ASSERT_TRUE(listener.ok()) << listener.error();
   editor->set_field_text("never printed");
   editor->menu(MENU_PRINT);
@@ -83,7 +77,7 @@ TEST_F(PrintE2E, ACancelledDialogSendsNothingAndThenTheFieldsTextArrivesUnchange
   editor->menu(MENU_PRINT);
   dialog = editor->dialogs.wait_for("Print");
   ASSERT_NE(dialog, nullptr);
-  ASSERT_TRUE(editor->dialogs.pick_printer(dialog, queue_.printer)) << editor->dialogs.failure();
+  ASSERT_TRUE(editor->dialogs.pick_printer(dialog, queue.printer)) << editor->dialogs.failure();
   press(dialog, IDOK);
   ASSERT_TRUE(editor->dialogs.wait_gone(dialog));
   ASSERT_TRUE(listener.wait_job()) << "no job reached the queue's port";

@@ -2,8 +2,6 @@
 // reads, and what the program file carries: its icon, version and manifest.
 #include "tests/e2e/editor_process.h"
 
-#include <commctrl.h>
-
 #include "tolvane_version.h"
 
 
@@ -30,43 +28,6 @@ TEST_F(Window_, OpensCentredAt640By480InTheEditorsColours) {
   editor->set_field_text("MMMMMMMMMMMMMMMM");
   EXPECT_TRUE(
       wait_until([&] { return Pixels::on_screen(editor->window()).count(EDITOR_TEXT, 30, 0, 150, 20) > 10; }, 5000));
-}
-
-// Memory of another process, holding bytes put there from this one.
-struct RemoteBytes {
-  HANDLE process;
-  void* at;
-  RemoteBytes(HANDLE p, const void* bytes, size_t size)
-      : process(p), at(VirtualAllocEx(p, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {
-    if (at && !WriteProcessMemory(p, at, bytes, size, nullptr)) at = nullptr;
-  }
-  ~RemoteBytes() {
-    if (at) VirtualFreeEx(process, at, 0, MEM_RELEASE);
-  }
-  RemoteBytes(const RemoteBytes&) = delete;
-  RemoteBytes& operator=(const RemoteBytes&) = delete;
-};
-
-TEST_F(Window_, ItsControlsAreThoseOfCommonControls6) {
-  // Only the version 6 edit control keeps a cue banner (the grey hint of an
-  // empty field): the search field of the running editor is asked to keep
-  // one and give it back, in the editor's own memory.
-  editor->menu(MENU_SEARCH);
-  HWND dialog = editor->wait_window("CorvatineDlgClass");
-  ASSERT_NE(dialog, nullptr);
-  HWND field = GetDlgItem(dialog, 2);
-  const wchar_t hint[] = L"what to find";
-  RemoteBytes banner(editor->process(), hint, sizeof hint);
-  wchar_t none[32] = {};
-  RemoteBytes back(editor->process(), none, sizeof none);
-  ASSERT_TRUE(banner.at && back.at);
-  DWORD_PTR kept = 0, given = 0;
-  SendMessageTimeoutW(field, EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(banner.at), SMTO_NORMAL, 5000, &kept);
-  SendMessageTimeoutW(field, EM_GETCUEBANNER, reinterpret_cast<WPARAM>(back.at), 32, SMTO_NORMAL, 5000, &given);
-  EXPECT_EQ(kept, 1u);
-  EXPECT_EQ(given, 1u);
-  ReadProcessMemory(editor->process(), back.at, none, sizeof none, nullptr);
-  EXPECT_STREQ(none, hint);
 }
 
 TEST_F(Window_, TheProgramFileCarriesItsIconVersionAndManifest) {

@@ -9,6 +9,7 @@
 #include <shlobj.h>
 
 #include "app/examples.h"
+#include "tests/support/run_program.h"
 
 namespace {
 
@@ -28,19 +29,6 @@ bool user_key_exists(const char* key) {
   if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
   RegCloseKey(opened);
   return true;
-}
-
-// Runs a command line to its end: the exit code, or -1.
-long run(std::string command) {
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi = {};
-  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return -1;
-  DWORD code = static_cast<DWORD>(-1);
-  if (WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  return static_cast<long>(code);
 }
 
 // Windows shows the user's own classes (HKEY_CURRENT_USER\Software\Classes)
@@ -92,7 +80,7 @@ TEST(Installer, InstallsForTheUserOpensScriptsAndUninstallsWithoutATrace) {
   EXPECT_NE(manifest_of(setup).find("level=\"asInvoker\""), std::string::npos) << "no administrator rights asked";
 
   std::string home = folder.in("My Programs\\Tolvane");
-  ASSERT_EQ(run("\"" + setup + "\" /S /D=" + home), 0);
+  ASSERT_EQ(run_program("\"" + setup + "\" /S /D=" + home), 0);
   std::string exe = home + "\\tolvane.exe";
   for (const char* name : {"tolvane.exe", "README.txt", "LICENSE", "uninstall.exe"})
     EXPECT_TRUE(TempFolder::exists(home + "\\" + name)) << name;
@@ -132,7 +120,7 @@ TEST(Installer, InstallsForTheUserOpensScriptsAndUninstallsWithoutATrace) {
 
   // The uninstaller goes on from a copy of itself: its work is done when
   // its last step, the entry in the list of programs, is gone.
-  ASSERT_EQ(run("\"" + home + "\\uninstall.exe\" /S"), 0);
+  ASSERT_EQ(run_program("\"" + home + "\\uninstall.exe\" /S"), 0);
   EXPECT_TRUE(wait_until([] { return !user_key_exists(UNINSTALL_KEY); }, 30000));
   EXPECT_FALSE(TempFolder::exists(home)) << "the folder and all in it";
   EXPECT_FALSE(TempFolder::exists(start_menu_shortcut()));

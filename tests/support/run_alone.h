@@ -8,6 +8,8 @@
 #include <iterator>
 #include <string>
 
+#include "tests/support/run_program.h"
+
 // True when this program, run with only that test (disabled ones included), ran it and it passed.
 inline bool run_alone(const char* test) {
   char exe[MAX_PATH] = "", temp[MAX_PATH] = "", report[MAX_PATH] = "";
@@ -16,16 +18,7 @@ inline bool run_alone(const char* test) {
   GetTempFileNameA(temp, "tlv", 0, report);
   std::string command = "\"" + std::string(exe) + "\" --gtest_also_run_disabled_tests --gtest_filter=" + test +
                         " --gtest_output=xml:" + report;
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  DWORD code = 1;
-  if (CreateProcessA(exe, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-    if (WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
-    else TerminateProcess(pi.hProcess, 1);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-  }
+  long code = run_program(command, exe);
   std::ifstream in(report);
   std::string xml((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   in.close();

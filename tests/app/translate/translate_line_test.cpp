@@ -59,9 +59,3 @@ TEST_F(TranslateLine, SemicolonRuleInScriptMode) {
   expect_rows(rows);
   EXPECT_EQ(mode, 1);
 }
-
-TEST_F(TranslateLine, LongLinesAreWholeAndNoTemporaryIsLeftBehind) {
-  std::string arg(5000, 'v');
-  EXPECT_EQ(tr(("def big," + arg).c_str()), "var big=" + arg + ";");
-  EXPECT_EQ(temp_count(), 0);
-}

@@ -7,32 +7,16 @@
 #include "runtime/gui/dialog_records.h"
 #include "tests/runtime/controls/control_test_support.h"
 
-namespace {
 // A dialog record as dlg_create leaves it, with base units given by hand.
-class DialogRecord : public GuiTest {
-protected:
-  Window d{};
-  DialogTemplate* dialog = static_cast<DialogTemplate*>(block_alloc(VT_BYTE, sizeof(DialogTemplate)));
-  void SetUp() override {
-    GuiTest::SetUp();
-    dialog->base_x = 4;
-    dialog->base_y = 8;
-    d.is_dialog = 1;
-    d.dialog = dialog;
-  }
-  void TearDown() override {
-    dlg_template_free(dialog);
-    GuiTest::TearDown();
-  }
-  int items() const {
-    int n = 0;
-    for (const ControlItem* i = dialog->controls; i; i = i->next) ++n;
-    return n;
-  }
-};
-} // namespace
+using DialogRecord = GuiTest;
 
 TEST_F(DialogRecord, OnlyPushButtonsAreDefaultsATakenIdOrUnknownKindAddsNothingLongClassNamesAreCut) {
+  DialogTemplate* dialog = static_cast<DialogTemplate*>(block_alloc(VT_BYTE, sizeof(DialogTemplate)));
+  dialog->base_x = 4;
+  dialog->base_y = 8;
+  Window d{};
+  d.is_dialog = 1;
+  d.dialog = dialog;
   int32_t id = 1;
   for (int32_t kind : {1, 13, 20, 2, 4}) ctl_create(&d, kind, "b", 0, 0, 4, 8, BS_DEFPUSHBUTTON, id++);
   std::string defaults;
@@ -41,10 +25,13 @@ TEST_F(DialogRecord, OnlyPushButtonsAreDefaultsATakenIdOrUnknownKindAddsNothingL
   ctl_create(&d, 1, "two", 0, 0, 4, 8, 0, 1);
   ctl_create_class(&d, "EDIT", "three", 0, 0, 4, 8, 0, 0, 1);
   ctl_create(&d, 17, "unknown", 0, 0, 4, 8, 0, 8);
-  EXPECT_EQ(items(), 5);
+  int items = 0;
+  for (const ControlItem* i = dialog->controls; i; i = i->next) ++items;
+  EXPECT_EQ(items, 5);
   std::string name(40, 'C');
   dlg_add_control(&d, 0, name.c_str(), "", 0, 0, 0, 4, 8, 9, 99, 0);
   const ControlItem* last = dialog->controls;
   while (last->next) last = last->next;
   EXPECT_EQ(std::string(last->class_name), name.substr(0, 31)) << "a long class name is cut to its field";
+  dlg_template_free(dialog);
 }

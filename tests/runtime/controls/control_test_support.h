@@ -85,11 +85,6 @@ protected:
   // Multi-line fields that do not wrap, as the editor's field.
   static constexpr DWORD FIELD_STYLE = ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL;
   HWND make_edit(const char* text = "") { return make("EDIT", FIELD_STYLE, text); }
-  HWND make_rich(const char* text = "") {
-    static HMODULE riched = LoadLibraryA("riched32.dll");
-    EXPECT_NE(riched, nullptr);
-    return make("RichEdit", FIELD_STYLE, text);
-  }
 
   int32_t cmd(int32_t code, Arg a1 = none, Arg a2 = none, Arg a3 = none, Arg a4 = none) {
     return ctl_command(&parent, ID, code, a1.slot, a1.type, a2.slot, a2.type, a3.slot, a3.type, a4.slot, a4.type);

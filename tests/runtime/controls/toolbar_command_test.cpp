@@ -1,30 +1,22 @@
 // ctl_command on a real tool bar with two buttons and tool tips.
 #include "tests/runtime/controls/control_test_support.h"
 
-namespace {
-constexpr int OPEN = 101, SAVE = 102;
+using ToolBarCommand = CommandTest;
 
-class ToolBarCommand : public CommandTest {
-protected:
-  void SetUp() override {
-    CommandTest::SetUp();
-    InitCommonControls();
-    make(TOOLBARCLASSNAMEA, TBSTYLE_TOOLTIPS);
-    SendMessageA(control, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    TBBUTTON buttons[2] = {};
-    for (int i = 0; i < 2; ++i) buttons[i] = {I_IMAGENONE, i ? SAVE : OPEN, TBSTATE_ENABLED, 0, {}, 0, 0};
-    SendMessageA(control, TB_ADDBUTTONSA, 2, reinterpret_cast<LPARAM>(buttons));
-  }
-  std::string label(int index) {
+TEST_F(ToolBarCommand, LabelsSeparatedByBarsAndToolTips) {
+  constexpr int OPEN = 101, SAVE = 102;
+  InitCommonControls();
+  make(TOOLBARCLASSNAMEA, TBSTYLE_TOOLTIPS);
+  SendMessageA(control, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  TBBUTTON buttons[2] = {};
+  for (int i = 0; i < 2; ++i) buttons[i] = {I_IMAGENONE, i ? SAVE : OPEN, TBSTATE_ENABLED, 0, {}, 0, 0};
+  SendMessageA(control, TB_ADDBUTTONSA, 2, reinterpret_cast<LPARAM>(buttons));
+  auto label = [&](int index) -> std::string {
     char buffer[64] = "";
     LRESULT n =
         SendMessageA(control, TB_GETSTRINGA, MAKEWPARAM(sizeof buffer, index), reinterpret_cast<LPARAM>(buffer));
     return n < 0 ? "<none>" : buffer;
-  }
-};
-} // namespace
-
-TEST_F(ToolBarCommand, LabelsSeparatedByBarsAndToolTips) {
+  };
   EXPECT_EQ(cmd(4, str("Open|Save|")), 0);
   EXPECT_EQ(label(1), "Save");
   EXPECT_EQ(label(2), "<none>") << "the trailing bar closes the list";

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "runtime/core/heap_internal.h"
+#include "tests/support/run_program.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/temp_text.h"
 #include "tests/support/windows_path.h"
@@ -111,21 +112,7 @@ TEST(NumberText, TakesTheCRuntimeFromTheSystemFolderNeverFromBesideTheProgram) {
   ASSERT_TRUE(CopyFileA((built + "\\planted\\crtdll.dll").c_str(), folder.in("crtdll.dll").c_str(), FALSE));
   const char* app = "Software\\Wine\\AppDefaults\\number_child.exe";
   RegSetKeyValueA(HKEY_CURRENT_USER, (std::string(app) + "\\DllOverrides").c_str(), "crtdll", REG_SZ, "native,builtin", 15);
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  DWORD code = 99;
-  if (CreateProcessA(child.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-    if (WaitForSingleObject(pi.hProcess, 30000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 98);
-    WaitForSingleObject(pi.hProcess, 5000);
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-  }
+  long code = run_program("\"" + child + "\"", child.c_str(), 30000);
   RegDeleteTreeA(HKEY_CURRENT_USER, app);
-  EXPECT_EQ(code, 0u) << "1: the crtdll.dll beside the program was loaded; 2: a wrong number; 98: no end; 99: no start";
-}
-
-TEST_F(TextOps, StartDirIsTheProgramDirectoryWithItsBackslash) {
-  EXPECT_EQ(take(start_dir()), windows_path(TEST_PROGRAM_DIR) + "\\");
+  EXPECT_EQ(code, 0) << "1: the crtdll.dll beside the program was loaded; 2: a wrong number; -1: no start or no end";
 }
