@@ -11,7 +11,8 @@
 # A second queue, TolvaneSpare, forwards to a port nobody listens on, so that
 # a print dialog test has a printer to pick against.
 # When CUPS cannot be had it exports none of these and says why; the printing
-# tests then skip (under CI=true as root the run fails instead). tolvane_cups_stop undoes everything tolvane_cups_start did.
+# tests then skip (under CI=true as root the run fails instead).
+# tolvane_cups_stop undoes everything tolvane_cups_start did.
 
 TOLVANE_CUPS_QUEUE=TolvaneTest
 TOLVANE_CUPS_SPARE=TolvaneSpare
